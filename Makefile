@@ -1,0 +1,54 @@
+# Lumetra's commands. `make test` and `make run` install what a fresh Debian
+# machine is missing, build both trees and prepare the Wine prefix first.
+SHELL := /bin/bash
+BUILD := build
+HOST := $(BUILD)/host
+WIN := $(BUILD)/win64
+FUZZ := $(BUILD)/fuzz
+JOBS ?= $(shell nproc)
+CMAKE_QUIET := > /dev/null
+
+.PHONY: all deps host win64 fuzz-build prefix test fuzz bench clean
+
+all: host win64
+
+deps:
+	@tools/install-deps
+
+# Native build of the portable core with AddressSanitizer and UBSan.
+host: deps
+	@cmake -S . -B $(HOST) -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=ON $(CMAKE_QUIET)
+	@cmake --build $(HOST) -j$(JOBS) -- --no-print-directory
+
+# Cross build of everything for 64-bit Windows; host tools generate resources.
+win64: deps
+	@cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release $(CMAKE_QUIET)
+	@cmake --build $(WIN) -j$(JOBS) -- --no-print-directory
+
+# libFuzzer targets, built with clang.
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DLUMETRA_FUZZ=ON $(CMAKE_QUIET)
+	@cmake --build $(FUZZ) -j$(JOBS) -- --no-print-directory
+
+prefix: deps
+	@tools/wine-prefix
+
+# Every test: host (sanitizers), fuzz smoke runs, win64 under Wine on a
+# virtual display. Ends with CTest's summary of each tree.
+test: host win64 fuzz-build prefix
+	@tools/run-tests $(HOST) $(FUZZ) $(WIN)
+
+# Long fuzzing runs (FUZZ_RUNS executions per target).
+FUZZ_RUNS ?= 10000000
+fuzz: fuzz-build
+	@tools/run-fuzzers $(FUZZ) $(FUZZ_RUNS)
+
+bench: deps
+	@cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release $(CMAKE_QUIET)
+	@cmake --build $(BUILD)/bench -j$(JOBS) --target lumetra_benchmarks
+	@$(BUILD)/bench/bin/lumetra_benchmarks
+
+clean:
+	rm -rf $(BUILD)
