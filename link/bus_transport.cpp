@@ -60,11 +60,17 @@ BusTransport::BusTransport(int interfaceIndex, int transferParameter, int interf
       interfaceIndex_(interfaceIndex),
       transferParameter_(transferParameter) {}
 
-int BusTransport::open() { return 0; }
+int BusTransport::open() {
+    return 0;
+}
 
-int BusTransport::release() { return 0; }
+int BusTransport::release() {
+    return 0;
+}
 
-int BusTransport::acquire() { return 0; }
+int BusTransport::acquire() {
+    return 0;
+}
 
 int BusTransport::setParameter(int value) {
     interfaceSelector_ = value;

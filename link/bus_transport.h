@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class BusTransport {
-public:
+  public:
     // (interfaceIndex, transferParameter, interfaceSelector) as DdcLink passes them.
     BusTransport(int interfaceIndex, int transferParameter, int interfaceSelector);
     virtual ~BusTransport() = default;
@@ -42,7 +42,7 @@ public:
     [[nodiscard]] int interfaceSelector() const { return interfaceSelector_; }
     [[nodiscard]] int transferParameter() const { return transferParameter_; }
 
-private:
+  private:
     int interfaceSelector_;
     int interfaceIndex_;
     int transferParameter_;

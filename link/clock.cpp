@@ -7,7 +7,7 @@
 namespace {
 
 class RealClock : public Clock {
-public:
+  public:
     void sleep(int milliseconds) override {
         if (milliseconds > 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
@@ -18,7 +18,7 @@ public:
         return duration_cast<milliseconds>(steady_clock::now() - start_).count();
     }
 
-private:
+  private:
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
@@ -36,11 +36,17 @@ Clock& current() {
 
 }  // namespace
 
-void sleepMs(int milliseconds) { current().sleep(milliseconds); }
+void sleepMs(int milliseconds) {
+    current().sleep(milliseconds);
+}
 
-int64_t nowMs() { return current().now(); }
+int64_t nowMs() {
+    return current().now();
+}
 
-void installClock(Clock* clock) { installed.store(clock); }
+void installClock(Clock* clock) {
+    installed.store(clock);
+}
 
 void VirtualClock::sleep(int milliseconds) {
     std::lock_guard lock(mutex_);

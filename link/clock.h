@@ -17,7 +17,7 @@ void sleepMs(int milliseconds);
 [[nodiscard]] int64_t nowMs();
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual void sleep(int milliseconds) = 0;
     [[nodiscard]] virtual int64_t now() = 0;
@@ -30,7 +30,7 @@ void installClock(Clock* clock);
 // A clock that never blocks: sleep adds to the time and to the record.
 // Safe to use from several threads (the GUI tests' workers share it).
 class VirtualClock : public Clock {
-public:
+  public:
     void sleep(int milliseconds) override;
     int64_t now() override;
 
@@ -42,7 +42,7 @@ public:
     [[nodiscard]] int waitCount() const;
     void clearRecord();
 
-private:
+  private:
     mutable std::mutex mutex_;
     int64_t now_ = 0;
     int64_t total_ = 0;
@@ -51,7 +51,7 @@ private:
 
 // Installs a VirtualClock for the lifetime of the object (tests).
 class ScopedVirtualClock : public VirtualClock {
-public:
+  public:
     ScopedVirtualClock() { installClock(this); }
     ~ScopedVirtualClock() override { installClock(nullptr); }
     ScopedVirtualClock(const ScopedVirtualClock&) = delete;

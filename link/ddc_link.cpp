@@ -24,8 +24,8 @@ int checkCapacity(int capacity) {
 
 DdcLink::DdcLink(int interfaceIndex, int transferParameter, int interfaceSelector)
     : interfaceSelector_(interfaceSelector),
-      transport_(std::make_unique<BusTransport>(interfaceIndex, transferParameter,
-                                                interfaceSelector)) {
+      transport_(
+          std::make_unique<BusTransport>(interfaceIndex, transferParameter, interfaceSelector)) {
     (void)transport_->open();
 }
 
@@ -52,8 +52,8 @@ int DdcLink::exchangeWrite(const uint8_t* request, int length, int waitMs) {
     return result;
 }
 
-int DdcLink::exchangeWriteRead(const uint8_t* request, int length, uint8_t* reply,
-                               int& replyLength, bool nullIsError, int baseWaitMs) {
+int DdcLink::exchangeWriteRead(const uint8_t* request, int length, uint8_t* reply, int& replyLength,
+                               bool nullIsError, int baseWaitMs) {
     const int capacity = replyLength;
     if (length > kMaxPayload) {
         return kErrTooLong;

@@ -14,7 +14,7 @@
 #include "link/bus_transport.h"
 
 class DdcLink {
-public:
+  public:
     DdcLink(int interfaceIndex, int transferParameter, int interfaceSelector);
     virtual ~DdcLink();
 
@@ -61,7 +61,7 @@ public:
     [[nodiscard]] int interfaceSelector() const { return interfaceSelector_; }
     [[nodiscard]] BusTransport& transport() { return *transport_; }
 
-protected:
+  protected:
     // Sends `request` and reads a reply of exactly `expectedLength` bytes,
     // repeating the whole exchange on a wrong length (up to retryCount more).
     [[nodiscard]] int exchangeExpectingLength(const uint8_t* request, int length, uint8_t* reply,

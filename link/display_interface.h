@@ -25,21 +25,21 @@
 // 96 before the call. The program reads only `driverName` (NUL-terminated)
 // and `skip` (the interface is left out of the monitor list unless it is 0).
 struct DisplayInterfaceInfo {
-    uint32_t size;             // bytes 0-3: 96
-    uint8_t reserved1[37];     // bytes 4-40: library's own
-    char driverName[52];       // bytes 41-92
-    uint8_t skip;              // byte 93
-    uint8_t reserved2[2];      // bytes 94-95
+    uint32_t size;          // bytes 0-3: 96
+    uint8_t reserved1[37];  // bytes 4-40: library's own
+    char driverName[52];    // bytes 41-92
+    uint8_t skip;           // byte 93
+    uint8_t reserved2[2];   // bytes 94-95
 };
 static_assert(sizeof(DisplayInterfaceInfo) == 96, "the record is 96 bytes");
 static_assert(offsetof(DisplayInterfaceInfo, driverName) == 41, "driver name at byte 41");
 static_assert(offsetof(DisplayInterfaceInfo, skip) == 93, "skip flag at byte 93");
 
 constexpr int kDisplayInterfaceInfoSize = 96;
-constexpr int kInterfaceSelector = 3;       // EnumerateInterfaces' second argument
-constexpr int kTransferParameter = 10000;   // last argument of every transfer
-constexpr uint8_t kDdcAddress = 0x6E;       // DDC/CI messages; replies at 0x6F
-constexpr uint8_t kEdidAddress = 0xA0;      // EDID register reads; 0xA1 to read
+constexpr int kInterfaceSelector = 3;      // EnumerateInterfaces' second argument
+constexpr int kTransferParameter = 10000;  // last argument of every transfer
+constexpr uint8_t kDdcAddress = 0x6E;      // DDC/CI messages; replies at 0x6F
+constexpr uint8_t kEdidAddress = 0xA0;     // EDID register reads; 0xA1 to read
 
 extern "C" {
 

@@ -26,7 +26,9 @@ constexpr int kFragmentHeader = 3;
 
 constexpr uint8_t kEdidHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
 
-int word(const uint8_t* bytes) { return bytes[0] * 256 + bytes[1]; }
+int word(const uint8_t* bytes) {
+    return bytes[0] * 256 + bytes[1];
+}
 
 bool blockSumsToZero(const uint8_t* block) {
     uint8_t sum = 0;
@@ -67,8 +69,7 @@ int DdcLink::exchangeExpectingLength(const uint8_t* request, int length, uint8_t
     return result;
 }
 
-int DdcLink::getVcp(int code, int& current, int& maximum, uint8_t& resultCode,
-                    uint8_t& typeCode) {
+int DdcLink::getVcp(int code, int& current, int& maximum, uint8_t& resultCode, uint8_t& typeCode) {
     if (code > 255) {
         return kErrCodeRange;
     }
@@ -192,9 +193,8 @@ int DdcLink::readEdid(uint8_t* buffer) {
         result = verdict;
         if (buffer[126] != 0) {
             // Only one extension block is ever read, whatever the count says.
-            const int read =
-                transport_->readRegister(buffer + kEdidBlockSize, kEdidAddress, kEdidBlockSize,
-                                         kEdidBlockSize);
+            const int read = transport_->readRegister(buffer + kEdidBlockSize, kEdidAddress,
+                                                      kEdidBlockSize, kEdidBlockSize);
             if (verdict == 0) {
                 if (read < 0) {
                     result = read;

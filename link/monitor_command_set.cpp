@@ -78,8 +78,7 @@ int MonitorCommandSet::getPagedVcp(int page, int code, int& current, int& maximu
     if (code > 255 || page > 255) {
         return kErrCodeRange;
     }
-    const uint8_t request[] = {kOpPagedGet, static_cast<uint8_t>(page),
-                               static_cast<uint8_t>(code)};
+    const uint8_t request[] = {kOpPagedGet, static_cast<uint8_t>(page), static_cast<uint8_t>(code)};
     int result = 0;
     for (int exchange = 0; exchange <= retryCount_; ++exchange) {
         uint8_t reply[kPagedReplyLength];

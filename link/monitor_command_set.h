@@ -7,12 +7,12 @@
 #include "link/ddc_link.h"
 
 // Sub-codes of vendorQuery.
-constexpr int kVendorQueryNudge = 0x05;    // second step of the vendor save
-constexpr int kVendorQuerySave = 0x06;     // first step of the vendor save
-constexpr int kVendorQueryStatus = 0x14;   // status byte; retried on wrong length
+constexpr int kVendorQueryNudge = 0x05;   // second step of the vendor save
+constexpr int kVendorQuerySave = 0x06;    // first step of the vendor save
+constexpr int kVendorQueryStatus = 0x14;  // status byte; retried on wrong length
 
 class MonitorCommandSet : public DdcLink {
-public:
+  public:
     MonitorCommandSet(int interfaceIndex, int transferParameter, int interfaceSelector);
     ~MonitorCommandSet() override;
 
@@ -26,14 +26,14 @@ public:
                                   uint8_t& resultCode, uint8_t& typeCode);
     // Paged set (C8 -> C7, or a null message and then polls for the C7).
     // `value` is the value to set on entry and the monitor's value on return.
-    [[nodiscard]] int setPagedVcp(int page, int code, int& value, int& maximum,
-                                  uint8_t& resultCode, uint8_t& typeCode);
+    [[nodiscard]] int setPagedVcp(int page, int code, int& value, int& maximum, uint8_t& resultCode,
+                                  uint8_t& typeCode);
     // One-byte vendor query (C0 -> C1).
     [[nodiscard]] int vendorQuery(int subcode, int& value);
     // The vendor save sequence: query 0x06 then 0x05, results ignored.
     void vendorSaveSequence();
 
-private:
+  private:
     struct PagedReply;
     [[nodiscard]] int checkPagedReply(const uint8_t* reply, int length, int page, int code,
                                       PagedReply& out) const;

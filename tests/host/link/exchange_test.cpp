@@ -1,0 +1,128 @@
+#include "tests/host/link/link_fixture.h"
+
+namespace {
+
+const uint8_t kGetBrightness[] = {0x01, 0x10};
+
+}  // namespace
+
+using ExchangeTest = LinkTest;
+
+TEST_F(ExchangeTest, RejectsBadLengthsBeforeTouchingTheBus) {
+    uint8_t big[121] = {0x01};
+    uint8_t reply[120];
+    int capacity = 8;
+    EXPECT_EQ(link.exchangeWriteRead(big, 121, reply, capacity, true, 50), kErrTooLong);
+    capacity = 8;
+    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 0, reply, capacity, true, 50), kErrLength);
+    capacity = 121;
+    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, capacity, true, 50), kErrTooLong);
+    capacity = 0;
+    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, capacity, true, 50), kErrLength);
+    EXPECT_EQ(link.exchangeWrite(big, 121, 50), kErrTooLong);
+    capacity = 0;
+    EXPECT_EQ(link.exchangeRead(reply, capacity, 50), kErrLength);
+    capacity = 121;
+    EXPECT_EQ(link.exchangeRead(reply, capacity, 50), kErrTooLong);
+
+    EXPECT_TRUE(bus.writes.empty());
+    EXPECT_EQ(bus.readCount, 0);
+    EXPECT_EQ(clock.waitCount(), 0);
+}
+
+TEST_F(ExchangeTest, NullRepliesToADataRequestFailAfterFiveAttemptsAnd1550ms) {
+    uint8_t reply[8];
+    int length = 8;
+    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50), kErrNoData);
+    EXPECT_EQ(length, 0);
+    EXPECT_EQ(exchanges(), 5);
+    EXPECT_EQ(bus.readCount, 5);
+    EXPECT_EQ(clock.waits(),
+              (std::vector<int>{50, 50, 100, 100, 150, 150, 200, 200, 250, 250, 50}));
+    EXPECT_EQ(clock.totalWaited(), 1550);
+}
+
+TEST_F(ExchangeTest, NullReplyIsSuccessWhenItIsNotAnError) {
+    uint8_t reply[8];
+    int length = 8;
+    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, false, 50), 0);
+    EXPECT_EQ(length, 0);
+    EXPECT_EQ(exchanges(), 1);
+    EXPECT_EQ(clock.waits(), (std::vector<int>{50, 50}));
+}
+
+TEST_F(ExchangeTest, RetriesAfterABadReplyAndReturnsTheGoodOne) {
+    bus.queueRaw({0x6E, 0x83, 1, 2, 3, 0x00});  // checksum wrong
+    bus.queueReply({0x02, 0x00, 0x10});
+    uint8_t reply[8] = {};
+    int length = 8;
+    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50), 0);
+    EXPECT_EQ(length, 3);
+    EXPECT_EQ(Bytes(reply, reply + 3), (Bytes{0x02, 0x00, 0x10}));
+    EXPECT_EQ(exchanges(), 2);
+    EXPECT_EQ(clock.waits(), (std::vector<int>{50, 50, 100, 50}));
+}
+
+TEST_F(ExchangeTest, LibraryWriteErrorOnEveryAttemptIsReturnedAfterEachWait) {
+    bus.failWrites(-2, -1);
+    uint8_t reply[8] = {0xEE};
+    int length = 8;
+    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50), -2);
+    EXPECT_EQ(bus.writes.size(), 5u);
+    EXPECT_EQ(bus.readCount, 0);
+    EXPECT_EQ(clock.waits(), (std::vector<int>{50, 100, 150, 200, 250, 50}));
+    EXPECT_EQ(reply[0], 0xEE);
+    EXPECT_EQ(length, 0);
+}
+
+TEST_F(ExchangeTest, LastAttemptsErrorIsReported) {
+    bus.queueReadError(-7);
+    bus.queueRaw({0x6F, 0x80, 0x00});
+    bus.queueRaw({0x6E, 0x80, 0x00});
+    bus.queueReadError(-7);
+    bus.queueRaw(ScriptedDevice::frame({1, 2, 3, 4, 5, 6, 7, 8, 9}));  // longer than 8
+    uint8_t reply[8];
+    int length = 8;
+    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50), kErrLength);
+    EXPECT_EQ(exchanges(), 5);
+}
+
+TEST_F(ExchangeTest, SendOnlyWaitsEvenWhenEveryAttemptFailed) {
+    bus.failWrites(-2, -1);
+    const uint8_t set[] = {0x03, 0x10, 0x00, 0x20};
+    EXPECT_EQ(link.exchangeWrite(set, 4, 50), -2);
+    EXPECT_EQ(bus.writes.size(), 5u);
+    EXPECT_EQ(clock.waits(), std::vector<int>{50});
+
+    bus.failWrites(-2, 2);
+    bus.writes.clear();
+    clock.clearRecord();
+    EXPECT_EQ(link.exchangeWrite(set, 4, 200), 0);
+    EXPECT_EQ(bus.writes.size(), 3u);
+    EXPECT_EQ(clock.waits(), std::vector<int>{200});
+}
+
+TEST_F(ExchangeTest, ReadOnlyTakesNullAsSuccessAndRetriesErrors) {
+    uint8_t reply[9];
+    int length = 9;
+    EXPECT_EQ(link.exchangeRead(reply, length, 50), 0);
+    EXPECT_EQ(length, 0);
+    EXPECT_EQ(bus.readCount, 1);
+    EXPECT_TRUE(bus.writes.empty());
+
+    for (int i = 0; i < 5; ++i) {
+        bus.queueRaw({0x6E, 0x80, 0x00});
+    }
+    length = 9;
+    clock.clearRecord();
+    EXPECT_EQ(link.exchangeRead(reply, length, 50), kErrChecksum);
+    EXPECT_EQ(bus.readCount, 6);
+    EXPECT_EQ(clock.waits(), std::vector<int>{50});  // attempts are back to back
+
+    bus.queueReadError(-7);
+    bus.queueReply({0xC7, 1, 2});
+    length = 9;
+    EXPECT_EQ(link.exchangeRead(reply, length, 50), 0);
+    EXPECT_EQ(length, 3);
+    EXPECT_EQ(reply[0], 0xC7);
+}

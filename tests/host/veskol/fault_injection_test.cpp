@@ -1,0 +1,94 @@
+#include <string>
+#include <vector>
+
+#include "link/link_errors.h"
+#include "link/monitor_command_set.h"
+#include "tests/host/veskol/sim_fixture.h"
+
+namespace {
+
+class FaultInjectionTest : public SimulatorTest {
+  protected:
+    FaultInjectionTest() { VeskolSimConfigure("qrv-crt", nullptr, nullptr); }
+
+    // Outcomes of 40 brightness reads through the link.
+    std::vector<int> readOutcomes() {
+        MonitorCommandSet link(0, 10000, 3);
+        std::vector<int> outcomes;
+        for (int i = 0; i < 40; ++i) {
+            int current = 0, maximum = 0;
+            uint8_t result = 0, type = 0;
+            outcomes.push_back(link.getVcp(0x10, current, maximum, result, type));
+        }
+        return outcomes;
+    }
+};
+
+}  // namespace
+
+TEST_F(FaultInjectionTest, TheSameSeedGivesTheSameFaults) {
+    const char* spec = "seed=7,checksum=300,truncate=200,wrong=100,null=200,nak=100";
+    ASSERT_EQ(VeskolSimSetFaults(0, spec), 0);
+    const std::vector<int> first = readOutcomes();
+    const std::vector<std::string> firstFrames = veskol::SimBus::instance().frames();
+
+    VeskolSimConfigure("qrv-crt", nullptr, nullptr);
+    ASSERT_EQ(VeskolSimSetFaults(0, spec), 0);
+    EXPECT_EQ(readOutcomes(), first);
+    const std::vector<std::string> again = veskol::SimBus::instance().frames();
+    ASSERT_EQ(again.size(), firstFrames.size());
+    for (size_t i = 0; i < again.size(); ++i) {  // same bytes (times may differ)
+        EXPECT_EQ(again[i].substr(again[i].find(' ')),
+                  firstFrames[i].substr(firstFrames[i].find(' ')));
+    }
+
+    VeskolSimConfigure("qrv-crt", nullptr, nullptr);
+    ASSERT_EQ(VeskolSimSetFaults(0, "seed=8,checksum=300,truncate=200,wrong=100,null=200,nak=100"),
+              0);
+    EXPECT_NE(readOutcomes(), first);
+}
+
+TEST_F(FaultInjectionTest, FaultsReachTheLinkAsItsErrors) {
+    MonitorCommandSet link(0, 10000, 3);
+    int current = 0, maximum = 0;
+    uint8_t result = 0, type = 0;
+    struct Case {
+        const char* spec;
+        int expected;
+    };
+    const Case cases[] = {
+        {"next=checksum*5", kErrChecksum},
+        {"next=null*5", kErrNoData},
+        {"next=truncate*25", kErrLength},  // 7-byte replies: five exchanges of five
+        {"next=wrong*1", kErrBadReply},
+        {"next=nak*5", veskol::kLibNoAcknowledge},
+        {"next=checksum*4", 0},  // the fifth attempt gets through
+        {"disappear=0", veskol::kLibNoDevice},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(VeskolSimSetFaults(0, c.spec), 0) << c.spec;
+        EXPECT_EQ(link.getVcp(0x10, current, maximum, result, type), c.expected) << c.spec;
+        ASSERT_EQ(VeskolSimSetFaults(0, ""), 0);
+    }
+}
+
+TEST_F(FaultInjectionTest, AMonitorThatDisappearsStaysGone) {
+    ASSERT_EQ(VeskolSimSetFaults(0, "disappear=4"), 0);
+    MonitorCommandSet link(0, 10000, 3);
+    int current = 0, maximum = 0;
+    uint8_t result = 0, type = 0;
+    EXPECT_EQ(link.getVcp(0x10, current, maximum, result, type), 0);  // transfers 1-2
+    EXPECT_EQ(link.getVcp(0x12, current, maximum, result, type), 0);  // 3-4
+    EXPECT_EQ(link.getVcp(0x10, current, maximum, result, type), veskol::kLibNoDevice);
+    uint8_t edid[kEdidSize];
+    EXPECT_EQ(link.readEdid(edid), veskol::kLibNoDevice);
+}
+
+TEST_F(FaultInjectionTest, MalformedSpecsAreRefusedAndChangeNothing) {
+    for (const char* spec : {"checksum", "checksum=1001", "nak=-1", "bogus=3", "next=fire*2",
+                             "next=null*x", "seed=abc"}) {
+        EXPECT_EQ(VeskolSimSetFaults(0, spec), -1) << spec;
+    }
+    EXPECT_EQ(VeskolSimSetFaults(7, "null=1"), -1);
+    EXPECT_EQ(readOutcomes(), std::vector<int>(40, 0));
+}

@@ -1,0 +1,45 @@
+// Seeded fault injection for one simulated bus. Faults are drawn from a
+// deterministic generator (the same seed gives the same faults in the same
+// order) at per-mille rates, or queued to hit the next transfers exactly.
+// Spec text, as the inspection API takes it: comma-separated key=value with
+// keys seed, nak, checksum, truncate, wrong, null (per-mille rates),
+// disappear (transfers until the monitor vanishes) and next=<kind>*<count>
+// to queue faults, e.g. "seed=7,checksum=100,next=null*3".
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+
+namespace veskol {
+
+enum class Fault { None, Nak, Checksum, Truncate, Wrong, Null };
+
+class FaultInjector {
+  public:
+    // Parses `spec` (see above); false and no change for a malformed spec.
+    [[nodiscard]] bool configure(const std::string& spec);
+    void reset();
+
+    // Drawn once per transfer. Writes can only fail with a NAK; replies can
+    // be corrupted in any way.
+    [[nodiscard]] Fault nextWriteFault();
+    [[nodiscard]] Fault nextReadFault();
+    // True once the monitor has vanished from the bus (every transfer fails).
+    [[nodiscard]] bool countTransferAndCheckGone();
+
+    // Applies a reply fault to the frame bytes read from 0x6F.
+    static void corruptReply(Fault fault, uint8_t* frame, int length);
+
+  private:
+    [[nodiscard]] uint32_t nextRandom();
+    [[nodiscard]] bool roll(int perMille);
+
+    uint64_t state_ = 0;
+    int nak_ = 0, checksum_ = 0, truncate_ = 0, wrong_ = 0, null_ = 0;
+    long disappearAfter_ = -1;
+    long transfers_ = 0;
+    std::deque<Fault> queued_;
+};
+
+}  // namespace veskol

@@ -1,0 +1,287 @@
+#include "veskol/sim/sim_bus.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "link/clock.h"
+
+namespace veskol {
+namespace {
+
+constexpr size_t kMaxFramesKept = 200000;
+
+std::string trim(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return "";
+    }
+    const size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+// Wine hands Unix paths through unchanged; Windows file functions want them
+// on the drive that maps the Unix root.
+std::string hostPath(const char* value) {
+    std::string path = value ? value : "";
+#ifdef _WIN32
+    if (!path.empty() && path[0] == '/') {
+        path = "Z:" + path;
+    }
+#endif
+    return path;
+}
+
+// Saved values must name the profile's controls and fit their ranges;
+// otherwise the whole set is refused and the monitor starts from factory.
+bool savedValuesFit(const SimMonitor& monitor, const SavedValues& values) {
+    for (const auto& [code, value] : values) {
+        int maximum = 0;
+        if (!monitor.maximum(code, maximum) || value > maximum) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> splitProfileList(const std::string& text) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t comma = text.find(',', start);
+        const std::string name = trim(
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (!name.empty() || comma != std::string::npos) {
+            names.push_back(name);
+        }
+        if (comma == std::string::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    return names;
+}
+
+SimBus& SimBus::instance() {
+    static SimBus bus;
+    return bus;
+}
+
+SimBus::SimBus() : loadedAtMs_(nowMs()) {}
+
+std::unique_lock<std::recursive_mutex> SimBus::lock() {
+    return std::unique_lock<std::recursive_mutex>(mutex_);
+}
+
+void SimBus::configureFromEnvironment() {
+    const char* simulate = std::getenv("VESKOL_SIMULATE");
+    configure(simulate ? simulate : kDefaultProfiles, hostPath(std::getenv("VESKOL_STATE")),
+              hostPath(std::getenv("VESKOL_LOG")));
+}
+
+void SimBus::configure(const std::string& profiles, const std::string& statePath,
+                       const std::string& logPath) {
+    auto guard = lock();
+    configured_ = true;
+    interfaces_.clear();
+    frames_.clear();
+    if (logFile_) {
+        std::fclose(logFile_);
+        logFile_ = nullptr;
+    }
+    if (!logPath.empty()) {
+        logFile_ = std::fopen(logPath.c_str(), "a");
+    }
+    state_.reset();
+    if (!statePath.empty()) {
+        state_ = std::make_unique<StateFile>(statePath);
+        state_->load();
+    }
+
+    const std::vector<std::string> names = splitProfileList(profiles);
+    interfaces_.resize(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        SimInterface& iface = interfaces_[i];
+        iface.profileName = names[i];
+        const MonitorProfile* profile = findProfile(names[i].c_str());
+        if (!profile) {
+            iface.error = "unknown profile '" + names[i] + "'";
+            continue;
+        }
+        auto monitor = std::make_unique<SimMonitor>(*profile);
+        const MonitorKey key{static_cast<int>(i), names[i]};
+        if (state_) {
+            if (const SavedValues* saved = state_->find(key)) {
+                if (savedValuesFit(*monitor, *saved)) {
+                    monitor->applySaved(*saved);
+                } else {
+                    state_->drop(key);
+                }
+            }
+        }
+        const int index = static_cast<int>(i);
+        monitor->setStoreListener([this, index](const std::map<int, int>&) { persist(index); });
+        iface.monitor = monitor.get();
+        iface.device = std::move(monitor);
+    }
+}
+
+void SimBus::ensureConfigured() {
+    if (!configured_) {
+        configureFromEnvironment();
+    }
+}
+
+void SimBus::persist(int index) {
+    if (!state_) {
+        return;
+    }
+    SimInterface& iface = interfaces_[static_cast<size_t>(index)];
+    (void)state_->store(MonitorKey{index, iface.profileName}, iface.monitor->store());
+}
+
+SimInterface* SimBus::at(int index) {
+    auto guard = lock();
+    ensureConfigured();
+    if (index < 0 || static_cast<size_t>(index) >= interfaces_.size()) {
+        return nullptr;
+    }
+    return &interfaces_[static_cast<size_t>(index)];
+}
+
+void SimBus::installDevice(int index, std::unique_ptr<SimDevice> device) {
+    auto guard = lock();
+    ensureConfigured();
+    if (index < 0) {
+        return;
+    }
+    if (static_cast<size_t>(index) >= interfaces_.size()) {
+        interfaces_.resize(static_cast<size_t>(index) + 1);
+    }
+    SimInterface& iface = interfaces_[static_cast<size_t>(index)];
+    iface.profileName = "scripted";
+    iface.error.clear();
+    iface.monitor = nullptr;
+    iface.faults.reset();
+    iface.device = std::move(device);
+}
+
+int SimBus::enumerate() {
+    auto guard = lock();
+    ensureConfigured();
+    return static_cast<int>(interfaces_.size());
+}
+
+unsigned SimBus::interfaceCount() {
+    auto guard = lock();
+    ensureConfigured();
+    return static_cast<unsigned>(interfaces_.size());
+}
+
+int SimBus::interfaceInfo(int index, DisplayInterfaceInfo* info) {
+    auto guard = lock();
+    SimInterface* iface = at(index);
+    if (!info || info->size != kDisplayInterfaceInfoSize || !iface) {
+        return kLibBadArgument;
+    }
+    if (!iface->device) {
+        return kLibUnknownProfile;
+    }
+    std::memset(reinterpret_cast<uint8_t*>(info) + 4, 0, sizeof *info - 4);
+    const char* name =
+        iface->monitor ? iface->monitor->profile().driverName : "VESKOL scripted bus";
+    std::strncpy(info->driverName, name, sizeof info->driverName - 1);
+    info->skip = 0;
+    return 0;
+}
+
+int SimBus::write(int index, uint8_t address, const uint8_t* data, int length) {
+    auto guard = lock();
+    SimInterface* iface = at(index);
+    if (!iface || (!data && length > 0)) {
+        return kLibBadArgument;
+    }
+    if (!iface->device) {
+        return kLibUnknownProfile;
+    }
+    if (iface->faults.countTransferAndCheckGone()) {
+        return kLibNoDevice;
+    }
+    logFrame('W', index, address, data, length);
+    if (iface->faults.nextWriteFault() == Fault::Nak) {
+        return kLibNoAcknowledge;
+    }
+    return iface->device->write(address, data, length);
+}
+
+int SimBus::read(int index, uint8_t address, uint8_t* buffer, int length) {
+    auto guard = lock();
+    SimInterface* iface = at(index);
+    if (!iface || (!buffer && length > 0)) {
+        return kLibBadArgument;
+    }
+    if (!iface->device) {
+        return kLibUnknownProfile;
+    }
+    if (iface->faults.countTransferAndCheckGone()) {
+        return kLibNoDevice;
+    }
+    const int result = iface->device->read(address, buffer, length);
+    if (result != 0) {
+        return result;
+    }
+    if (address == (kDdcAddress | 1)) {
+        FaultInjector::corruptReply(iface->faults.nextReadFault(), buffer, length);
+    }
+    logFrame('R', index, address, buffer, length);
+    return 0;
+}
+
+void SimBus::logFrame(char direction, int index, uint8_t address, const uint8_t* bytes,
+                      int length) {
+    std::string line =
+        std::to_string(nowMs() - loadedAtMs_) + ' ' + direction + ' ' + std::to_string(index) + ' ';
+    static const char kHex[] = "0123456789ABCDEF";
+    line += kHex[address >> 4];
+    line += kHex[address & 0x0F];
+    for (int i = 0; i < length; ++i) {
+        line += ' ';
+        line += kHex[bytes[i] >> 4];
+        line += kHex[bytes[i] & 0x0F];
+    }
+    if (frames_.size() < kMaxFramesKept) {
+        frames_.push_back(line);
+    }
+    if (logFile_) {
+        std::fputs(line.c_str(), logFile_);
+        std::fputc('\n', logFile_);
+        std::fflush(logFile_);
+    }
+}
+
+std::vector<std::string> SimBus::frames() {
+    auto guard = lock();
+    return frames_;
+}
+
+size_t SimBus::frameCount() {
+    auto guard = lock();
+    return frames_.size();
+}
+
+bool SimBus::frameAt(size_t position, std::string& line) {
+    auto guard = lock();
+    if (position >= frames_.size()) {
+        return false;
+    }
+    line = frames_[position];
+    return true;
+}
+
+void SimBus::clearFrames() {
+    auto guard = lock();
+    frames_.clear();
+}
+
+}  // namespace veskol
