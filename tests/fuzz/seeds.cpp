@@ -1,0 +1,343 @@
+// Writes the seed corpora of the fuzz targets: realistic capabilities
+// strings, EDID images and monitor conversations in the fuzz bus format.
+//   lumetra_fuzz_seeds <corpus dir>   (writes <dir>/<target>/<seed>)
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/fuzz/fuzz_bus.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+namespace fs = std::filesystem;
+
+fs::path root;
+
+void write(const char* target, const char* name, const Bytes& bytes) {
+    const fs::path dir = root / target;
+    fs::create_directories(dir);
+    std::ofstream(dir / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes textBytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+// --- capabilities strings ---
+
+struct NamedText {
+    const char* name;
+    const char* text;
+};
+
+constexpr NamedText kCapabilities[] = {
+    {"mccs22_flat_panel",
+     "(prot(monitor)type(lcd)model(LX27Q)cmds(01 02 03 07 0C E3 F3)vcp(02 04 05 08 10 12 "
+     "14(01 05 06 08 0B) 16 18 1A 52 60(01 03 0F 11) 62 AC AE B6 C6 C8 C9 D6(01 04 05) DF)"
+     "mswhql(1)asset_eep(40)mccs_ver(2.2))"},
+    {"mccs21_vcpname",
+     "(prot(monitor)type(LCD)model(QV24W)cmds(01 02 03 07 0C 4E F3)vcp(02 04 05 08 0B 0C 10 12 "
+     "14(1 4 5 6 8 B) 16 18 1A 52 60(1 3 4 F 10 11) 62 6C 6E 70 86(1 2 5) 87 8D(1 2) AC AE B2 "
+     "B6 C0 C6 C8 C9 CA(1 2) CC(1 2 3 4 6 9 A D) D6(1 4) DC(0 3 5) DF E0 E1(0 1)) "
+     "vcpname(10(Brightness) 12(Contrast) DC(Picture Mode)) mccs_ver(2.1) mpu_ver(1.07))"},
+    {"crt_vendor_pages",
+     "( mccs_ver(1.1) type(CRT) vcp(00 01 04 06 08 10 12 14(04 05 06 07 08) 16 18 1A 1E 20 22 "
+     "24 26 28 30 32 3E 40 42 B0 E1 FE) vcp_p02(3B 3C 42 43 44 46) vcp_p10(01 02(0 1 2) 05) "
+     "cmds_c2(03(D6) 0C) asset_eep(64) mpu_ver(2.1.4) c_tmp_ofst(0A))"},
+    {"page_groups",
+     "(type(CRT_AG)vcp(10 12 page2(3B 3C(1 2 3)) page12(01 02) 60(1 3 F) 62)mccs_ver(2.0)"
+     "asset_eep(32))"},
+    {"mixed_case",
+     "(prot(Monitor) type(Lcd) Model(ab-27) vcp(10 12 14(1 2 3) 16 18 1a 60(0f 11 12) 62 6c 6e "
+     "70 8d(1 2) b6 c0 c6 c8(1 5) ca df e0 e1(0 1 2)) MCCS_VER(2.1) mccs_ver(2.1) "
+     "mpu_ver(M2.10))"},
+    {"irregular_spacing",
+     "(  type( lcd )vcp(  10 12  14( 05  06 ) 16\t18)  mccs_ver( 3.0 ) cmds_c2( 03( D6 ) 0C ) "
+     "c_tmp_ofst( 1F ) )"},
+    {"no_vcp_section", "(prot(monitor)type(CRT_AG)vcp_p02(3B 3C)mccs_ver(1.1)asset_eep(20))"},
+    {"mccs3_long",
+     "(prot(display)type(lcd)model(P32U)cmds(01 02 03 07 0C E3 F3)vcp(02 04 05 08 10 12 "
+     "14(01 04 05 06 08 0B 0C) 16 18 1A 52 59 5A 5B 5C 5D 5E 60(0F 10 11 12 13 1B) 62 6C 6E 70 "
+     "72(50 64 78 8C A0) 86(01 02 05 0B) 87 8D(01 02) 9B 9C 9D 9E 9F A0 AA(01 02 03 04) AC AE B2 "
+     "B6 C0 C6 C8 C9 CA(01 02) CC(01 02 03 04 05 06 07 08 09 0A 0D 12 14 1E) D6(01 04 05) "
+     "DC(00 02 03 04 05 06 0B 0C 0E) DF E0 E1 E2 EA F0 FF)mswhql(1)asset_eep(40)mccs_ver(3.0)"
+     "vcp_p01(10 20 30(0 1))window1(type(PIP) area(25 25 1895 1175))mpu_ver(4.0.12))"},
+};
+
+// --- EDID images ---
+
+class Edid {
+  public:
+    Edid(uint8_t version, uint8_t revision) {
+        constexpr uint8_t header[] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
+        std::memcpy(bytes.data(), header, sizeof header);
+        bytes[18] = version;
+        bytes[19] = revision;
+        bytes[21] = 60;  // cm
+        bytes[22] = 34;
+        bytes[23] = 120;  // gamma 2.2
+        bytes[24] = 0x0A;
+    }
+    Edid& identity(uint8_t b8, uint8_t b9, uint16_t product, uint32_t serial, uint8_t week,
+                   uint8_t year) {
+        bytes[8] = b8;
+        bytes[9] = b9;
+        bytes[10] = static_cast<uint8_t>(product);
+        bytes[11] = static_cast<uint8_t>(product >> 8);
+        for (int i = 0; i < 4; ++i) {
+            bytes[12 + i] = static_cast<uint8_t>(serial >> (8 * i));
+        }
+        bytes[16] = week;
+        bytes[17] = year;
+        return *this;
+    }
+    Edid& input(uint8_t b20) {
+        bytes[20] = b20;
+        return *this;
+    }
+    Edid& timing(int at, uint16_t pixelClock10kHz, int h, int v) {
+        uint8_t* d = bytes.data() + at;
+        d[0] = static_cast<uint8_t>(pixelClock10kHz);
+        d[1] = static_cast<uint8_t>(pixelClock10kHz >> 8);
+        d[2] = static_cast<uint8_t>(h);
+        d[3] = 0xA0;
+        d[4] = static_cast<uint8_t>((h >> 8) << 4 | 0x1);
+        d[5] = static_cast<uint8_t>(v);
+        d[6] = 0x2D;
+        d[7] = static_cast<uint8_t>((v >> 8) << 4);
+        d[17] = 0x1E;
+        return *this;
+    }
+    Edid& text(int at, uint8_t tag, const char* value) {
+        uint8_t* d = bytes.data() + at;
+        std::memset(d, 0, 18);
+        d[3] = tag;
+        std::memset(d + 5, ' ', 13);
+        const size_t length = std::min<size_t>(std::strlen(value), 13);
+        std::memcpy(d + 5, value, length);
+        if (length < 13) {
+            d[5 + length] = 0x0A;
+        }
+        return *this;
+    }
+    Edid& range(int at, uint8_t minV, uint8_t maxV, uint8_t minH, uint8_t maxH) {
+        uint8_t* d = bytes.data() + at;
+        const uint8_t limits[18] = {0,    0,    0,    0xFD, 0,   minV, maxV, minH, maxH,
+                                    0x1E, 0x00, 0x0A, ' ',  ' ', ' ',  ' ',  ' ',  ' '};
+        std::memcpy(d, limits, sizeof limits);
+        return *this;
+    }
+    // A CEA-861 extension with a video data block; descriptors start at 0x10.
+    Edid& ceaExtension(uint8_t tag = 0x02) {
+        bytes[126] = 1;
+        bytes[128] = tag;
+        bytes[129] = 3;
+        bytes[130] = 0x10;
+        bytes[131] = 0xF1;
+        const uint8_t dataBlocks[] = {0x44, 0x10, 0x04, 0x03, 0x1F, 0x23,
+                                      0x09, 0x07, 0x07, 0x82, 0x01, 0x00};
+        std::memcpy(bytes.data() + 132, dataBlocks, sizeof dataBlocks);
+        return *this;
+    }
+    Bytes sealed() {
+        for (int block = 0; block < (bytes[126] ? 2 : 1); ++block) {
+            uint8_t sum = 0;
+            for (int i = 0; i < 127; ++i) {
+                sum = static_cast<uint8_t>(sum + bytes[block * 128 + i]);
+            }
+            bytes[block * 128 + 127] = static_cast<uint8_t>(0x100 - sum);
+        }
+        return {bytes.begin(), bytes.end()};
+    }
+
+  private:
+    std::array<uint8_t, 256> bytes{};
+};
+
+void writeEdids() {
+    write("edid", "v13_analog_crt",
+          Edid(1, 3)
+              .identity(0x46, 0x56, 0x0571, 0x0001E240, 23, 9)
+              .input(0x0E)
+              .timing(54, 10800, 1280, 1024)
+              .range(72, 50, 160, 30, 96)
+              .text(90, 0xFC, "QRV CRT19")
+              .text(108, 0xFF, "A1B2C3D4")
+              .sealed());
+    write("edid", "v13_serial_number_only",
+          Edid(1, 3)
+              .identity(0x52, 0x77, 0x2403, 0x00000201, 1, 12)
+              .input(0x68)
+              .timing(54, 6500, 1024, 768)
+              .range(72, 56, 76, 31, 61)
+              .text(90, 0xFC, "TSW 1740")
+              .text(108, 0xFE, "\n")
+              .sealed());
+    write("edid", "v14_digital",
+          Edid(1, 4)
+              .identity(0x46, 0x56, 0x1A30, 0x12345678, 40, 31)
+              .input(0xA5)
+              .timing(54, 14850, 1920, 1080)
+              .text(72, 0xFF, "2140QX0001234")
+              .range(90, 48, 75, 30, 83)
+              .text(108, 0xFC, "QRV LX27Q")
+              .sealed());
+    write("edid", "v14_cea_extension",
+          Edid(1, 4)
+              .identity(0x52, 0x77, 0x3B01, 0, 10, 33)
+              .input(0xB5)
+              .timing(54, 53325, 3840, 2160)
+              .range(72, 24, 60, 30, 135)
+              .text(90, 0xFC, "TSW P32U")
+              .text(108, 0xFF, "9Z0042")
+              .ceaExtension()
+              .timing(128 + 0x10, 14850, 1920, 1080)
+              .timing(128 + 0x22, 7425, 1280, 720)
+              .text(128 + 0x34, 0xFC, " 4K")
+              .sealed());
+    write("edid", "v13_other_extension",
+          Edid(1, 3)
+              .identity(0x46, 0x56, 0x0A05, 7, 52, 15)
+              .input(0x80)
+              .timing(54, 14850, 1920, 1200)
+              .text(72, 0xFC, "QRV W24")
+              .text(90, 0xFB, "")
+              .text(108, 0xFA, "")
+              .ceaExtension(0x70)
+              .sealed());
+}
+
+// --- conversations on the bus ---
+
+Bytes framed(std::initializer_list<uint8_t> payload) {
+    Bytes out;
+    const Bytes bytes(payload);
+    appendFramedRead(out, bytes);
+    return out;
+}
+
+Bytes join(std::initializer_list<Bytes> parts) {
+    Bytes out;
+    for (const Bytes& part : parts) {
+        out.insert(out.end(), part.begin(), part.end());
+    }
+    return out;
+}
+
+Bytes withHeader(std::initializer_list<uint8_t> header, const Bytes& records) {
+    Bytes out(header);
+    out.insert(out.end(), records.begin(), records.end());
+    return out;
+}
+
+void writeReplies() {
+    // capacity + 4, then the reply
+    write("ddc_reply", "get_vcp_reply",
+          withHeader({8 + 4}, framed({0x02, 0x00, 0x10, 0x00, 0x00, 0x64, 0x00, 0x32})));
+    write("ddc_reply", "timing_reply",
+          withHeader({6 + 4}, framed({0x4E, 0x03, 0x1F, 0x40, 0x17, 0x70})));
+    write("ddc_reply", "null_message", withHeader({8 + 4}, framed({})));
+    write("ddc_reply", "capabilities_fragment", withHeader({35 + 4}, framed({0xE3, 0x00, 0x00})));
+    Bytes fragment = {0xE3, 0x00, 0x20};
+    const Bytes text = textBytes("(prot(monitor)type(lcd)vcp(10 12");
+    fragment.insert(fragment.end(), text.begin(), text.end());
+    Bytes record;
+    appendFramedRead(record, fragment);
+    write("ddc_reply", "capabilities_text", withHeader({35 + 4}, record));
+    // A reply as it came off the bus, with a wrong checksum.
+    write("ddc_reply", "raw_bad_checksum",
+          {8 + 4, kBusRaw, 0x6E, 0x88, 0x02, 0x00, 0x10, 0x00, 0x00, 0x64, 0x00, 0x32, 0x00});
+    write("ddc_reply", "failed_read", {8 + 4, kBusFail | 0x04});
+}
+
+// The string split into fragments of up to 32 bytes with their offsets,
+// ended by an empty fragment (or, with `zeroEnd`, a zero byte in the last).
+Bytes capabilityFragments(std::string_view text, bool zeroEnd) {
+    Bytes out;
+    size_t offset = 0;
+    std::string rest(text);
+    if (zeroEnd) {
+        rest.push_back('\0');
+    }
+    for (;;) {
+        const size_t n = std::min<size_t>(32, rest.size() - offset);
+        Bytes payload = {0xE3, static_cast<uint8_t>(offset >> 8), static_cast<uint8_t>(offset)};
+        payload.insert(payload.end(), rest.begin() + static_cast<long>(offset),
+                       rest.begin() + static_cast<long>(offset + n));
+        appendFramedRead(out, payload);
+        offset += n;
+        if (n == 0 || (zeroEnd && offset == rest.size())) {
+            return out;
+        }
+    }
+}
+
+void writeCapabilityReads() {
+    constexpr uint8_t kFullBuffer = 0xFF;
+    write("capabilities_read", "flat_panel_empty_end",
+          withHeader({kFullBuffer}, capabilityFragments(kCapabilities[0].text, false)));
+    write("capabilities_read", "vcpname_zero_end",
+          withHeader({kFullBuffer}, capabilityFragments(kCapabilities[1].text, true)));
+    write("capabilities_read", "long_string",
+          withHeader({kFullBuffer}, capabilityFragments(kCapabilities[7].text, false)));
+    // A busy monitor: a null message, then a fragment for the wrong offset.
+    const Bytes good = capabilityFragments("(type(crt)vcp(10 12 14(5 6)))", true);
+    write("capabilities_read", "null_and_wrong_offset",
+          withHeader({kFullBuffer},
+                     join({framed({}), framed({0xE3, 0x00, 0x40, '(', 'x', ')'}), good})));
+    write("capabilities_read", "small_buffer",
+          withHeader({20}, capabilityFragments(kCapabilities[2].text, false)));
+}
+
+void writePagedReplies() {
+    // operation, page, high bits, code, value high, value low, then the replies
+    write("paged_vcp", "get_page2",
+          withHeader({0, 0x02, 0, 0x3B, 0, 0},
+                     framed({0xC7, 0x00, 0x02, 0x3B, 0x00, 0x00, 0x64, 0x00, 0x32})));
+    write("paged_vcp", "get_wrong_code_then_right",
+          withHeader({0, 0x02, 0, 0x42, 0, 0},
+                     join({framed({0xC7, 0x00, 0x02, 0x43, 0x00, 0x00, 0x64, 0x00, 0x10}),
+                           framed({0xC7, 0x00, 0x02, 0x42, 0x00, 0x00, 0x64, 0x00, 0x11})})));
+    write("paged_vcp", "set_immediate",
+          withHeader({1, 0x10, 0, 0x01, 0x00, 0x2A},
+                     framed({0xC7, 0x00, 0x10, 0x01, 0x00, 0x00, 0xFF, 0x00, 0x2A})));
+    write("paged_vcp", "set_busy_then_poll",
+          withHeader({1, 0x02, 0, 0x3C, 0x00, 0x05},
+                     join({framed({}), framed({}), framed({}),
+                           framed({0xC7, 0x00, 0x02, 0x3C, 0x00, 0x00, 0x0A, 0x00, 0x05})})));
+    write("paged_vcp", "routed_standard_get",
+          withHeader({2, 0x00, 0, 0x10, 0, 0},
+                     framed({0x02, 0x00, 0x10, 0x00, 0x00, 0x64, 0x00, 0x32})));
+    write("paged_vcp", "routed_paged_set",
+          withHeader(
+              {3, 0x02, 0, 0x46, 0x00, 0x01},
+              join({framed({}), framed({0xC7, 0x00, 0x02, 0x46, 0x00, 0x00, 0x01, 0x00, 0x01})})));
+    write("paged_vcp", "page_out_of_range", withHeader({0, 0x00, 1, 0x10, 0, 0}, {}));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <corpus dir>\n", argv[0]);
+        return 2;
+    }
+    root = argv[1];
+    for (const NamedText& seed : kCapabilities) {
+        write("capabilities", seed.name, textBytes(seed.text));
+    }
+    writeEdids();
+    writeReplies();
+    writeCapabilityReads();
+    writePagedReplies();
+    return 0;
+}

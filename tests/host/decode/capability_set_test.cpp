@@ -1,0 +1,258 @@
+#include "decode/capability_set.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Codes = std::vector<int32_t>;
+
+Codes listOf(const CapabilitySet& set) {
+    const std::span<const int32_t> codes = set.getVcpList();
+    return {codes.begin(), codes.end()};
+}
+
+Codes valuesOf(const CapabilitySet& set, int32_t code) {
+    const std::span<const int32_t> values = set.getVcpValues(code);
+    return {values.begin(), values.end()};
+}
+
+// The string the monitor object substitutes for one model's own.
+constexpr char kReplacementString[] =
+    "( mccs_ver(1.1) type(CRT_AG) vcp(00 01 04 06 08 10 12 14(04 05 06 07 08) 16 18 1A 1E 20 22 "
+    "24 26 28 30 32 38 3A 3C 40 42 44 46 47 48 4A 4C 54 56 68 6C 6E 70 B0 E1 E2 E3 E6 E8 E9 EA "
+    "EB EF F6 F9 FA FC FF) vcp_p02(3B 3C 42 43 44 46 49 4A 4B 4C 4D 4E 4F 56 66 67) "
+    "cmds_c2(03(D6)) asset_eep(40) mpu_ver(3.0.0) (fake))";
+
+TEST(CapabilitySet, ReadsTheReplacementString) {
+    CapabilitySet set;
+    ASSERT_EQ(set.parseCapabilities(kReplacementString), 0);
+    EXPECT_EQ(set.loaded, 1);
+
+    const Codes page0 = {0x00, 0x01, 0x04, 0x06, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18, 0x1A,
+                         0x1E, 0x20, 0x22, 0x24, 0x26, 0x28, 0x30, 0x32, 0x38, 0x3A, 0x3C,
+                         0x40, 0x42, 0x44, 0x46, 0x47, 0x48, 0x4A, 0x4C, 0x54, 0x56, 0x68,
+                         0x6C, 0x6E, 0x70, 0xB0, 0xE1, 0xE2, 0xE3, 0xE6, 0xE8, 0xE9, 0xEA,
+                         0xEB, 0xEF, 0xF6, 0xF9, 0xFA, 0xFC, 0xFF};
+    const Codes page2 = {0x3B, 0x3C, 0x42, 0x43, 0x44, 0x46, 0x49, 0x4A,
+                         0x4B, 0x4C, 0x4D, 0x4E, 0x4F, 0x56, 0x66, 0x67};
+    Codes expected = page0;
+    for (int32_t code : page2) {
+        expected.push_back(0x0200 + code);
+    }
+    EXPECT_EQ(listOf(set), expected);
+    EXPECT_EQ(set.vcpCodesCount, 67);
+
+    EXPECT_TRUE(set.supportsVcp(0x023B));
+    EXPECT_FALSE(set.supportsVcp(0x3B));
+    ASSERT_EQ(set.vcpCodesWithValuesCount, 1);
+    EXPECT_EQ(valuesOf(set, 0x14), (Codes{4, 5, 6, 7, 8}));
+    EXPECT_TRUE(set.vcpHasValue(0x14, 8));
+    EXPECT_FALSE(set.vcpHasValue(0x14, 9));
+    EXPECT_FALSE(set.hasVcpValues(0x16));
+    EXPECT_EQ(set.getVcpValueCount(0x16), 0);
+
+    EXPECT_EQ(set.displayType, kDisplayCrt);
+    EXPECT_STREQ(set.typeText, "CRT_AG");
+    EXPECT_STREQ(set.mccsVersion, "1.1");
+    EXPECT_STREQ(set.mpuVersion, "3.0.0");
+    EXPECT_EQ(set.assetEepromSize, 64);
+    EXPECT_EQ(set.colourTempOffset, 0);
+    ASSERT_EQ(set.commandCodesCount, 1);
+    EXPECT_EQ(set.commandCodes[0], 0x03);
+    ASSERT_EQ(set.commandCodesWithValuesCount, 1);
+    EXPECT_EQ(set.commandValueLists[0][0], 1);
+    EXPECT_EQ(set.commandValueLists[0][1], 0xD6);
+}
+
+// An MCCS 2.2 flat panel as such monitors write it: no spaces between
+// sections, sections the parser does not know, single-digit values.
+TEST(CapabilitySet, ReadsAFlatPanelString) {
+    CapabilitySet set;
+    ASSERT_EQ(set.parseCapabilities(
+                  "(prot(monitor)type(lcd)model(LX27Q)cmds(01 02 03 07 0C E3 F3)"
+                  "vcp(02 04 05 08 10 12 14(1 5 6 8 0B) 16 18 1A 52 60(1 3 F 11) 62 8d(1 2)"
+                  " AC AE B6 C6 C8 C9 D6(01 04 05) DF)vcpname(10(Brightness))mswhql(1)"
+                  "asset_eep(20)c_tmp_ofst(1F)mccs_ver(2.2))"),
+              0);
+    EXPECT_EQ(set.displayType, kDisplayLcd);
+    EXPECT_EQ(listOf(set),
+              (Codes{0x02, 0x04, 0x05, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18, 0x1A, 0x52,
+                     0x60, 0x62, 0x8D, 0xAC, 0xAE, 0xB6, 0xC6, 0xC8, 0xC9, 0xD6, 0xDF}));
+    EXPECT_EQ(valuesOf(set, 0x14), (Codes{1, 5, 6, 8, 0x0B}));
+    EXPECT_EQ(valuesOf(set, 0x60), (Codes{1, 3, 0xF, 0x11}));
+    EXPECT_EQ(valuesOf(set, 0x8D), (Codes{1, 2}));
+    EXPECT_EQ(valuesOf(set, 0xD6), (Codes{1, 4, 5}));
+    EXPECT_EQ(set.assetEepromSize, 32);
+    EXPECT_EQ(set.colourTempOffset, 0x1F);
+    EXPECT_STREQ(set.mccsVersion, "2.2");
+    EXPECT_EQ(set.commandCodesCount, 0);  // "cmds(" is not "cmds_c2("
+}
+
+struct ListCase {
+    const char* body;
+    Codes codes;
+    Codes keys;
+};
+
+// Codes and value-list owners of one list; hexadecimal digits are read at
+// most two at a time and the walk never loses its place.
+TEST(CapabilitySet, WalksCodeLists) {
+    const ListCase cases[] = {
+        {"10 12 14", {0x10, 0x12, 0x14}, {}},
+        {"1a 2B(0c) ff", {0x1A, 0x2B, 0xFF}, {0x2B}},
+        {"123", {0x12, 0x03}, {}},
+        {"  10xx12??  14 ", {0x10, 0x12, 0x14}, {}},
+        {"10) 12", {0x10, 0x12}, {}},
+        // A value written with one digit does not eat the ")" or the next code.
+        {"60(1 3 F) 62", {0x60, 0x62}, {0x60}},
+        {"14(5)16(7)18", {0x14, 0x16, 0x18}, {0x14, 0x16}},
+        {"A", {0x0A}, {}},
+        // Page groups: the number may have any number of digits.
+        {"page2(3B 3C) 10", {0x023B, 0x023C, 0x0210}, {}},
+        {"page12(01 02(1 2))", {0x0C01, 0x0C02}, {0x0C02}},
+        {"page0x1F(05) page010(06)", {0x1F05, 0x0806}, {}},
+        {"page255(FF)", {0xFFFF}, {}},
+        {"pagez 10", {0x10}, {}},
+    };
+    for (const ListCase& c : cases) {
+        const VcpListScan scan = CapabilitySet::search_vcps(c.body);
+        EXPECT_EQ(scan.codes, c.codes) << c.body;
+        EXPECT_EQ(scan.keys, c.keys) << c.body;
+    }
+    EXPECT_EQ(CapabilitySet::search_enum_vcps("60(1 3 F) 62(4)", 0x60), (Codes{1, 3, 0xF}));
+    EXPECT_EQ(CapabilitySet::search_enum_vcps("page12(02(1 22))", 0x0C02), (Codes{1, 0x22}));
+    // A code listed twice owns both lists.
+    EXPECT_EQ(CapabilitySet::search_enum_vcps("14(01) 16 14(02)", 0x14), (Codes{1, 2}));
+}
+
+TEST(CapabilitySet, FindsSectionsWithNestedParentheses) {
+    struct Case {
+        const char* key;
+        const char* text;
+        int result;
+        const char* body;
+    };
+    const Case cases[] = {
+        {"vcp(", "(vcp(10 14(01 02) 16) x)", 0, "10 14(01 02) 16"},
+        {"vcp(", "(vcp()", 0, ""},
+        {"vcp(", "(vcp(10 14(01 02) 16", -1, ""},
+        {"vcp(", "(vcp(10 14(01 02 16)", -1, ""},
+        {"vcp(", "(vcp_p02(10))", -1, ""},
+        {"vcp(", "(VCP(10))", -1, ""},
+        {"vcp(", "(x(vcp(10)))", 0, "10"},
+        {"vcp_p02(", "(vcp_p02(3B))", 0, "3B"},
+    };
+    for (const Case& c : cases) {
+        std::string_view body = "untouched";
+        EXPECT_EQ(CapabilitySet::findSection(c.key, c.text, body), c.result) << c.text;
+        if (c.result == 0) {
+            EXPECT_EQ(body, c.body) << c.text;
+        }
+    }
+}
+
+TEST(CapabilitySet, AddsPageSectionsInPageOrder) {
+    CapabilitySet set;
+    ASSERT_EQ(
+        set.parseCapabilities("(vcp(10) vcp_p1A(05(1 2)) vcp_p02(3B) vcp_p03((01)) vcp_p02(44))"),
+        0);
+    // Page 3 lists no code, so its value list is dropped too; only the first
+    // section of page 2 counts.
+    EXPECT_EQ(listOf(set), (Codes{0x10, 0x023B, 0x1A05}));
+    EXPECT_EQ(valuesOf(set, 0x1A05), (Codes{1, 2}));
+    EXPECT_FALSE(set.hasVcpValues(0x0300));
+}
+
+TEST(CapabilitySet, NeedsAVcpSection) {
+    CapabilitySet set;
+    EXPECT_EQ(set.parseCapabilities("(type(LCD) vcp_p02(3B 3C))"), -1);
+    EXPECT_EQ(set.loaded, 0);
+    EXPECT_EQ(listOf(set), (Codes{0x023B, 0x023C}));
+    EXPECT_EQ(set.displayType, kDisplayLcd);
+
+    EXPECT_EQ(set.parseCapabilities("(type(LCD) vcp(10 12(01 02)"), -1);
+    EXPECT_EQ(set.parseCapabilities("(vcp())"), 0);
+    EXPECT_EQ(set.loaded, 1);
+    EXPECT_TRUE(set.getVcpList().empty());
+}
+
+TEST(CapabilitySet, ReadsTypeAndAssetSizeFromTheirExactSpelling) {
+    struct TypeCase {
+        const char* body;
+        int32_t type;
+    };
+    const TypeCase types[] = {{"LCD", kDisplayLcd},    {"lcd", kDisplayLcd},
+                              {"Lcd", kDisplayOther},  {"CRT", kDisplayCrt},
+                              {"crt_ag", kDisplayCrt}, {"CRT_AG", kDisplayCrt},
+                              {" LCD", kDisplayOther}, {"crt ag", kDisplayOther}};
+    CapabilitySet set;
+    for (const TypeCase& c : types) {
+        (void)set.parseCapabilities("vcp(10) type(" + std::string(c.body) + ")");
+        EXPECT_EQ(set.displayType, c.type) << c.body;
+        EXPECT_STREQ(set.typeText, c.body);
+    }
+
+    struct AssetCase {
+        const char* body;
+        int32_t size;
+    };
+    const AssetCase assets[] = {{"40", 64},  {"64", 64},     {"20", 32}, {"32", 32},
+                                {"80", 128}, {"0x100", 256}, {"none", 0}};
+    for (const AssetCase& c : assets) {
+        (void)set.parseCapabilities("vcp(10) asset_eep(" + std::string(c.body) + ")");
+        EXPECT_EQ(set.assetEepromSize, c.size) << c.body;
+    }
+}
+
+TEST(CapabilitySet, KeepsWhatFitsItsFields) {
+    std::string values;
+    for (int i = 0; i < 300; ++i) {
+        values += (i % 2 ? " 1" : " 2");
+    }
+    const std::string longText(300, 'x');
+    CapabilitySet set;
+    ASSERT_EQ(set.parseCapabilities("vcp(14(" + values + ") 16) type(" + longText + ") mccs_ver(" +
+                                    longText + ") mpu_ver(" + longText + ")"),
+              0);
+    EXPECT_EQ(listOf(set), (Codes{0x14, 0x16}));
+    ASSERT_EQ(set.getVcpValueCount(0x14), kMaxListValues);
+    EXPECT_EQ(valuesOf(set, 0x14).back(), 2);
+    EXPECT_EQ(std::string(set.typeText), longText.substr(0, 255));
+    EXPECT_EQ(std::string(set.mccsVersion), longText.substr(0, 255));
+    EXPECT_EQ(std::string(set.mpuVersion), longText.substr(0, 255));
+}
+
+TEST(CapabilitySet, StopsAtTheEndOfTheTextOrItsFirstZero) {
+    // No terminator: the sanitizer catches any read past the buffer.
+    const std::string text = "vcp(10 12(1 2)) type(LCD)";
+    const std::vector<char> bytes(text.begin(), text.end());
+    CapabilitySet set;
+    EXPECT_EQ(set.parseCapabilities({bytes.data(), bytes.size()}), 0);
+    EXPECT_EQ(set.displayType, kDisplayLcd);
+    EXPECT_EQ(set.parseCapabilities({bytes.data(), bytes.size() - 1}), 0);
+    EXPECT_EQ(set.displayType, kDisplayOther);  // "type(LCD" never closes
+
+    const char zeroInside[] = "vcp(10)\0type(LCD)";
+    EXPECT_EQ(set.parseCapabilities({zeroInside, sizeof zeroInside}), 0);
+    EXPECT_EQ(set.displayType, kDisplayOther);
+}
+
+TEST(CapabilitySet, StartsEachParseFromNothing) {
+    CapabilitySet set;
+    EXPECT_FALSE(set.supportsVcp(0));
+    EXPECT_TRUE(set.getVcpValues(0).empty());
+    ASSERT_EQ(set.parseCapabilities(kReplacementString), 0);
+    EXPECT_EQ(set.parseCapabilities("(type(lcd))"), -1);
+    EXPECT_EQ(set.loaded, 0);
+    EXPECT_FALSE(set.supportsVcp(0x10));
+    EXPECT_FALSE(set.hasVcpValues(0x14));
+    EXPECT_EQ(set.commandCodesCount, 0);
+    EXPECT_STREQ(set.mccsVersion, "");
+    EXPECT_EQ(set.assetEepromSize, 0);
+    EXPECT_EQ(set.displayType, kDisplayLcd);
+}
+
+}  // namespace

@@ -1,0 +1,246 @@
+#include "decode/edid.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <string>
+
+namespace {
+
+using Descriptor = std::array<uint8_t, kEdidDescriptorBytes>;
+
+Descriptor textDescriptor(uint8_t tag, const char* text) {
+    Descriptor d{0, 0, 0, tag, 0};
+    std::memset(d.data() + 5, ' ', 13);
+    std::memcpy(d.data() + 5, text, std::min<size_t>(std::strlen(text), 13));
+    return d;
+}
+
+Descriptor rangeDescriptor(uint8_t minV, uint8_t maxV, uint8_t minH, uint8_t maxH) {
+    return {0, 0, 0, 0xFD, 0, minV, maxV, minH, maxH, 0x0F, 0x00, 0x0A};
+}
+
+// A detailed timing of 1920x1080 at 148.5 MHz.
+constexpr Descriptor kTiming = {0x02, 0x3A, 0x80, 0x18, 0x71, 0x38, 0x2D, 0x40, 0x58,
+                                0x2C, 0x45, 0x00, 0x56, 0x50, 0x21, 0x00, 0x00, 0x1E};
+
+// An EDID 1.3/1.4 image with valid header and checksums; an extension block
+// is added (and announced) by addExtension.
+class EdidImage {
+  public:
+    EdidImage() {
+        constexpr uint8_t header[] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
+        std::memcpy(bytes.data(), header, sizeof header);
+        setIdentity(0x46, 0x56, 0x71, 0x05);  // QRV, product 0x0571
+        bytes[16] = 12;                       // week
+        bytes[17] = 28;                       // 2018
+        bytes[18] = 1;
+        bytes[19] = 4;
+        bytes[20] = 0xA5;  // digital, 8 bits per colour, DisplayPort
+        for (int i = 0; i < 4; ++i) {
+            setDescriptor(0, i, textDescriptor(0x10, ""));  // dummy descriptors
+        }
+        setDescriptor(0, 0, kTiming);
+    }
+    void setIdentity(uint8_t b8, uint8_t b9, uint8_t b10, uint8_t b11) {
+        bytes[8] = b8;
+        bytes[9] = b9;
+        bytes[10] = b10;
+        bytes[11] = b11;
+    }
+    void setDescriptor(int block, int slot, const Descriptor& d) {
+        setDescriptorAt(block, block == 0 ? 54 + 18 * slot : slot, d);
+    }
+    void setDescriptorAt(int block, int offset, const Descriptor& d) {
+        std::memcpy(bytes.data() + block * kEdidBlockBytes + offset, d.data(), d.size());
+    }
+    // A CEA-861 block (tag 2) whose descriptors start at `offset`.
+    void addExtension(uint8_t tag, uint8_t offset) {
+        bytes[126] = 1;
+        bytes[128] = tag;
+        bytes[129] = 3;
+        bytes[130] = offset;
+    }
+    // Fixes both checksums and returns the image.
+    const std::array<uint8_t, kEdidBytes>& sealed() {
+        for (int block = 0; block < 2; ++block) {
+            uint8_t sum = 0;
+            for (int i = 0; i < kEdidBlockBytes - 1; ++i) {
+                sum = static_cast<uint8_t>(sum + bytes[block * kEdidBlockBytes + i]);
+            }
+            bytes[block * kEdidBlockBytes + 127] = static_cast<uint8_t>(0x100 - sum);
+        }
+        return bytes;
+    }
+
+    std::array<uint8_t, kEdidBytes> bytes{};
+};
+
+EdidInfo decode(EdidImage& image) {
+    EdidInfo info;
+    EXPECT_EQ(decodeEdid(image.sealed(), info), 0);
+    return info;
+}
+
+TEST(EdidIdentity, ComesFromBytes8To11) {
+    struct Case {
+        std::array<uint8_t, 4> bytes;  // bytes 8 to 11
+        const char* letters;
+        uint16_t productCode;
+        const char* productText;
+        uint32_t monitorId;
+    };
+    const Case cases[] = {
+        {{0x04, 0x43, 0x34, 0x12}, "ABC", 0x1234, "1234", 0x43041234},
+        {{0x46, 0x56, 0x05, 0x0A}, "QRV", 0x0A05, "0A05", 0x56460A05},
+        {{0x52, 0x77, 0xEF, 0xBE}, "TSW", 0xBEEF, "BEEF", 0x7752BEEF},
+        {{0x6B, 0x5A, 0x00, 0x00}, "ZZZ", 0x0000, "0000", 0x5A6B0000},
+    };
+    for (const Case& c : cases) {
+        EdidImage image;
+        image.setIdentity(c.bytes[0], c.bytes[1], c.bytes[2], c.bytes[3]);
+        const EdidBytes edid = image.sealed();
+        EXPECT_STREQ(vendorLetters(edidVendorWord(edid)).data(), c.letters);
+        EXPECT_EQ(edidProductCode(edid), c.productCode);
+        EXPECT_STREQ(productCodeText(edidProductCode(edid)).data(), c.productText);
+        EXPECT_EQ(edidMonitorId(edid), c.monitorId);
+        EXPECT_EQ(std::string(hardwareId(edid).data()), std::string(c.letters) + c.productText);
+
+        EdidInfo info;
+        ASSERT_EQ(decodeEdid(edid, info), 0);
+        EXPECT_STREQ(info.vendorLetters, c.letters);
+        EXPECT_EQ(info.productCode[0] | info.productCode[1] << 8, c.productCode);
+    }
+}
+
+TEST(EdidDecode, ReadsTheBaseBlock) {
+    EdidImage image;
+    image.bytes[12] = 0x01;
+    image.bytes[13] = 0x02;
+    image.bytes[17] = 20;
+    image.setDescriptor(0, 1, rangeDescriptor(50, 75, 30, 83));
+    image.setDescriptor(0, 2, textDescriptor(0xFC, "L1234\n"));
+    image.setDescriptor(0, 3, textDescriptor(0xFB, ""));
+    const EdidInfo info = decode(image);
+
+    EXPECT_EQ(info.serialNumber, 513u);
+    EXPECT_STREQ(info.serialText, "513");  // no serial-number descriptor
+    EXPECT_EQ(info.manufactureWeek, 12);
+    EXPECT_EQ(info.manufactureYear, 2010);
+    EXPECT_EQ(info.digitalInput, 1);
+    EXPECT_STREQ(info.modelName, "L1234");
+    EXPECT_EQ(info.rangeLimits.minVertical, 50);
+    EXPECT_EQ(info.rangeLimits.maxVertical, 75);
+    EXPECT_EQ(info.rangeLimits.minHorizontal, 30);
+    EXPECT_EQ(info.rangeLimits.maxHorizontal, 83);
+    ASSERT_EQ(info.descriptorCount, 4);
+    const uint8_t types[] = {kDescriptorTiming, kDescriptorRangeLimits, kDescriptorName,
+                             kDescriptorColourPoint};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(info.descriptors[i].type, types[i]);
+    }
+
+    image.bytes[20] = 0x0E;  // analog input
+    image.bytes[12] = 0xFF;
+    image.bytes[13] = 0xFF;
+    image.bytes[14] = 0xFF;
+    image.bytes[15] = 0xFF;
+    EXPECT_EQ(decode(image).digitalInput, 0);
+    EXPECT_STREQ(decode(image).serialText, "4294967295");
+}
+
+TEST(EdidDecode, JoinsDescriptorTexts) {
+    EdidImage image;
+    image.setDescriptor(0, 0, textDescriptor(0xFC, "AB\n"));
+    image.setDescriptor(0, 1, textDescriptor(0xFF, "SN-0042  \n"));
+    image.setDescriptor(0, 2, textDescriptor(0xFC, "CD\n"));
+    image.setDescriptor(0, 3, textDescriptor(0xFE, "THIRTEENCHARS"));
+    EdidInfo info = decode(image);
+    EXPECT_STREQ(info.modelName, "ABCD");
+    EXPECT_STREQ(info.serialText, "SN-0042  ");  // spaces before the line feed stay
+    EXPECT_STREQ(info.descriptors[3].text, "THIRTEENCHARS");
+
+    // A descriptor whose byte 2 is set is a timing, whatever its tag says.
+    Descriptor timing = textDescriptor(0xFC, "EF\n");
+    timing[2] = 1;
+    image.setDescriptor(0, 2, timing);
+    info = decode(image);
+    EXPECT_STREQ(info.modelName, "AB");
+    EXPECT_EQ(info.descriptors[2].type, kDescriptorTiming);
+}
+
+TEST(EdidDecode, ReadsDescriptorsOfACeaExtension) {
+    struct Case {
+        uint8_t tag;
+        uint8_t offset;
+        int descriptors;
+    };
+    const Case cases[] = {
+        {0x02, 4, 10},                               // offsets 4 to 94
+        {0x02, 3, 10},                               // offsets 3 to 93
+        {0x02, 20, 9},                               // offsets 20 to 92
+        {0x02, 92, 5},                               // only the first: the next would start at 110
+        {0x02, 110, 5},                              // the last place a descriptor fits
+        {0x02, 111, 4},                              // none fits in the block
+        {0x02, 255, 4}, {0x02, 2, 4}, {0x70, 4, 4},  // a block of another kind
+    };
+    for (const Case& c : cases) {
+        EdidImage image;
+        image.addExtension(c.tag, c.offset);
+        for (int offset = c.offset; offset > 2 && offset + kEdidDescriptorBytes <= kEdidBlockBytes;
+             offset += kEdidDescriptorBytes) {
+            image.setDescriptorAt(1, offset, textDescriptor(0xFC, "M\n"));
+        }
+        const EdidInfo info = decode(image);
+        EXPECT_EQ(info.descriptorCount, c.descriptors) << int(c.offset);
+        EXPECT_EQ(std::strlen(info.modelName), static_cast<size_t>(c.descriptors - 4));
+    }
+}
+
+TEST(EdidDecode, CutsTheSerialTextToItsField) {
+    EdidImage image;
+    image.addExtension(0x02, 4);
+    for (int i = 0; i < 4; ++i) {
+        image.setDescriptor(0, i, textDescriptor(0xFF, "0123456789ABC"));
+    }
+    for (int offset = 4; offset < 108; offset += kEdidDescriptorBytes) {
+        image.setDescriptorAt(1, offset, textDescriptor(0xFF, "0123456789ABC"));
+    }
+    const EdidInfo info = decode(image);
+    ASSERT_EQ(info.descriptorCount, 10);
+    EXPECT_EQ(std::strlen(info.serialText), 127u);  // 130 characters offered
+    EXPECT_EQ(std::string(info.serialText).substr(104), "0123456789ABC0123456789");
+}
+
+TEST(EdidDecode, RefusesABrokenImageAndLeavesTheRecordEmpty) {
+    struct Case {
+        const char* what;
+        int offset;  // byte to change after sealing
+    };
+    const Case cases[] = {{"header", 0}, {"block 0 checksum", 40}, {"block 1 checksum", 200}};
+    for (const Case& c : cases) {
+        EdidImage image;
+        image.addExtension(0x02, 4);
+        image.setDescriptor(0, 1, textDescriptor(0xFC, "NAME\n"));
+        std::array<uint8_t, kEdidBytes> bytes = image.sealed();
+        bytes[c.offset] ^= 0x01;
+        if (c.offset == 0) {  // keep the sum right: only the header is wrong
+            bytes[127] = static_cast<uint8_t>(bytes[127] - 1);
+        }
+        EdidInfo info;
+        std::memset(&info, 0x55, sizeof info);
+        EXPECT_EQ(decodeEdid(bytes, info), -1) << c.what;
+        EXPECT_EQ(info.descriptorCount, 0) << c.what;
+        EXPECT_STREQ(info.modelName, "") << c.what;
+        EXPECT_STREQ(info.serialText, "") << c.what;
+    }
+    // Block 1 is not checked when no extension is announced.
+    EdidImage image;
+    std::array<uint8_t, kEdidBytes> bytes = image.sealed();
+    bytes[200] = 0x42;
+    EdidInfo info;
+    EXPECT_EQ(decodeEdid(bytes, info), 0);
+}
+
+}  // namespace
