@@ -1,0 +1,235 @@
+// ActiveMonitor: the one object through which the user interface reads and
+// writes the selected monitor. It owns the command set of the monitor's
+// display interface, the identity read from its EDID, its parsed
+// capabilities, the last timing report and the control table; it applies
+// every per-model rule of the model table. Panels read values, maxima and
+// availability from it and write through it; none touches the bus itself.
+//
+// Results are integers: 0 done, -1 monitor not open or a failed bus
+// command, -2 a feature without a control-table entry, -3 a bad colour
+// index; availabilities are 0 (no such control: hide it), 1 (exists but
+// not usable now: show it disabled) and 2 (usable).
+//
+// Threads: openMonitor runs on the open worker while the user interface
+// leaves the object alone; everything else runs on the user-interface
+// thread. The full read and each refresh poll the shell's abort flag.
+// Portable: no Windows headers.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "decode/capability_set.h"
+#include "link/monitor_command_set.h"
+#include "monitor/control_table.h"
+#include "monitor/model_table.h"
+
+struct MonitorIdentity {
+    char vendorLetters[4] = {};
+    char productCodeText[10] = {};
+    char serialText[20] = {};
+    char modelName[258] = {};
+    uint32_t monitorId = 0;
+    int32_t weekOfManufacture = 0;
+    int32_t yearOfManufacture = 0;
+    int32_t minHorizontalRate = 0;  // kHz
+    int32_t minVerticalRate = 0;    // Hz
+    int32_t maxHorizontalRate = 0;  // kHz
+    int32_t maxVerticalRate = 0;    // Hz
+    float horizontalFrequency = 0;  // kHz, from the timing report
+    float verticalFrequency = 0;    // Hz
+};
+
+// What the application shell gives the monitor object.
+struct MonitorHooks {
+    // Set when the main window is destroyed: a running full read stops.
+    const std::atomic<int>* abortFlag = nullptr;
+    // (Re)starts the main window's deferred-save timer; called after every
+    // successful write on models that store after each write.
+    std::function<void()> armDeferredSave;
+    // A string-table text in UTF-8 (preset labels); empty when unknown.
+    std::function<std::string(int id)> loadString;
+};
+
+// Colour indices of the gain operations.
+constexpr int kColourRed = 1;
+constexpr int kColourGreen = 2;
+constexpr int kColourBlue = 3;
+
+constexpr int kPresetListPlaces = 20;
+
+// String-table numbers of the preset labels.
+constexpr int kStringPresetNumbered = 550;  // "色モード %i"
+constexpr int kStringPresetSrgb = 551;
+constexpr int kStringPresetNative = 552;
+constexpr int kStringPresetVideo = 553;
+constexpr int kStringPresetCustom = 554;
+
+class ActiveMonitor final {
+  public:
+    explicit ActiveMonitor(int interfaceIndex);
+    ~ActiveMonitor();
+
+    ActiveMonitor(const ActiveMonitor&) = delete;
+    ActiveMonitor& operator=(const ActiveMonitor&) = delete;
+
+    void setHooks(MonitorHooks hooks) { hooks_ = std::move(hooks); }
+
+    // The operations, in their fixed slot order.
+    virtual int controlToFeature(int index);                                // 1
+    virtual int featureToControl(int feature);                              // 2
+    virtual int writeVcp(int code, int value);                              // 3
+    virtual int pulseVcp(int code);                                         // 4
+    virtual const MonitorIdentity* identity();                              // 5
+    virtual int value(int feature);                                         // 6
+    virtual int maximum(int feature);                                       // 7
+    virtual int minimum(int feature);                                       // 8
+    virtual int complementValue(int feature);                               // 9
+    virtual int degauss();                                                  // 10
+    virtual int resetGeometry();                                            // 11
+    virtual int resetColour();                                              // 12
+    virtual int autoSetup();                                                // 13
+    virtual int canAutoGeometry();                                          // 14
+    virtual int autoGeometry();                                             // 15
+    virtual int canDegauss();                                               // 16
+    virtual int canFactoryReset();                                          // 17
+    virtual int canResetColour();                                           // 18
+    virtual int canResetGeometry();                                         // 19
+    virtual int canAutoSetup();                                             // 20
+    virtual int restoreFeature(int feature);                                // 21
+    virtual int isFeatureChanged(int feature);                              // 22
+    virtual int storeSettings();                                            // 23
+    virtual int factoryReset();                                             // 24
+    virtual int setValue(int feature, int value);                           // 25
+    virtual int isOpen();                                                   // 26
+    virtual int permille(int feature);                                      // 27
+    virtual int clearControls();                                            // 28
+    virtual int readAllControls();                                          // 29
+    virtual int restoreAll();                                               // 30
+    virtual int commitAll();                                                // 31
+    virtual int anyModified();                                              // 32
+    virtual int isModified(int feature);                                    // 33
+    virtual int openMonitor(int interfaceIndex, bool fullLoad);             // 34
+    virtual int presetCount();                                              // 35
+    virtual int presetSwitchDelay();                                        // 36
+    virtual int presetLabel(std::string& text, int kind);                   // 37
+    virtual int gainMaximum(int colour);                                    // 38
+    virtual int gainMinimum(int colour);                                    // 39
+    virtual int setGain(int colour, int value);                             // 40
+    virtual int gain(int colour);                                           // 41
+    virtual int currentPreset();                                            // 42
+    virtual int selectPreset(int value);                                    // 43
+    virtual int gainPermille(int colour);                                   // 44
+    virtual int reload(int colourOnly, bool newBaseline);                   // 45
+    virtual int refreshControl(int index, bool newBaseline);                // 46
+    virtual int readIdentity();                                             // 47
+    virtual int isCodeSupported(int code);                                  // 48
+    virtual int allGainsSupported();                                        // 49
+    virtual int presetsStartAtOne();                                        // 50
+    virtual int saveBeforePresetSwitch();                                   // 51
+    virtual int brightnessContrastLocked();                                 // 52
+    virtual int isSrgbActive();                                             // 53
+    virtual int isNativeActive();                                           // 54
+    virtual int savesAfterEachWrite();                                      // 55
+    virtual int usesVendorSave();                                           // 56
+    virtual int hasFourPresets();                                           // 57
+    virtual int usesPictureModeCode();                                      // 58
+    virtual int isActionCode(int code);                                     // 59
+    virtual int readTimingReport();                                         // 60
+    virtual int readStatusByte();                                           // 61
+    virtual int currentPresetPosition();                                    // 62
+    virtual int presetLabelAt(std::string& text, int position);             // 63
+    virtual int selectPresetAt(int position);                               // 64
+    virtual int presetListSize();                                           // 65
+    virtual int presetAt(int position);                                     // 66
+    virtual int presetPosition(int value);                                  // 67
+    virtual int buildPresetList();                                          // 68
+    virtual int driverName(std::string& text);                              // 69
+    virtual int modelTimeout();                                             // 70
+    virtual int hasGeometry();                                              // 71
+    virtual int defaultBrightnessContrast(int& brightness, int& contrast);  // 72
+    virtual int resetBrightnessContrast();                                  // 73
+    virtual int canResetBrightnessContrast();                               // 74
+    virtual int loadCapabilities();                                         // 75
+    virtual int isUnlistedModel();                                          // 76
+    virtual int isColourCodeReadable(int code);                             // 77
+    virtual int nudgesAfterPresetSwitch();                                  // 78
+    virtual int featureAvailability(int feature);                           // 79
+    virtual int controlAvailability(int index);                             // 80
+    virtual int colourTemperatureAvailability();                            // 81
+    virtual int brightnessAvailability();                                   // 82
+    virtual int contrastAvailability();                                     // 83
+    virtual int gainAvailability();                                         // 84
+    virtual int hueAvailability();                                          // 85
+    virtual int saturationAvailability();                                   // 86
+    virtual int blackLevelAvailability();                                   // 87
+    virtual int windowModeAvailability();                                   // 88
+    virtual int followsCapabilities();                                      // 89
+    virtual int isInverted(int feature);                                    // 90
+    virtual int colourTemperatureBase();                                    // 91
+    virtual int colourTemperatureStep();                                    // 92
+    virtual int displayTechnology();                                        // 93
+    virtual int colourTemperatureMaximum();                                 // 94
+    virtual int colourTemperature();                                        // 95
+    virtual int setColourTemperature(int value);                            // 96
+    virtual int isColourTemperatureModified();                              // 97
+
+    // For the owner and tests: state the operations above do not expose.
+    [[nodiscard]] const MonitorIdentity& identityFields() const { return identity_; }
+    [[nodiscard]] const ControlEntry& control(int index) const { return controls_[index]; }
+    [[nodiscard]] const CapabilitySet& capabilities() const { return capabilities_; }
+    [[nodiscard]] int capabilitiesLoaded() const { return capabilitiesLoaded_; }
+    [[nodiscard]] int interfaceIndex() const { return interfaceIndex_; }
+    [[nodiscard]] int statusByte() const { return statusByte_; }
+    [[nodiscard]] const uint8_t* timingFlags() const { return timingFlags_; }
+    [[nodiscard]] int digitalInput() const { return digitalInput_; }
+    [[nodiscard]] int anyValueRead() const { return anyValueRead_; }
+
+  private:
+    [[nodiscard]] const ModelRow& model() const { return *model_; }
+    [[nodiscard]] bool aborted() const;
+    // A Get VCP is good when the call succeeded, the monitor did not call the
+    // code unsupported and the maximum is above 0.
+    enum class ReadOutcome { Good, NotGood, Failed };
+    [[nodiscard]] ReadOutcome readControl(int code, int& current, int& maximum);
+    [[nodiscard]] std::string text(int id) const;
+    [[nodiscard]] std::string numberedPreset(int number) const;
+    [[nodiscard]] bool presetValuesFromCapabilities() const;
+    [[nodiscard]] int colourTemperatureIndex() const;
+    [[nodiscard]] int modelPresetAvailability();
+    [[nodiscard]] int capabilityColourAvailability(int code, int index);
+    [[nodiscard]] int actionThenReload(bool available, int code, bool colourOnly);
+    void applyFourPresetRule();
+    void clearIdentity();
+    void setIdentityModel();
+
+    // Fields in the object's declared order.
+    std::unique_ptr<MonitorCommandSet> commandChannel_;
+    ControlEntry controls_[kControlCount];
+    int32_t factoryResetAvailable_ = 0;
+    int32_t anyValueRead_ = 0;
+    int32_t degaussAvailable_ = 0;
+    int32_t geometryResetAvailable_ = 0;
+    int32_t autoSetupAvailable_ = 0;
+    int32_t autoGeometryAvailable_ = 0;
+    MonitorIdentity* identityPointer_;
+    MonitorIdentity identity_;
+    int32_t statusByte_ = -1;
+    uint8_t timingFlags_[4] = {};
+    int32_t digitalInput_ = 0;
+    int32_t interfaceIndex_ = -1;
+    int32_t open_ = 0;
+    int32_t presetList_[kPresetListPlaces];
+    int32_t capabilitiesLoaded_ = 0;
+    CapabilitySet capabilities_;
+
+    const ModelRow* model_;
+    MonitorHooks hooks_;
+};
+
+// The capabilities string used in place of the replacement model's own
+// when its firmware reports version 3.0.0.
+extern const char kReplacementCapabilities[];
