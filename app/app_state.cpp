@@ -1,0 +1,6 @@
+#include "app/app_state.h"
+
+AppState& app() {
+    static AppState state;
+    return state;
+}

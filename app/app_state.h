@@ -1,0 +1,46 @@
+// What the main window owns for the whole program, reachable from the pages,
+// the drawing code and the workers: the monitor object, the illustration,
+// the shared font and bitmaps, window handles, and the flags the worker
+// threads share with the user-interface thread (atomics: one thread writes,
+// others read).
+#pragma once
+
+#include <atomic>
+
+#include "app/win32.h"
+
+class ActiveMonitor;
+class AnimatedIllustration;
+
+struct AppState {
+    HINSTANCE instance = nullptr;
+    HWND mainWindow = nullptr;
+    HWND tabControl = nullptr;
+    HWND comboBox = nullptr;
+    HWND currentPanel = nullptr;
+
+    ActiveMonitor* monitor = nullptr;
+    AnimatedIllustration* illustration = nullptr;
+
+    HFONT font = nullptr;  // the shared dialog font of every control
+    HBITMAP logo = nullptr;
+    HBITMAP monitorPicture = nullptr;
+    int monitorPictureNumber = 0;
+    std::atomic<int> illustrationStyle{1};  // 1 or 2, chosen with the monitor picture
+
+    int automaticPatternChoice = 1;  // test-pattern flags
+    int hintsOn = 1;
+
+    std::atomic<int> busy{0};       // the open worker is opening a monitor
+    std::atomic<int> abortFlag{0};  // the main window is being destroyed
+    std::atomic<int> deferredSavePending{0};
+    std::atomic<int> illustrationRunning{0};
+    std::atomic<HANDLE> openWorker{nullptr};
+    std::atomic<HANDLE> illustrationWorker{nullptr};
+    std::atomic<HWND> illustrationTarget{nullptr};
+    int pendingInterface = -1;
+    int interfaceSelector = 3;
+};
+
+// The program's one AppState.
+AppState& app();
