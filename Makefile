@@ -8,7 +8,7 @@ FUZZ := $(BUILD)/fuzz
 JOBS ?= $(shell nproc)
 CMAKE_QUIET := > /dev/null
 
-.PHONY: all deps host win64 fuzz-build prefix test fuzz bench clean
+.PHONY: all deps host win64 fuzz-build prefix test run fuzz bench clean
 
 all: host win64
 
@@ -39,6 +39,11 @@ prefix: deps
 # virtual display. Ends with CTest's summary of each tree.
 test: host win64 fuzz-build prefix
 	@tools/run-tests $(HOST) $(FUZZ) $(WIN)
+
+# The program with the default simulated monitors, on the user's display
+# (or on a virtual one, leaving a screenshot).
+run: win64 prefix
+	@tools/run-lumetra
 
 # Long fuzzing runs (FUZZ_RUNS executions per target).
 FUZZ_RUNS ?= 10000000

@@ -108,6 +108,11 @@ VESKOL_API int VESKOL_CALL VeskolSimSetValue(int index, int code, int value) {
                        [&](veskol::SimMonitor& m) { return m.setValue(code, value) ? 0 : -1; });
 }
 
+VESKOL_API int VESKOL_CALL VeskolSimSetMaximum(int index, int code, int maximum) {
+    return withMonitor(index,
+                       [&](veskol::SimMonitor& m) { return m.setMaximum(code, maximum) ? 0 : -1; });
+}
+
 VESKOL_API int VESKOL_CALL VeskolSimSaveCount(int index) {
     return withMonitor(index, [](veskol::SimMonitor& m) { return m.saveCount(); });
 }

@@ -30,6 +30,9 @@ VESKOL_API int VESKOL_CALL VeskolSimGetMaximum(int index, int code, int* maximum
 VESKOL_API int VESKOL_CALL VeskolSimGetSavedValue(int index, int code, int* value);
 // Changes a value as if the monitor's own buttons had been used.
 VESKOL_API int VESKOL_CALL VeskolSimSetValue(int index, int code, int value);
+// Changes a control's maximum (a monitor whose range differs from its
+// profile's); the value is clamped to the new range.
+VESKOL_API int VESKOL_CALL VeskolSimSetMaximum(int index, int code, int maximum);
 
 // Number of saves (MCCS 0C or the vendor sequence) and of requests with a
 // given opcode the monitor has received.

@@ -93,6 +93,16 @@ bool SimMonitor::setValue(int code, int value) {
     return true;
 }
 
+bool SimMonitor::setMaximum(int code, int maximum) {
+    auto it = controls_.find(code);
+    if (it == controls_.end() || maximum < 0 || maximum > 0xFFFF) {
+        return false;
+    }
+    it->second.maximum = maximum;
+    it->second.value = std::min(it->second.value, maximum);
+    return true;
+}
+
 bool SimMonitor::savedValue(int code, int& out) const {
     auto it = store_.find(code);
     if (it == store_.end()) {

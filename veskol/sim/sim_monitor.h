@@ -41,6 +41,7 @@ class SimMonitor : public SimDevice {
     [[nodiscard]] bool value(int code, int& out) const;
     [[nodiscard]] bool maximum(int code, int& out) const;
     [[nodiscard]] bool setValue(int code, int value);
+    [[nodiscard]] bool setMaximum(int code, int maximum);
     [[nodiscard]] bool savedValue(int code, int& out) const;
     [[nodiscard]] const std::map<int, int>& store() const { return store_; }
     [[nodiscard]] int saveCount() const { return saveCount_; }
