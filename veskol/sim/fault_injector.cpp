@@ -73,7 +73,7 @@ bool FaultInjector::configure(const std::string& spec) {
         if (!parseLong(value, number)) {
             return false;
         }
-        const bool isRate = key != "seed" && key != "disappear";
+        const bool isRate = key != "seed" && key != "disappear" && key != "delay";
         if (isRate && (number < 0 || number > 1000)) {
             return false;
         }
@@ -91,6 +91,11 @@ bool FaultInjector::configure(const std::string& spec) {
             next.null_ = static_cast<int>(number);
         } else if (key == "disappear") {
             next.disappearAfter_ = number;
+        } else if (key == "delay") {
+            if (number < 0 || number > 10000) {
+                return false;
+            }
+            next.delayMs_ = static_cast<int>(number);
         } else {
             return false;
         }

@@ -3,7 +3,8 @@
 // order) at per-mille rates, or queued to hit the next transfers exactly.
 // Spec text, as the inspection API takes it: comma-separated key=value with
 // keys seed, nak, checksum, truncate, wrong, null (per-mille rates),
-// disappear (transfers until the monitor vanishes) and next=<kind>*<count>
+// disappear (transfers until the monitor vanishes), delay (real
+// milliseconds every transfer takes: a slow bus) and next=<kind>*<count>
 // to queue faults, e.g. "seed=7,checksum=100,next=null*3".
 #pragma once
 
@@ -27,6 +28,8 @@ class FaultInjector {
     [[nodiscard]] Fault nextReadFault();
     // True once the monitor has vanished from the bus (every transfer fails).
     [[nodiscard]] bool countTransferAndCheckGone();
+    // Real time every transfer takes, in milliseconds (0: none).
+    [[nodiscard]] int transferDelayMs() const { return delayMs_; }
 
     // Applies a reply fault to the frame bytes read from 0x6F.
     static void corruptReply(Fault fault, uint8_t* frame, int length);
@@ -38,6 +41,7 @@ class FaultInjector {
     uint64_t state_ = 0;
     int nak_ = 0, checksum_ = 0, truncate_ = 0, wrong_ = 0, null_ = 0;
     long disappearAfter_ = -1;
+    int delayMs_ = 0;
     long transfers_ = 0;
     std::deque<Fault> queued_;
 };

@@ -1,7 +1,9 @@
 #include "veskol/sim/sim_bus.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include "link/clock.h"
 
@@ -196,7 +198,22 @@ int SimBus::interfaceInfo(int index, DisplayInterfaceInfo* info) {
     return 0;
 }
 
+// A slow bus: the transfer takes real time, whatever clock the program uses.
+void SimBus::delayTransfer(int index) {
+    int delay = 0;
+    {
+        auto guard = lock();
+        if (SimInterface* iface = at(index)) {
+            delay = iface->faults.transferDelayMs();
+        }
+    }
+    if (delay > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+    }
+}
+
 int SimBus::write(int index, uint8_t address, const uint8_t* data, int length) {
+    delayTransfer(index);
     auto guard = lock();
     SimInterface* iface = at(index);
     if (!iface || (!data && length > 0)) {
@@ -216,6 +233,7 @@ int SimBus::write(int index, uint8_t address, const uint8_t* data, int length) {
 }
 
 int SimBus::read(int index, uint8_t address, uint8_t* buffer, int length) {
+    delayTransfer(index);
     auto guard = lock();
     SimInterface* iface = at(index);
     if (!iface || (!buffer && length > 0)) {

@@ -63,6 +63,7 @@ class SimBus {
     void ensureConfigured();
     void logFrame(char direction, int index, uint8_t address, const uint8_t* bytes, int length);
     void persist(int index);
+    void delayTransfer(int index);
 
     std::recursive_mutex mutex_;
     bool configured_ = false;

@@ -86,7 +86,7 @@ TEST_F(FaultInjectionTest, AMonitorThatDisappearsStaysGone) {
 
 TEST_F(FaultInjectionTest, MalformedSpecsAreRefusedAndChangeNothing) {
     for (const char* spec : {"checksum", "checksum=1001", "nak=-1", "bogus=3", "next=fire*2",
-                             "next=null*x", "seed=abc"}) {
+                             "next=null*x", "seed=abc", "delay=-1", "delay=20000"}) {
         EXPECT_EQ(VeskolSimSetFaults(0, spec), -1) << spec;
     }
     EXPECT_EQ(VeskolSimSetFaults(7, "null=1"), -1);
