@@ -15,11 +15,15 @@ extern const uint16_t kVendorOem;  // the OEM brand sold with the maker's firmwa
 
 constexpr int kDefaultMonitorPicture = 1021;
 
+// Values of ModelRow::technology.
+constexpr uint8_t kTechnologyCrt = 1;
+constexpr uint8_t kTechnologyFlatPanel = 2;
+
 struct ModelRow {
     uint32_t monitorId;
-    uint8_t technology = 0;                // 1 cathode-ray-tube list, 2 flat-panel list, 0 neither
-    bool known = false;                    // capabilities are never read
-    bool capabilityExempt = false;         // follows the model tables although listed
+    uint8_t technology = 0;         // 1 cathode-ray-tube list, 2 flat-panel list, 0 neither
+    bool known = false;             // capabilities are never read
+    bool capabilityExempt = false;  // follows the model tables although its capabilities are read
     bool replacementCapabilities = false;  // the built-in capabilities string
     uint8_t codeTemplate = 0;              // T1..T11, 0 none
     bool wait300ms = false;                // 300 ms after gain / colour-temperature writes
@@ -42,7 +46,8 @@ struct ModelRow {
 };
 
 // The row of `monitorId`, or a row with every list empty (and that ID) when
-// the model is not in the table. Never null.
+// the model is not in the table. Never null; the reference stays valid for
+// the life of the program, whichever thread asked.
 [[nodiscard]] const ModelRow& findModel(uint32_t monitorId);
 
 // All rows, for tests that check the list sizes.

@@ -24,6 +24,23 @@ struct VendorAnswer {
     uint8_t value;
 };
 
+// Writing `value` to the preset selector `selector` (VCP 0x14, or a picture
+// mode code) loads `setting` into control `code`, as a monitor recalls the
+// gains and other settings of the preset it switches to.
+struct PresetLoad {
+    uint16_t selector;
+    uint16_t value;
+    uint16_t code;
+    uint16_t setting;
+};
+
+// After a write to `code` the monitor is busy for `busyMs` (it acknowledges
+// nothing), as some recompute their colour tables or switch presets slowly.
+struct WriteSettle {
+    uint16_t code;
+    uint16_t busyMs;
+};
+
 // The fields the simulator writes into the EDID it serves.
 struct EdidSpec {
     char vendor[4];  // three letters A-Z
@@ -46,6 +63,8 @@ struct MonitorProfile {
     const char* capabilities;  // nullptr: the monitor never answers F3
     std::span<const VcpDef> vcps;
     std::span<const VendorAnswer> vendorAnswers = {};
+    std::span<const PresetLoad> presetLoads = {};
+    std::span<const WriteSettle> writeSettles = {};
     uint8_t timingStatus = 0x03;
     uint16_t horizontalFrequency = 6983;  // kHz * 100
     uint16_t verticalFrequency = 8500;    // Hz * 100

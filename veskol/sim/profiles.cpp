@@ -1,13 +1,15 @@
 // The built-in simulated monitors. Each profile exercises one kind of
-// monitor the program must handle; the README lists them.
+// monitor the program must handle; the README lists them. This file holds
+// the first four and joins the groups of profile_groups.h.
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 #include "veskol/sim/monitor_profile.h"
+#include "veskol/sim/profile_groups.h"
 
 namespace veskol {
 namespace {
-
-constexpr uint8_t kMomentary = 1;  // MCCS type byte of action codes
 
 // A QRV cathode-ray-tube monitor with the full set of geometry controls.
 constexpr VcpDef kQrvCrtControls[] = {
@@ -50,8 +52,6 @@ constexpr VcpDef kQrvCrtControls[] = {
     {0xEA, 100, 50},
     {0xEB, 100, 50},
 };
-
-constexpr VendorAnswer kStatusByte[] = {{0x14, 0x21}, {0x05, 0x00}, {0x06, 0x00}};
 
 // A TSW flat panel driven by its capabilities string, with a vendor page.
 constexpr VcpDef kTswLcdControls[] = {
@@ -103,8 +103,9 @@ constexpr const char kOtherVendorCapabilities[] =
 constexpr MonitorProfile kProfiles[] = {
     {
         .name = "qrv-crt",
-        .description = "QRV cathode-ray-tube monitor (listed model) with geometry, "
-                       "convergence, purity, moire and degauss",
+        .description = "QRV G17, listed cathode-ray tube with code template 2: geometry, "
+                       "convergence, linearity, purity, centre pincushion, automatic geometry "
+                       "and degauss; its geometry reset (0x06) is outside the template",
         .edid = {.vendor = "QRV",
                  .productCode = 0x2017,
                  .serialNumber = 0x0001E240,
@@ -175,11 +176,19 @@ constexpr MonitorProfile kProfiles[] = {
 }  // namespace
 
 std::span<const MonitorProfile> builtInProfiles() {
-    return kProfiles;
+    static const std::vector<MonitorProfile> all = [] {
+        std::vector<MonitorProfile> profiles(std::begin(kProfiles), std::end(kProfiles));
+        for (std::span<const MonitorProfile> group :
+             {listedTubeProfiles(), listedPanelProfiles(), unlistedProfiles()}) {
+            profiles.insert(profiles.end(), group.begin(), group.end());
+        }
+        return profiles;
+    }();
+    return all;
 }
 
 const MonitorProfile* findProfile(const char* name) {
-    for (const MonitorProfile& profile : kProfiles) {
+    for (const MonitorProfile& profile : builtInProfiles()) {
         if (name && std::strcmp(profile.name, name) == 0) {
             return &profile;
         }

@@ -262,6 +262,19 @@ void SimMonitor::handleSetVcp(int code, int value) {
         return;
     }
     it->second.value = std::min(value, it->second.maximum);
+    for (const PresetLoad& load : profile_.presetLoads) {
+        if (load.selector == code && load.value == it->second.value) {
+            auto target = controls_.find(load.code);
+            if (target != controls_.end()) {
+                target->second.value = std::min<int>(load.setting, target->second.maximum);
+            }
+        }
+    }
+    for (const WriteSettle& settle : profile_.writeSettles) {
+        if (settle.code == code) {
+            busyUntilMs_ = std::max(busyUntilMs_, nowMs() + settle.busyMs);
+        }
+    }
 }
 
 void SimMonitor::runAction(int code) {

@@ -3,8 +3,10 @@
 // timing report, capabilities fragments, paged get/set (optionally busy for
 // a few reads) and vendor queries, serves its EDID at 0xA0, keeps a
 // non-volatile store that Save Current Settings (or the vendor save) fills,
-// and behaves like real hardware in time: a reply read too soon after its
-// request is a null message, and actions keep the monitor busy.
+// recalls a preset's settings when a preset is selected, and behaves like
+// real hardware in time: a reply read too soon after its request is a null
+// message, and actions (and, on some models, colour or preset writes) keep
+// the monitor busy.
 #pragma once
 
 #include <cstdint>

@@ -22,7 +22,10 @@ void writeAll(const std::string& path, const std::string& text) {
 
 class StateFileTest : public SimulatorTest {
   protected:
-    const std::string path = ::testing::TempDir() + "veskol-state.txt";
+    // One file per test: CTest runs the tests of this suite in parallel.
+    const std::string path = ::testing::TempDir() + "veskol-state-" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                             ".txt";
     StateFileTest() {
         std::remove(path.c_str());
         std::remove((path + ".tmp").c_str());
