@@ -15,5 +15,7 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 
-#include <commctrl.h>
 #include <windows.h>
+
+// After windows.h, which it needs.
+#include <commctrl.h>
