@@ -333,11 +333,17 @@ inline constexpr int kTextBasePatterns = 6000;
 
 // String of an adjustable item's tool tip, its pattern instruction, and a
 // test pattern's name.
-constexpr int itemTipString(int item) { return IDS_TIP_BASE + item; }
-constexpr int itemHintString(int item) { return IDS_HINT_BASE + item; }
-constexpr int patternNameString(int pattern) { return IDS_PATTERN_BASE + pattern; }
-inline constexpr int kFirstTabTipString = IDS_TAB_BRIGHTNESS;         // + tab image
-inline constexpr int kFirstColourTabTipString = IDS_COLOURTAB_GAIN;   // + sub-panel kind
+constexpr int itemTipString(int item) {
+    return IDS_TIP_BASE + item;
+}
+constexpr int itemHintString(int item) {
+    return IDS_HINT_BASE + item;
+}
+constexpr int patternNameString(int pattern) {
+    return IDS_PATTERN_BASE + pattern;
+}
+inline constexpr int kFirstTabTipString = IDS_TAB_BRIGHTNESS;        // + tab image
+inline constexpr int kFirstColourTabTipString = IDS_COLOURTAB_GAIN;  // + sub-panel kind
 
 // Main window
 inline constexpr int kMainTabControl = 100;
@@ -410,6 +416,7 @@ inline constexpr int kCtlPatternGroup = 232;
 
 // ---------------------------------------------------------------------------
 // Every string of the table, in ascending order.
+// clang-format off
 inline constexpr int kStringIds[] = {
     IDS_MAKER_WEB_ADDRESS, IDS_MAKER_NAME, IDS_HELP_BUTTON, IDS_HELP_FILE, IDS_MENU_UNDO,
     IDS_MSG_NO_MONITOR_DETECTED, IDS_MSG_DRIVER_PORT, IDS_MSG_DLL_MISSING,
@@ -476,6 +483,7 @@ inline constexpr int kStringIds[] = {
     IDS_PATTERN_CYAN, IDS_PATTERN_COMPOSITE, IDS_CTL_PATTERN_AUTO_CHOICE,
     IDS_CTL_PATTERN_SHOW_HINTS,
 };
+// clang-format on
 
 // Every bitmap, with its size in pixels.
 struct BitmapResource {
@@ -483,6 +491,7 @@ struct BitmapResource {
     int width;
     int height;
 };
+// clang-format off
 inline constexpr BitmapResource kBitmaps[] = {
     {IDB_RESET_BRIGHTNESS_CONTRAST, 32, 32},
     {IDB_RESET_GEOMETRY, 32, 32},
@@ -505,6 +514,7 @@ inline constexpr BitmapResource kBitmaps[] = {
     {1018, 178, 178}, {1019, 178, 178}, {1020, 178, 178}, {1021, 178, 178},
     {1024, 178, 178}, {1025, 178, 178}, {1026, 178, 178},
 };
+// clang-format on
 inline constexpr int kTabImageWidth = 15;
 
 #endif  // RC_INVOKED

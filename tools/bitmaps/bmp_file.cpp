@@ -44,7 +44,9 @@ void putInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, u
     put32(out, 0);
 }
 
-uint8_t toByte(float v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); }
+uint8_t toByte(float v) {
+    return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255));
+}
 
 }  // namespace
 
@@ -171,7 +173,8 @@ std::vector<uint8_t> encodeIco(const std::vector<IconImage>& images) {
 
 bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);
 }
 

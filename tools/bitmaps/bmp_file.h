@@ -23,7 +23,7 @@ std::optional<Image> decodeBmp(const std::vector<uint8_t>& bytes);
 
 // One image of an icon: straight colour with alpha, top row first.
 struct IconImage {
-    int size = 0;  // width and height
+    int size = 0;               // width and height
     std::vector<Pixel> pixels;  // premultiplied, from a Canvas
 };
 IconImage iconImage(const Canvas& canvas);

@@ -13,8 +13,11 @@ namespace {
 // The spectrum used as the brand's accent, left to right.
 Paint spectrum(float x0, float x1) {
     return linear({x0, 0}, {x1, 0},
-                  {{0, rgb(40, 90, 230)}, {0.25f, rgb(30, 190, 220)}, {0.5f, rgb(60, 200, 90)},
-                   {0.75f, rgb(250, 200, 40)}, {1, rgb(236, 60, 50)}});
+                  {{0, rgb(40, 90, 230)},
+                   {0.25f, rgb(30, 190, 220)},
+                   {0.5f, rgb(60, 200, 90)},
+                   {0.75f, rgb(250, 200, 40)},
+                   {1, rgb(236, 60, 50)}});
 }
 
 }  // namespace
@@ -48,7 +51,8 @@ Canvas drawMakerEmblem() {
         return Colour{0.25f + 0.75f * red, 0.25f + 0.75f * green, 0.25f + 0.75f * blue, 1};
     });
     c.fill(innerBand(ring, 1.0f), rgb(255, 255, 255, 0.35f));
-    c.fill(circle(cx, cy, r - 7.5f), radial({cx - 2, cy - 2}, r - 6, {{0, rgb(255, 255, 255)}, {1, rgb(170, 190, 255)}}));
+    c.fill(circle(cx, cy, r - 7.5f),
+           radial({cx - 2, cy - 2}, r - 6, {{0, rgb(255, 255, 255)}, {1, rgb(170, 190, 255)}}));
 
     TextStyle style{.capHeight = 14, .weight = 2.4f, .tracking = 2.6f};
     Shape word = textShape("ORVEL", 46, 28, style);
@@ -67,7 +71,8 @@ Canvas drawCaption(int frame) {
     // play forwards and back, so it sweeps to and fro.
     float glint = 10 + frame * (107.0f / 7);
     c.fill(ellipse(glint, 6.5f, 16, 6.5f),
-           radial({glint, 6.5f}, 16, 6.5f, {{0, rgb(120, 150, 255, 0.45f)}, {1, rgb(120, 150, 255, 0)}}));
+           radial({glint, 6.5f}, 16, 6.5f,
+                  {{0, rgb(120, 150, 255, 0.45f)}, {1, rgb(120, 150, 255, 0)}}));
     Paint paint = [glint](float x, float) {
         float t = std::exp(-((x - glint) * (x - glint)) / 70.0f);
         return mix(rgb(100, 118, 220), rgb(255, 255, 255), t);

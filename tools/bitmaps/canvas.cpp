@@ -8,14 +8,17 @@ namespace art {
 
 namespace {
 
-float clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
-
-Box unionBox(const Box& a, const Box& b) {
-    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1),
-            std::max(a.y1, b.y1)};
+float clamp01(float v) {
+    return std::clamp(v, 0.0f, 1.0f);
 }
 
-Box expand(const Box& b, float by) { return {b.x0 - by, b.y0 - by, b.x1 + by, b.y1 + by}; }
+Box unionBox(const Box& a, const Box& b) {
+    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+Box expand(const Box& b, float by) {
+    return {b.x0 - by, b.y0 - by, b.x1 + by, b.y1 + by};
+}
 
 Colour sampleStops(const std::vector<Stop>& stops, float t) {
     if (stops.empty()) {
@@ -77,7 +80,9 @@ Colour darker(Colour c, float amount) {
     return mix(c, Colour{0, 0, 0, c.a}, amount);
 }
 
-Shape rect(float x0, float y0, float x1, float y1) { return roundRect(x0, y0, x1, y1, 0); }
+Shape rect(float x0, float y0, float x1, float y1) {
+    return roundRect(x0, y0, x1, y1, 0);
+}
 
 Shape roundRect(float x0, float y0, float x1, float y1, float radius) {
     float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
@@ -114,9 +119,11 @@ Shape ellipse(float cx, float cy, float rx, float ry) {
 }
 
 Shape capsule(Point a, Point b, float radius) {
-    return {[=](float x, float y) { return segmentDistance({x, y}, a, b) - radius; },
-            {std::min(a.x, b.x) - radius, std::min(a.y, b.y) - radius,
-             std::max(a.x, b.x) + radius, std::max(a.y, b.y) + radius}};
+    return {[=](float x, float y) {
+                return segmentDistance({x, y}, a, b) - radius;
+            },
+            {std::min(a.x, b.x) - radius, std::min(a.y, b.y) - radius, std::max(a.x, b.x) + radius,
+             std::max(a.y, b.y) + radius}};
 }
 
 Shape polygon(std::vector<Point> points) {
@@ -376,7 +383,9 @@ void Canvas::draw(const Canvas& other, int x, int y) {
 
 namespace {
 
-uint8_t toByte(float v) { return static_cast<uint8_t>(std::lround(clamp01(v) * 255.0f)); }
+uint8_t toByte(float v) {
+    return static_cast<uint8_t>(std::lround(clamp01(v) * 255.0f));
+}
 
 Rgb8 over(const Pixel& p, Rgb8 background) {
     float keep = 1.0f - p.a;

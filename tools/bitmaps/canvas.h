@@ -55,9 +55,9 @@ Shape unite(Shape a, Shape b);
 Shape unite(std::initializer_list<Shape> shapes);
 Shape intersect(Shape a, Shape b);
 Shape subtract(Shape a, Shape b);
-Shape grow(Shape s, float by);         // outwards by `by` pixels (negative shrinks)
-Shape outline(Shape s, float width);   // a band of `width` centred on the edge
-Shape innerBand(Shape s, float width); // a band of `width` just inside the edge
+Shape grow(Shape s, float by);          // outwards by `by` pixels (negative shrinks)
+Shape outline(Shape s, float width);    // a band of `width` centred on the edge
+Shape innerBand(Shape s, float width);  // a band of `width` just inside the edge
 Shape translate(Shape s, float dx, float dy);
 
 using Paint = std::function<Colour(float, float)>;
@@ -79,8 +79,8 @@ struct Rgb8 {
     uint8_t r, g, b;
     bool operator==(const Rgb8&) const = default;
 };
-inline constexpr Rgb8 kGreyKey = {192, 192, 192};     // replaced by the button face
-inline constexpr Rgb8 kTabMask = {0, 128, 128};       // transparent in tab images
+inline constexpr Rgb8 kGreyKey = {192, 192, 192};       // replaced by the button face
+inline constexpr Rgb8 kTabMask = {0, 128, 128};         // transparent in tab images
 inline constexpr Rgb8 kIllustrationBlue = {0, 0, 127};  // illustration message panel
 
 // A finished picture: top row first, three bytes a pixel.

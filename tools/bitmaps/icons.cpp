@@ -52,9 +52,11 @@ void paintSun(Canvas& c, float cx, float cy, float core, float rayIn, float rayO
                        {cx + std::cos(a) * out, cy - std::sin(a) * out}, rayWidth / 2),
                kRay);
     }
-    c.fill(circle(cx, cy, core), radial({cx - core * 0.35f, cy - core * 0.35f}, core * 1.3f,
-                                        {{0, lighter(kSunCore, 0.5f)}, {0.5f, kSunCore}, {1, kSunEdge}}));
-    c.fill(innerBand(circle(cx, cy, core), std::max(0.6f, core * 0.12f)), darker(kSunEdge, 0.2f), 0.7f);
+    c.fill(circle(cx, cy, core),
+           radial({cx - core * 0.35f, cy - core * 0.35f}, core * 1.3f,
+                  {{0, lighter(kSunCore, 0.5f)}, {0.5f, kSunCore}, {1, kSunEdge}}));
+    c.fill(innerBand(circle(cx, cy, core), std::max(0.6f, core * 0.12f)), darker(kSunEdge, 0.2f),
+           0.7f);
 }
 
 // The brightness and contrast symbol: a disc, light on the left, dark on
@@ -63,7 +65,8 @@ void paintContrastDisc(Canvas& c, float cx, float cy, float r) {
     Shape disc = circle(cx, cy, r);
     c.fill(disc, rgb(250, 250, 250));
     c.fill(intersect(disc, rect(cx, cy - r - 1, cx + r + 1, cy + r + 1)),
-           radial({cx + r * 0.2f, cy - r * 0.3f}, r * 1.2f, {{0, rgb(70, 74, 82)}, {1, rgb(18, 20, 24)}}));
+           radial({cx + r * 0.2f, cy - r * 0.3f}, r * 1.2f,
+                  {{0, rgb(70, 74, 82)}, {1, rgb(18, 20, 24)}}));
     c.fill(innerBand(disc, std::max(0.8f, r * 0.1f)), rgb(30, 34, 40));
 }
 
@@ -76,10 +79,12 @@ void paintReturnArrow(Canvas& c, float cx, float cy, float r, float width, Colou
     float tx = -std::sin(from), ty = -std::cos(from);  // tangent towards decreasing angle
     float nx = std::cos(from), ny = -std::sin(from);   // outwards
     float len = width * 1.6f;
-    c.fill(polygon({{hx + tx * len, hy + ty * len},
-                    {hx + nx * len * 0.95f - tx * len * 0.2f, hy + ny * len * 0.95f - ty * len * 0.2f},
-                    {hx - nx * len * 0.95f - tx * len * 0.2f, hy - ny * len * 0.95f - ty * len * 0.2f}}),
-           colour);
+    c.fill(
+        polygon(
+            {{hx + tx * len, hy + ty * len},
+             {hx + nx * len * 0.95f - tx * len * 0.2f, hy + ny * len * 0.95f - ty * len * 0.2f},
+             {hx - nx * len * 0.95f - tx * len * 0.2f, hy - ny * len * 0.95f - ty * len * 0.2f}}),
+        colour);
 }
 
 // A small display: dark frame, lit screen painted by `screen`.
@@ -92,7 +97,9 @@ void paintScreenBox(Canvas& c, float x0, float y0, float x1, float y1, const Pai
 
 // --- tab images -----------------------------------------------------------
 
-void tabBrightness(Canvas& c, float x) { paintSun(c, x + 7.5f, 7.5f, 3.2f, 4.4f, 5.6f, 1.3f, 8); }
+void tabBrightness(Canvas& c, float x) {
+    paintSun(c, x + 7.5f, 7.5f, 3.2f, 4.4f, 5.6f, 1.3f, 8);
+}
 
 void tabColour(Canvas& c, float x) {
     c.fill(circle(x + 5.3f, 5.6f, 3.6f), kRed, 0.9f);
@@ -109,7 +116,8 @@ void tabGeometry(Canvas& c, float x) {
             float k = std::sin(t * kPi) * bow;
             float nx = -(b.y - a.y), ny = b.x - a.x;
             float len = std::hypot(nx, ny);
-            pts.push_back({a.x + (b.x - a.x) * t + nx / len * k, a.y + (b.y - a.y) * t + ny / len * k});
+            pts.push_back(
+                {a.x + (b.x - a.x) * t + nx / len * k, a.y + (b.y - a.y) * t + ny / len * k});
         }
     };
     side({x + 1.5f, 2.5f}, {x + 13.5f, 2.5f}, 1.0f);
@@ -128,15 +136,19 @@ void paintGear(Canvas& c, float cx, float cy, float r, Colour colour) {
     Shape gear = circle(cx, cy, r * 0.72f);
     for (int i = 0; i < 8; ++i) {
         float a = i * kPi / 4;
-        gear = unite(gear, capsule({cx, cy}, {cx + std::cos(a) * r * 0.86f, cy - std::sin(a) * r * 0.86f},
-                                   r * 0.17f));
+        gear = unite(gear,
+                     capsule({cx, cy}, {cx + std::cos(a) * r * 0.86f, cy - std::sin(a) * r * 0.86f},
+                             r * 0.17f));
     }
     gear = subtract(gear, circle(cx, cy, r * 0.3f));
-    c.fill(gear, linear({cx - r, cy - r}, {cx + r, cy + r}, {{0, lighter(colour, 0.35f)}, {1, darker(colour, 0.2f)}}));
+    c.fill(gear, linear({cx - r, cy - r}, {cx + r, cy + r},
+                        {{0, lighter(colour, 0.35f)}, {1, darker(colour, 0.2f)}}));
     c.fill(innerBand(gear, 0.7f), darker(colour, 0.45f), 0.8f);
 }
 
-void tabOther(Canvas& c, float x) { paintGear(c, x + 7.5f, 7.5f, 6.1f, rgb(120, 128, 142)); }
+void tabOther(Canvas& c, float x) {
+    paintGear(c, x + 7.5f, 7.5f, 6.1f, rgb(120, 128, 142));
+}
 
 // Colour bars over a grey ramp.
 void paintColourBars(Canvas& c, float x0, float y0, float x1, float y1) {
@@ -148,7 +160,8 @@ void paintColourBars(Canvas& c, float x0, float y0, float x1, float y1) {
     for (int i = 0; i < 7; ++i) {
         c.fill(rect(x0 + i * w, y0, x0 + (i + 1) * w, split), bars[i]);
     }
-    c.fill(rect(x0, split, x1, y1), linear({x0, 0}, {x1, 0}, {{0, rgb(10, 10, 10)}, {1, rgb(245, 245, 245)}}));
+    c.fill(rect(x0, split, x1, y1),
+           linear({x0, 0}, {x1, 0}, {{0, rgb(10, 10, 10)}, {1, rgb(245, 245, 245)}}));
 }
 
 void tabTestPattern(Canvas& c, float x) {
@@ -158,7 +171,8 @@ void tabTestPattern(Canvas& c, float x) {
 
 // Not used as a tab at present: a small monitor, for an eighth page.
 void tabMonitor(Canvas& c, float x) {
-    paintScreenBox(c, x + 1, 2, x + 14, 11, linear({x, 3}, {x + 8, 10}, {{0, kSteelLight}, {1, kSteel}}));
+    paintScreenBox(c, x + 1, 2, x + 14, 11,
+                   linear({x, 3}, {x + 8, 10}, {{0, kSteelLight}, {1, kSteel}}));
     c.fill(rect(x + 6, 11, x + 9, 13), rgb(80, 86, 96));
     c.fill(rect(x + 4, 13, x + 11, 14), rgb(60, 66, 76));
 }
@@ -179,7 +193,8 @@ void colourTabGain(Canvas& c, float x) {
     for (int i = 0; i < 3; ++i) {
         float x0 = x + 2 + i * 4;
         Shape bar = rect(x0, 13.5f - heights[i], x0 + 3, 13.5f);
-        c.fill(bar, linear({x0, 0}, {x0 + 3, 0}, {{0, lighter(colours[i], 0.35f)}, {1, colours[i]}}));
+        c.fill(bar,
+               linear({x0, 0}, {x0 + 3, 0}, {{0, lighter(colours[i], 0.35f)}, {1, colours[i]}}));
         c.fill(innerBand(bar, 0.6f), darker(colours[i], 0.4f), 0.8f);
     }
 }
@@ -213,8 +228,10 @@ void colourTabSixAxis(Canvas& c, float x) {
     Point centre{x + 7.5f, 7.5f};
     Shape wheel = circle(centre.x, centre.y, 6.5f);
     c.fill(wheel, hueWheel(centre));
-    c.fill(circle(centre.x, centre.y, 6.5f),
-           radial(centre, 6.5f, {{0, rgb(255, 255, 255)}, {0.55f, rgb(255, 255, 255, 0.15f)}, {1, rgb(255, 255, 255, 0)}}));
+    c.fill(circle(centre.x, centre.y, 6.5f), radial(centre, 6.5f,
+                                                    {{0, rgb(255, 255, 255)},
+                                                     {0.55f, rgb(255, 255, 255, 0.15f)},
+                                                     {1, rgb(255, 255, 255, 0)}}));
     c.fill(innerBand(wheel, 0.7f), kInk, 0.8f);
     for (int i = 0; i < 6; ++i) {
         float a = i * kPi / 3 + kPi / 6;
@@ -226,7 +243,9 @@ void colourTabSixAxis(Canvas& c, float x) {
 
 // --- button pictures --------------------------------------------------------
 
-void buttonBrightness(Canvas& c) { paintSun(c, 16, 16, 6.5f, 8.6f, 14, 2.0f, 12); }
+void buttonBrightness(Canvas& c) {
+    paintSun(c, 16, 16, 6.5f, 8.6f, 14, 2.0f, 12);
+}
 
 void buttonContrast(Canvas& c) {
     c.shadow(circle(16, 16, 12), rgb(0, 0, 0, 0.35f), 2, 0.8f, 1.2f);
@@ -239,7 +258,8 @@ void buttonContrast(Canvas& c) {
 void buttonResetBrightness(Canvas& c) {
     paintReturnArrow(c, 16, 16.5f, 11, 2.8f, kReturn);
     Shape disc = circle(16, 16, 6.5f);
-    c.fill(intersect(disc, rect(9, 9, 16, 23)), radial({13, 13}, 8, {{0, lighter(kSunCore, 0.4f)}, {1, kSunEdge}}));
+    c.fill(intersect(disc, rect(9, 9, 16, 23)),
+           radial({13, 13}, 8, {{0, lighter(kSunCore, 0.4f)}, {1, kSunEdge}}));
     c.fill(intersect(disc, rect(16, 9, 23, 23)), rgb(34, 36, 42));
     c.fill(innerBand(disc, 0.9f), kInk);
 }
@@ -247,7 +267,8 @@ void buttonResetBrightness(Canvas& c) {
 // A crosshatch screen, for geometry.
 Paint crosshatch(float x0, float y0, float step) {
     return [=](float x, float y) {
-        float gx = std::fmod(x - x0 + 1000 * step, step), gy = std::fmod(y - y0 + 1000 * step, step);
+        float gx = std::fmod(x - x0 + 1000 * step, step),
+              gy = std::fmod(y - y0 + 1000 * step, step);
         bool line = gx < 1.0f || gy < 1.0f;
         return line ? rgb(240, 244, 250) : rgb(26, 44, 86);
     };
@@ -259,24 +280,38 @@ void buttonResetGeometry(Canvas& c) {
 }
 
 void paintSparkle(Canvas& c, float cx, float cy, float r) {
-    c.fill(polygon({{cx, cy - r}, {cx + r * 0.22f, cy - r * 0.22f}, {cx + r, cy}, {cx + r * 0.22f, cy + r * 0.22f},
-                    {cx, cy + r}, {cx - r * 0.22f, cy + r * 0.22f}, {cx - r, cy}, {cx - r * 0.22f, cy - r * 0.22f}}),
+    c.fill(polygon({{cx, cy - r},
+                    {cx + r * 0.22f, cy - r * 0.22f},
+                    {cx + r, cy},
+                    {cx + r * 0.22f, cy + r * 0.22f},
+                    {cx, cy + r},
+                    {cx - r * 0.22f, cy + r * 0.22f},
+                    {cx - r, cy},
+                    {cx - r * 0.22f, cy - r * 0.22f}}),
            radial({cx, cy}, r, {{0, rgb(255, 255, 230)}, {1, rgb(250, 196, 30)}}));
-    c.fill(outline(polygon({{cx, cy - r}, {cx + r * 0.22f, cy - r * 0.22f}, {cx + r, cy},
-                            {cx + r * 0.22f, cy + r * 0.22f}, {cx, cy + r}, {cx - r * 0.22f, cy + r * 0.22f},
-                            {cx - r, cy}, {cx - r * 0.22f, cy - r * 0.22f}}),
+    c.fill(outline(polygon({{cx, cy - r},
+                            {cx + r * 0.22f, cy - r * 0.22f},
+                            {cx + r, cy},
+                            {cx + r * 0.22f, cy + r * 0.22f},
+                            {cx, cy + r},
+                            {cx - r * 0.22f, cy + r * 0.22f},
+                            {cx - r, cy},
+                            {cx - r * 0.22f, cy - r * 0.22f}}),
                    0.7f),
            rgb(170, 110, 10), 0.8f);
 }
 
 void buttonAutoAdjust(Canvas& c) {
-    paintScreenBox(c, 3, 7, 26, 25, linear({4, 8}, {20, 25}, {{0, rgb(80, 140, 230)}, {1, rgb(24, 56, 140)}}));
+    paintScreenBox(c, 3, 7, 26, 25,
+                   linear({4, 8}, {20, 25}, {{0, rgb(80, 140, 230)}, {1, rgb(24, 56, 140)}}));
     // The picture snapping to the screen's edges.
     Colour arrow = rgb(255, 255, 255);
     const Point corners[] = {{5.8f, 9.8f}, {23.2f, 9.8f}, {5.8f, 22.2f}, {23.2f, 22.2f}};
     for (const Point& p : corners) {
         float dx = p.x < 14 ? 1.0f : -1.0f, dy = p.y < 16 ? 1.0f : -1.0f;
-        c.fill(capsule({p.x + dx * 4.0f, p.y + dy * 3.2f}, {p.x + dx * 0.9f, p.y + dy * 0.9f}, 0.7f), arrow);
+        c.fill(
+            capsule({p.x + dx * 4.0f, p.y + dy * 3.2f}, {p.x + dx * 0.9f, p.y + dy * 0.9f}, 0.7f),
+            arrow);
         c.fill(polygon({{p.x, p.y}, {p.x + dx * 3.2f, p.y}, {p.x, p.y + dy * 3.2f}}), arrow);
     }
     c.fill(outline(rect(10.5f, 13.5f, 18.5f, 18.5f), 1.0f), arrow, 0.9f);
@@ -293,10 +328,12 @@ void buttonResetColour(Canvas& c) {
 void buttonFactoryReset(Canvas& c) {
     // A factory: saw-tooth roof, chimney, lit windows.
     Colour wall = rgb(120, 132, 150);
-    Shape building = polygon({{3, 27}, {3, 15}, {9, 11}, {9, 15}, {15, 11}, {15, 15}, {21, 11}, {21, 27}});
+    Shape building =
+        polygon({{3, 27}, {3, 15}, {9, 11}, {9, 15}, {15, 11}, {15, 15}, {21, 11}, {21, 27}});
     Shape chimney = rect(22, 5, 25.5f, 27);
     c.fill(chimney, linear({22, 0}, {25.5f, 0}, {{0, rgb(176, 84, 60)}, {1, rgb(120, 50, 36)}}));
-    c.fill(building, linear({0, 11}, {0, 27}, {{0, lighter(wall, 0.3f)}, {1, darker(wall, 0.15f)}}));
+    c.fill(building,
+           linear({0, 11}, {0, 27}, {{0, lighter(wall, 0.3f)}, {1, darker(wall, 0.15f)}}));
     c.fill(innerBand(building, 0.8f), rgb(50, 58, 72));
     c.fill(innerBand(chimney, 0.8f), rgb(90, 36, 26));
     for (int i = 0; i < 3; ++i) {
@@ -321,7 +358,8 @@ void buttonDegauss(Canvas& c) {
                           unite(circle(22.5f, 20, 3.0f), rect(19.5f, 11.5f, 25.5f, 20)));
     c.fill(translate(shoe, 0.8f, 1.0f), rgb(0, 0, 0, 0.35f));
     c.fill(shoe, linear({16, 0}, {29, 0}, {{0, rgb(240, 70, 60)}, {1, rgb(170, 24, 24)}}));
-    c.fill(intersect(shoe, rect(15, 11.5f, 30, 15)), linear({16, 0}, {29, 0}, {{0, rgb(236, 238, 242)}, {1, rgb(150, 156, 166)}}));
+    c.fill(intersect(shoe, rect(15, 11.5f, 30, 15)),
+           linear({16, 0}, {29, 0}, {{0, rgb(236, 238, 242)}, {1, rgb(150, 156, 166)}}));
     c.fill(innerBand(shoe, 0.8f), rgb(90, 16, 16), 0.9f);
 }
 
@@ -335,7 +373,8 @@ void paintEmblem(Canvas& c, float x, float y, float size) {
     // Stand.
     if (!tiny) {
         c.fill(polygon({{X(108), Y(190)}, {X(148), Y(190)}, {X(156), Y(226)}, {X(100), Y(226)}}),
-               linear({X(100), 0}, {X(156), 0}, {{0, rgb(60, 64, 72)}, {0.4f, rgb(120, 126, 136)}, {1, rgb(50, 54, 62)}}));
+               linear({X(100), 0}, {X(156), 0},
+                      {{0, rgb(60, 64, 72)}, {0.4f, rgb(120, 126, 136)}, {1, rgb(50, 54, 62)}}));
         c.fill(ellipse(X(128), Y(230), 66 * s, 14 * s), rgb(40, 44, 50));
         c.fill(ellipse(X(128), Y(226), 66 * s, 13 * s),
                linear({0, Y(214)}, {0, Y(240)}, {{0, rgb(150, 156, 166)}, {1, rgb(70, 76, 86)}}));
@@ -343,9 +382,10 @@ void paintEmblem(Canvas& c, float x, float y, float size) {
     // Bezel.
     float top = tiny ? 30 : 22, bottom = tiny ? 226 : 196;
     Shape bezel = roundRect(X(10), Y(top), X(246), Y(bottom), 22 * s);
-    c.fill(bezel, linear({0, Y(top)}, {0, Y(bottom)}, {{0, rgb(86, 92, 104)}, {1, rgb(28, 30, 36)}}));
-    c.fill(innerBand(bezel, std::max(0.8f, 4 * s)), linear({0, Y(top)}, {0, Y(bottom)},
-                                                           {{0, rgb(170, 178, 192)}, {1, rgb(20, 22, 26)}}));
+    c.fill(bezel,
+           linear({0, Y(top)}, {0, Y(bottom)}, {{0, rgb(86, 92, 104)}, {1, rgb(28, 30, 36)}}));
+    c.fill(innerBand(bezel, std::max(0.8f, 4 * s)),
+           linear({0, Y(top)}, {0, Y(bottom)}, {{0, rgb(170, 178, 192)}, {1, rgb(20, 22, 26)}}));
     // Screen: the colour circle swept from dark to light.
     float m = tiny ? 16 : 24;
     float sx0 = X(10 + m), sy0 = Y(top + m), sx1 = X(246 - m), sy1 = Y(bottom - m);
@@ -395,14 +435,29 @@ Canvas drawButtonPicture(int bitmapId) {
     }
     Canvas c(32, 32);
     switch (bitmapId) {
-        case IDB_RESET_BRIGHTNESS_CONTRAST: buttonResetBrightness(c); break;
-        case IDB_RESET_GEOMETRY: buttonResetGeometry(c); break;
-        case IDB_AUTO_ADJUST: buttonAutoAdjust(c); break;
-        case IDB_FACTORY_RESET: buttonFactoryReset(c); break;
-        case IDB_DEGAUSS: buttonDegauss(c); break;
-        case IDB_BRIGHTNESS: buttonBrightness(c); break;
-        case IDB_CONTRAST: buttonContrast(c); break;
-        default: break;
+        case IDB_RESET_BRIGHTNESS_CONTRAST:
+            buttonResetBrightness(c);
+            break;
+        case IDB_RESET_GEOMETRY:
+            buttonResetGeometry(c);
+            break;
+        case IDB_AUTO_ADJUST:
+            buttonAutoAdjust(c);
+            break;
+        case IDB_FACTORY_RESET:
+            buttonFactoryReset(c);
+            break;
+        case IDB_DEGAUSS:
+            buttonDegauss(c);
+            break;
+        case IDB_BRIGHTNESS:
+            buttonBrightness(c);
+            break;
+        case IDB_CONTRAST:
+            buttonContrast(c);
+            break;
+        default:
+            break;
     }
     return c;
 }

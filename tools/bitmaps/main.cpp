@@ -28,12 +28,15 @@ struct Output {
     Image image;
 };
 
-Image keyed(const Canvas& canvas) { return art::flattenKeyed(canvas, art::kGreyKey, kButtonFace); }
+Image keyed(const Canvas& canvas) {
+    return art::flattenKeyed(canvas, art::kGreyKey, kButtonFace);
+}
 
 std::vector<Output> drawBitmaps() {
     std::vector<Output> outputs;
     for (int id = IDB_RESET_BRIGHTNESS_CONTRAST; id <= IDB_CONTRAST; ++id) {
-        outputs.push_back({id, "button_" + std::to_string(id) + ".bmp", keyed(art::drawButtonPicture(id))});
+        outputs.push_back(
+            {id, "button_" + std::to_string(id) + ".bmp", keyed(art::drawButtonPicture(id))});
     }
     for (int frame = 0; frame <= IDB_CAPTION_LAST - IDB_CAPTION_FIRST; ++frame) {
         int id = IDB_CAPTION_FIRST + frame;
@@ -81,12 +84,13 @@ int main(int argc, char** argv) {
     }
     for (const Output& out : outputs) {
         if (!sizeMatches(out)) {
-            std::fprintf(stderr, "lumetra_bitmaps: bitmap %d is %dx%d, not the listed size\n", out.id,
-                         out.image.width, out.image.height);
+            std::fprintf(stderr, "lumetra_bitmaps: bitmap %d is %dx%d, not the listed size\n",
+                         out.id, out.image.width, out.image.height);
             return 1;
         }
         if (!art::writeFile(dir + "/" + out.file, art::encodeBmp(out.image))) {
-            std::fprintf(stderr, "lumetra_bitmaps: cannot write %s/%s\n", dir.c_str(), out.file.c_str());
+            std::fprintf(stderr, "lumetra_bitmaps: cannot write %s/%s\n", dir.c_str(),
+                         out.file.c_str());
             return 1;
         }
     }

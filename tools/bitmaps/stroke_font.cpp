@@ -45,28 +45,40 @@ const std::vector<Glyph>& glyphs() {
         g.push_back({'L', 6.2f, {{{0, 0}, {0, 10}, {5.4f, 10}}}});
         g.push_back({'M', 9.4f, {{{0, 10}, {0, 0}, {4.2f, 7.2f}, {8.4f, 0}, {8.4f, 10}}}});
         g.push_back({'O', 10.4f, {arcPoints(4.8f, 5, 4.8f, 5, 0, 360)}});
-        g.push_back({'R', 7.0f,
-                     {join(join({{0, 10}, {0, 0}, {3.4f, 0}}, arcPoints(3.4f, 2.7f, 2.7f, 2.7f, 90, -90)),
-                           {{0, 5.4f}}),
-                      {{3.2f, 5.4f}, {6.2f, 10}}}});
+        g.push_back(
+            {'R',
+             7.0f,
+             {join(join({{0, 10}, {0, 0}, {3.4f, 0}}, arcPoints(3.4f, 2.7f, 2.7f, 2.7f, 90, -90)),
+                   {{0, 5.4f}}),
+              {{3.2f, 5.4f}, {6.2f, 10}}}});
         g.push_back({'T', 7.2f, {{{0, 0}, {7, 0}}, {{3.5f, 0}, {3.5f, 10}}}});
-        g.push_back({'U', 8.0f, {join(join({{0, 0}}, arcPoints(3.4f, 6.6f, 3.4f, 3.4f, 180, 360)), {{6.8f, 0}})}});
+        g.push_back(
+            {'U',
+             8.0f,
+             {join(join({{0, 0}}, arcPoints(3.4f, 6.6f, 3.4f, 3.4f, 180, 360)), {{6.8f, 0}})}});
         g.push_back({'V', 7.6f, {{{0, 0}, {3.6f, 10}, {7.2f, 0}}}});
-        g.push_back({'a', 7.2f, {arcPoints(2.8f, 6.5f, 2.8f, 3.5f, 0, 360), {{5.6f, 3}, {5.6f, 10}}}});
-        g.push_back({'e', 7.0f, {join({{0.2f, 6.5f}}, arcPoints(2.85f, 6.5f, 2.85f, 3.5f, 0, 315))}});
+        g.push_back(
+            {'a', 7.2f, {arcPoints(2.8f, 6.5f, 2.8f, 3.5f, 0, 360), {{5.6f, 3}, {5.6f, 10}}}});
+        g.push_back(
+            {'e', 7.0f, {join({{0.2f, 6.5f}}, arcPoints(2.85f, 6.5f, 2.85f, 3.5f, 0, 315))}});
         g.push_back({'l', 2.4f, {{{0, 0}, {0, 10}}}});
-        g.push_back({'m', 9.6f,
+        g.push_back({'m',
+                     9.6f,
                      {{{0, 3}, {0, 10}},
                       join(arcPoints(1.95f, 5.6f, 1.95f, 2.6f, 180, 0), {{3.9f, 10}}),
                       join(arcPoints(5.85f, 5.6f, 1.95f, 2.6f, 180, 0), {{7.8f, 10}})}});
         g.push_back({'o', 7.2f, {arcPoints(2.9f, 6.5f, 2.9f, 3.5f, 0, 360)}});
         g.push_back({'r', 4.6f, {{{0, 3}, {0, 10}}, arcPoints(2.9f, 6.2f, 2.9f, 3.0f, 180, 75)}});
-        g.push_back({'t', 4.6f,
-                     {join({{1.4f, 0.8f}}, join(arcPoints(3.0f, 8.4f, 1.6f, 1.6f, 180, 270), {{3.8f, 10}})),
-                      {{0, 3}, {3.6f, 3}}}});
-        g.push_back({'u', 7.0f,
-                     {join(join({{0, 3}}, arcPoints(2.7f, 7.2f, 2.7f, 2.8f, 180, 360)), {{5.4f, 3}}),
-                      {{5.4f, 3}, {5.4f, 10}}}});
+        g.push_back(
+            {'t',
+             4.6f,
+             {join({{1.4f, 0.8f}}, join(arcPoints(3.0f, 8.4f, 1.6f, 1.6f, 180, 270), {{3.8f, 10}})),
+              {{0, 3}, {3.6f, 3}}}});
+        g.push_back(
+            {'u',
+             7.0f,
+             {join(join({{0, 3}}, arcPoints(2.7f, 7.2f, 2.7f, 2.8f, 180, 360)), {{5.4f, 3}}),
+              {{5.4f, 3}, {5.4f, 10}}}});
         g.push_back({'v', 6.4f, {{{0, 3}, {2.8f, 10}, {5.6f, 3}}}});
         g.push_back({' ', 3.4f, {}});
         return g;
@@ -96,7 +108,8 @@ float segmentDistance(Point p, Point a, Point b) {
 }
 
 // The strokes of the text in picture coordinates, pen starting at x.
-std::vector<Segment> layOut(const std::string& text, float x, float baseline, const TextStyle& style) {
+std::vector<Segment> layOut(const std::string& text, float x, float baseline,
+                            const TextStyle& style) {
     float scale = style.capHeight / 10.0f;
     float top = baseline - style.capHeight;
     std::vector<Segment> segments;

@@ -12,10 +12,10 @@
 namespace art {
 
 struct TextStyle {
-    float capHeight;      // pixels from baseline to the top of a capital
-    float weight;         // stroke width in pixels
-    float tracking = 0;   // extra pixels between letters
-    float slant = 0;      // horizontal shift per pixel of height (italic)
+    float capHeight;     // pixels from baseline to the top of a capital
+    float weight;        // stroke width in pixels
+    float tracking = 0;  // extra pixels between letters
+    float slant = 0;     // horizontal shift per pixel of height (italic)
 };
 
 // The lettering of `text` with its baseline starting at (x, baseline).

@@ -11,7 +11,9 @@ namespace {
 
 using namespace art;
 
-float alphaAt(const Canvas& c, int x, int y) { return c.pixel(x, y).a; }
+float alphaAt(const Canvas& c, int x, int y) {
+    return c.pixel(x, y).a;
+}
 
 TEST(Canvas, ARectangleOnPixelEdgesCoversWholePixelsAndAHalfPixelEdgeHalfOfOne) {
     Canvas c(10, 10);

@@ -23,7 +23,8 @@ float borderCoverage(const Canvas& c) {
 
 TEST(Pictures, NothingIsCutOffAtTheBitmapsEdge) {
     for (const MonitorPicture& p : kMonitorPictures) {
-        EXPECT_LT(borderCoverage(drawMonitorPicture(p.bitmapId)), 0.02f) << "monitor " << p.bitmapId;
+        EXPECT_LT(borderCoverage(drawMonitorPicture(p.bitmapId)), 0.02f)
+            << "monitor " << p.bitmapId;
     }
     for (int id = IDB_RESET_BRIGHTNESS_CONTRAST; id <= IDB_CONTRAST; ++id) {
         EXPECT_LT(borderCoverage(drawButtonPicture(id)), 0.02f) << "button " << id;

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commctrl.h>
+
+#include <commctrl.h>  // after windows.h, which it needs
 
 #include <algorithm>
 #include <cstdio>
@@ -19,7 +20,9 @@
 
 namespace {
 
-HINSTANCE module() { return GetModuleHandleW(nullptr); }
+HINSTANCE module() {
+    return GetModuleHandleW(nullptr);
+}
 
 std::wstring loadString(int id) {
     const wchar_t* text = nullptr;
@@ -57,7 +60,9 @@ constexpr ExpectedString kSamples[] = {
     {128, L"%1u. Tasowaモニター (%s)"},
     {201, L"Lumetra for Windows"},
     {400, L"調整の内容をモニターに記憶させますか？"},
-    {402, L"この操作によりすべての設定値が初期設定状態に戻ります。\nもし必要ならコントロールパネル内の\"キャンセル\"を選択することにより、操作を元に戻すことが出来ます。\n操作を続けますか？"},
+    {402,
+     L"この操作によりすべての設定値が初期設定状態に戻ります。\nもし必要ならコントロールパネル内の\""
+     L"キャンセル\"を選択することにより、操作を元に戻すことが出来ます。\n操作を続けますか？"},
     {502, L"画面サイズ、歪み調整"},
     {506, L"情報"},
     {521, L"キャンセル"},
@@ -71,7 +76,9 @@ constexpr ExpectedString kSamples[] = {
     {703, L"水平周波数範囲: %u - %u kHz\n"},
     {710, L"DDC/CIドライバ: %s\n"},
     {721, L"選択された項目の設定値"},
-    {3196, L"サークルのサイズを変えて色の濃さを調整下さい。６個のドットをそれぞれ動かして色合いを調整下さい。"},
+    {3196,
+     L"サークルのサイズを変えて色の濃さを調整下さい。６個のドットをそれぞれ動かして色合いを調整下さ"
+     L"い。"},
     {3616, L"緑のバイアス調整"},
     {3631, L"色温度（Ｋ）の調整"},
     {4001, L"画面サイズ調整"},
@@ -80,8 +87,13 @@ constexpr ExpectedString kSamples[] = {
     {4062, L"Selects Vertical Moire Cancel"},
     {4069, L"色温度の調整"},
     {4102, L"選択された項目を調整します"},
-    {5006, L"側面中央の位置の左右の糸巻歪がなくなるように\n調整します\n糸巻歪と糸巻歪バランスを調整後に調整下さい"},
-    {5028, L"赤を強くします。\n黒色の部分を見て慎重に調整して下さい。\n黒色の部分が無彩色（暗い灰色）でなければなりません\n黒のバランスをとる時のみ使用して下さい。\n必要に応じて明るさを調整して下さい。"},
+    {5006,
+     L"側面中央の位置の左右の糸巻歪がなくなるように\n調整します\n糸巻歪と糸巻歪バランスを調整後に調"
+     L"整下さい"},
+    {5028,
+     L"赤を強くします。\n黒色の部分を見て慎重に調整して下さい。\n黒色の部分が無彩色（暗い灰色）でな"
+     L"ければなりません\n黒のバランスをとる時のみ使用して下さい。\n必要に応じて明るさを調整して下さ"
+     L"い。"},
     {5043, L"対角線がＳ字ではなくなるよう調整します\n上下の正方形が同じ高さになるように調整します"},
     {5062, L"Adjust to minimize any vertical moire patterns"},
     {5088, L"マジェンタの色相を調整します"},
@@ -188,8 +200,8 @@ constexpr COLORREF kTabMask = RGB(0, 128, 128);  // 0x808000 as the program writ
 constexpr COLORREF kIllustrationBlue = RGB(0, 0, 127);
 
 bool cornersAre(const Bitmap& b, COLORREF colour) {
-    return b.at(0, 0) == colour && b.at(b.width - 1, 0) == colour && b.at(0, b.height - 1) == colour &&
-           b.at(b.width - 1, b.height - 1) == colour;
+    return b.at(0, 0) == colour && b.at(b.width - 1, 0) == colour &&
+           b.at(0, b.height - 1) == colour && b.at(b.width - 1, b.height - 1) == colour;
 }
 
 TEST(Bitmaps, EveryListedBitmapLoadsAtItsSize) {
@@ -233,8 +245,9 @@ TEST(Bitmaps, FitTheirPlaces) {
 }
 
 TEST(Bitmaps, BackgroundsAreTheColoursTheProgramReplaces) {
-    for (int id : {IDB_LOGO, IDB_RESET_BRIGHTNESS_CONTRAST, IDB_RESET_GEOMETRY, IDB_AUTO_ADJUST,
-                   IDB_RESET_COLOUR, IDB_FACTORY_RESET, IDB_DEGAUSS, IDB_BRIGHTNESS, IDB_CONTRAST}) {
+    for (int id :
+         {IDB_LOGO, IDB_RESET_BRIGHTNESS_CONTRAST, IDB_RESET_GEOMETRY, IDB_AUTO_ADJUST,
+          IDB_RESET_COLOUR, IDB_FACTORY_RESET, IDB_DEGAUSS, IDB_BRIGHTNESS, IDB_CONTRAST}) {
         Bitmap b(id);
         EXPECT_TRUE(cornersAre(b, kGreyKey)) << "bitmap " << id;
     }
@@ -364,7 +377,8 @@ TEST(Dialogs, PageTemplateIsAnEmptyHiddenChildThatLetsTheIllustrationPaintOverIt
 
 TEST(Dialogs, AboutBoxHasItsControlsAndItsAddressReportsClicks) {
     Parent parent;
-    HWND about = CreateDialogParamW(module(), kAboutTemplate, parent.window, recordingDialogProc, 0);
+    HWND about =
+        CreateDialogParamW(module(), kAboutTemplate, parent.window, recordingDialogProc, 0);
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(GetWindowLongPtrW(about, GWL_STYLE) & WS_CAPTION);
     for (int id : {IDC_ABOUT_TEXT, IDC_ABOUT_VERSION, IDC_ABOUT_WEB_ADDRESS}) {
@@ -394,7 +408,8 @@ std::wstring versionValue(const std::vector<BYTE>& data, const wchar_t* name) {
     std::wstring path = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
     wchar_t* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || !value) {
+    if (!VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) ||
+        !value) {
         return L"";
     }
     return value;
@@ -421,7 +436,8 @@ TEST(VersionInfo, AgreesWithTheStringTable) {
     EXPECT_EQ(versionValue(data, L"CompanyName"), loadString(IDS_MAKER_NAME));
     EXPECT_EQ(versionValue(data, L"ProductName"), loadString(IDS_ABOUT_PRODUCT));
     EXPECT_EQ(versionValue(data, L"LegalCopyright"), loadString(IDS_ABOUT_LEGAL));
-    EXPECT_NE(loadString(IDS_ILLUSTRATION_MAKER).find(loadString(IDS_MAKER_NAME)), std::wstring::npos);
+    EXPECT_NE(loadString(IDS_ILLUSTRATION_MAKER).find(loadString(IDS_MAKER_NAME)),
+              std::wstring::npos);
     EXPECT_EQ(loadString(IDS_MAKER_WEB_ADDRESS).rfind(L"https://", 0), 0u);
 }
 
@@ -438,7 +454,8 @@ TEST(Manifest, BringsVersion6OfTheCommonControls) {
     for (wchar_t& c : lower) {
         c = static_cast<wchar_t>(towlower(c));
     }
-    EXPECT_NE(lower.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6."), std::wstring::npos)
+    EXPECT_NE(lower.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6."),
+              std::wstring::npos)
         << "comctl32 loaded from " << std::string(lower.begin(), lower.end());
 }
 
