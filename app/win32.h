@@ -15,5 +15,7 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 
-#include <commctrl.h>
+// The common controls need the Windows types first.
 #include <windows.h>
+
+#include <commctrl.h>
