@@ -1,5 +1,7 @@
 #include "draw/illustration_frames.h"
 
+#include <algorithm>
+#include <span>
 #include <string>
 
 #include "app/app_state.h"
@@ -53,21 +55,43 @@ HFONT messageFont() {
     return app().font ? app().font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-// Draws `text` centred between the sides of the frame from `top` down, on a
-// transparent background; returns the height the text took.
-int drawCentredText(HDC dc, const std::wstring& text, int width, int height, int top,
-                    COLORREF colour) {
+// One block of a message: its text and colour.
+struct TextBlock {
+    std::wstring text;
+    COLORREF colour;
+};
+
+// Long lines wrap at blanks to stay inside the frame.
+constexpr UINT kTextFormat = DT_CENTER | DT_NOPREFIX | DT_WORDBREAK;
+
+int textHeight(HDC dc, const std::wstring& text, int width) {
     if (text.empty()) {
         return 0;
     }
-    ScopedSelectObject selectFont(dc, messageFont());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    RECT area{0, top, width, height};
-    constexpr UINT kFormat = DT_CENTER | DT_NOPREFIX | DT_NOCLIP;
-    const int length = static_cast<int>(text.size());
-    const int used = DrawTextW(dc, text.c_str(), length, &area, kFormat);
-    return used;
+    RECT area{0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat | DT_CALCRECT);
+    return area.bottom - area.top;
+}
+
+// Draws the blocks one below the other, each centred between the frame's
+// sides, the whole stack centred in the frame from `top` down; on a
+// transparent background, in the shared font.
+void drawTextBlocks(const FrameCanvas& frame, std::span<const TextBlock> blocks, int top) {
+    ScopedSelectObject selectFont(frame.dc, messageFont());
+    SetBkMode(frame.dc, TRANSPARENT);
+    int total = 0;
+    for (const TextBlock& block : blocks) {
+        total += textHeight(frame.dc, block.text, frame.width);
+    }
+    int y = top + std::max(0, (frame.height - top - total) / 2);
+    for (const TextBlock& block : blocks) {
+        const int height = textHeight(frame.dc, block.text, frame.width);
+        RECT area{0, y, frame.width, y + height};
+        SetTextColor(frame.dc, block.colour);
+        DrawTextW(frame.dc, block.text.c_str(), static_cast<int>(block.text.size()), &area,
+                  kTextFormat);
+        y += height;
+    }
 }
 
 // The dark-blue panel with the caption strip of frame k.
@@ -89,8 +113,8 @@ void renderMessage(AnimatedIllustration& illustration, const FrameCanvas& frame,
     drawPanel(illustration, frame, k);
     for (const MessageText& message : kMessageTexts) {
         if (message.code == code) {
-            drawCentredText(frame.dc, loadStringResource(message.stringId), frame.width,
-                            frame.height, message.top, message.colour);
+            const TextBlock block{loadStringResource(message.stringId), message.colour};
+            drawTextBlocks(frame, {&block, 1}, message.top);
         }
     }
 }
@@ -99,11 +123,10 @@ void renderMessage(AnimatedIllustration& illustration, const FrameCanvas& frame,
 void renderAbout(AnimatedIllustration& illustration, const FrameCanvas& frame, const CaptureSource&,
                  int, int k) {
     drawPanel(illustration, frame, k);
-    int top = kHighMessageTop;
-    top += drawCentredText(frame.dc, kProductName, frame.width, frame.height, top, kAboutColour);
-    top += drawCentredText(frame.dc, kVersionText, frame.width, frame.height, top, kAboutColour);
-    drawCentredText(frame.dc, loadStringResource(kStringMakerName), frame.width, frame.height, top,
-                    kMakerColour);
+    const TextBlock blocks[] = {{kProductName, kAboutColour},
+                                {kVersionText, kAboutColour},
+                                {loadStringResource(kStringMakerName), kMakerColour}};
+    drawTextBlocks(frame, blocks, kHighMessageTop);
 }
 
 void renderEmblem(AnimatedIllustration& illustration, const FrameCanvas& frame,
