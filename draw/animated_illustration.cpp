@@ -122,7 +122,7 @@ int AnimatedIllustration::renderFrames(HWND window) {
 }
 
 int AnimatedIllustration::showNextFrame(HWND window) {
-    if (!ready_.load()) {
+    if (!ready_.load() || !window) {
         return -1;
     }
     const int counter = counter_.load();

@@ -77,7 +77,7 @@ class AnimatedIllustration {
 
     // When ready, copies the frame of the current tick to the window at
     // the frame position in the monitor picture, and advances the tick.
-    // Returns 0, or -1 when not ready.
+    // Returns 0, or -1 when not ready or without a window.
     virtual int showNextFrame(HWND window);
 
     // Clears ready and deletes the frames.

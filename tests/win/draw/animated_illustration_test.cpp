@@ -62,45 +62,32 @@ TextColours textColours(HBITMAP frame, int width, int rows) {
 
 }  // namespace
 
-TEST_F(AnimatedIllustrationTest, FramesHaveTheSizeOfTheLayoutTheyWereRenderedIn) {
-    EXPECT_EQ(illustration.layout(), 2);
-    EXPECT_EQ(illustration.item(), kIllustrationNoMonitor);
-    EXPECT_EQ(illustration.isReady(), 0);
-    EXPECT_EQ(illustration.frame(0), nullptr);
-    for (int layout : {1, 2, 7}) {
+TEST_F(AnimatedIllustrationTest, MessagesAndUnanimatedFeaturesShowTheDarkBluePanel) {
+    const int codes[] = {-1, -3, -4, -5, -6, -7, -8, -9, -10, -11, -2, -12, 14, 57};
+    for (int layout : {1, 2}) {
         illustration.setLayout(layout);
-        EXPECT_EQ(illustration.layout(), layout == 2 ? 2 : 1);
-        render(kIllustrationNothing);
-        const IllustrationLayout geometry = illustration.geometry();
-        for (int k = 0; k < kIllustrationFrames; ++k) {
-            BITMAP info{};
-            ASSERT_TRUE(GetObjectW(illustration.frame(k), sizeof info, &info)) << k;
-            EXPECT_EQ(info.bmWidth, geometry.frameWidth);
-            EXPECT_EQ(info.bmHeight, geometry.frameHeight);
-            EXPECT_EQ(info.bmBitsPixel, 32);
+        const IllustrationLayout g = illustration.geometry();
+        for (int code : codes) {
+            SCOPED_TRACE(testing::Message() << "layout " << layout << " code " << code);
+            render(code);
+            for (int k = 0; k < kIllustrationFrames; ++k) {
+                HBITMAP frame = illustration.frame(k);
+                BITMAP info{};
+                ASSERT_TRUE(GetObjectW(frame, sizeof info, &info)) << k;
+                EXPECT_EQ(info.bmWidth, g.frameWidth);
+                EXPECT_EQ(info.bmHeight, g.frameHeight);
+                // Black border of two pixels, four at the bottom.
+                EXPECT_EQ(framePixel(frame, 1, 1), kBlack);
+                EXPECT_EQ(framePixel(frame, 2, 2), kPanel);
+                EXPECT_EQ(framePixel(frame, g.frameWidth - 3, g.frameHeight - 5), kPanel);
+                EXPECT_EQ(framePixel(frame, g.frameWidth - 2, g.frameHeight - 5), kBlack);
+                EXPECT_EQ(framePixel(frame, 2, g.frameHeight - 4), kBlack);
+            }
         }
     }
     illustration.freeFrames();
     EXPECT_EQ(illustration.isReady(), 0);
     EXPECT_EQ(illustration.frame(0), nullptr);
-}
-
-TEST_F(AnimatedIllustrationTest, MessagesAndUnanimatedFeaturesShowTheDarkBluePanel) {
-    const int codes[] = {-1, -3, -4, -5, -6, -7, -8, -9, -10, -11, -2, -12, 14, 57};
-    for (int code : codes) {
-        SCOPED_TRACE(code);
-        render(code);
-        const IllustrationLayout g = illustration.geometry();
-        for (int k = 0; k < kIllustrationFrames; ++k) {
-            HBITMAP frame = illustration.frame(k);
-            // Black border of two pixels, four at the bottom.
-            EXPECT_EQ(framePixel(frame, 1, 1), kBlack);
-            EXPECT_EQ(framePixel(frame, 2, 2), kPanel);
-            EXPECT_EQ(framePixel(frame, g.frameWidth - 3, g.frameHeight - 5), kPanel);
-            EXPECT_EQ(framePixel(frame, g.frameWidth - 2, g.frameHeight - 5), kBlack);
-            EXPECT_EQ(framePixel(frame, 2, g.frameHeight - 4), kBlack);
-        }
-    }
 }
 
 TEST_F(AnimatedIllustrationTest, MessageTextsInTheirColours) {
@@ -209,36 +196,26 @@ TEST_F(AnimatedIllustrationTest, PlaysForwardThenBackAtTheFramePositionOfThePict
 }
 
 TEST_F(AnimatedIllustrationTest, ColourEffectsWorkOnTheDibSectionsOfDeviceContexts) {
-    Canvas source(3, 2);
+    Canvas source(2, 1);
     source.set(0, 0, RGB(200, 0, 0));
     source.set(1, 0, RGB(90, 90, 90));
-    source.set(2, 0, RGB(0, 0, 200));
-    Canvas target(5, 3);
-
+    Canvas target(4, 2);
     // Saturation 0 (frame 0) turns red into its luminance grey, one column
     // left of x.
-    ASSERT_EQ(illustration.applySaturationEffect(source.dc(), target.dc(), 3, 2, 2, 1, 0, 81), 0);
+    ASSERT_EQ(illustration.applySaturationEffect(source.dc(), target.dc(), 2, 1, 2, 1, 0, 81), 0);
     const int grey = 3086 * 200 / 10000;
     EXPECT_EQ(target.pixel(1, 1), RGB(grey, grey, grey));
     EXPECT_EQ(target.pixel(2, 1), RGB(90, 90, 90));
-    EXPECT_EQ(target.pixel(0, 1), kMarker);
-    EXPECT_EQ(target.pixel(1, 0), kMarker);
+    EXPECT_EQ(target.count(kMarker), 6);
 
-    // The middle hue frame keeps every colour; red hue turns red only.
-    Canvas still(5, 3);
-    ASSERT_EQ(illustration.applyHueEffect(source.dc(), still.dc(), 3, 2, 1, 0, 4, 83), 0);
-    EXPECT_EQ(still.pixel(0, 0), RGB(200, 0, 0));
-    Canvas turned(5, 3);
-    ASSERT_EQ(illustration.applyHueEffect(source.dc(), turned.dc(), 3, 2, 1, 0, 0, 83), 0);
-    EXPECT_NE(turned.pixel(0, 0), RGB(200, 0, 0));
-    EXPECT_EQ(turned.pixel(2, 0), RGB(0, 0, 200));
-
-    EXPECT_EQ(illustration.applyHueEffect(source.dc(), turned.dc(), 3, 2, 1, 0, 0, 82), -1);
+    ASSERT_EQ(illustration.applyHueEffect(source.dc(), target.dc(), 2, 1, 1, 0, 0, 83), 0);
+    EXPECT_NE(target.pixel(0, 0), RGB(200, 0, 0));
+    EXPECT_EQ(illustration.applyHueEffect(source.dc(), target.dc(), 2, 1, 1, 0, 0, 82), -1);
     // A device-dependent bitmap has no pixel memory to work on.
     MemoryDc plain(nullptr);
-    ScopedBitmap bitmap(CreateBitmap(3, 2, 1, 32, nullptr));
+    ScopedBitmap bitmap(CreateBitmap(2, 1, 1, 32, nullptr));
     ScopedSelectObject select(plain.get(), bitmap.get());
-    EXPECT_EQ(illustration.applySaturationEffect(plain.get(), target.dc(), 3, 2, 1, 0, 0, 81), -1);
+    EXPECT_EQ(illustration.applySaturationEffect(plain.get(), target.dc(), 2, 1, 1, 0, 0, 81), -1);
 }
 
 TEST_F(AnimatedIllustrationTest, SaturationFramesShowAMiniatureOfTheMainWindowsMonitor) {
