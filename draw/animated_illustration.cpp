@@ -154,7 +154,7 @@ int AnimatedIllustration::item() const {
 }
 
 int AnimatedIllustration::drawCaption(HDC dc, int k) {
-    ScopedBitmap caption = loadBitmapResource(kBitmapCaptionFirst + k);
+    ScopedBitmap caption = loadBitmapResource(IDB_CAPTION_FIRST + k);
     SIZE size{};
     if (!caption || !bitmapSize(caption.get(), &size)) {
         return -1;

@@ -42,13 +42,13 @@ struct MessageText {
 };
 
 constexpr MessageText kMessageTexts[] = {
-    {kIllustrationNoMonitor, kStringNoMonitor, kWarningColour, kHighMessageTop},
-    {kIllustrationDriverPortFailed, kStringDriverPort, kMessageColour, kMessageTop},
-    {kIllustrationLibraryMissing, kStringLibraryMissing, kMessageColour, kMessageTop},
-    {kIllustrationReadingSettings, kStringReadingSettings, kMessageColour, kMessageTop},
-    {kIllustrationNoAnimation, kStringNoAnimation, kMessageColour, kMessageTop},
-    {kIllustrationSrgbLocked, kStringSrgbLocked, kMessageColour, kMessageTop},
-    {kIllustrationColourModeLocked, kStringColourModeLocked, kMessageColour, kMessageTop},
+    {kIllustrationNoMonitor, IDS_MSG_NO_MONITOR_DETECTED, kWarningColour, kHighMessageTop},
+    {kIllustrationDriverPortFailed, IDS_MSG_DRIVER_PORT, kMessageColour, kMessageTop},
+    {kIllustrationLibraryMissing, IDS_MSG_DLL_MISSING, kMessageColour, kMessageTop},
+    {kIllustrationReadingSettings, IDS_MSG_READING_SETTINGS, kMessageColour, kMessageTop},
+    {kIllustrationNoAnimation, IDS_MSG_NO_ANIMATION, kMessageColour, kMessageTop},
+    {kIllustrationSrgbLocked, IDS_MSG_SRGB_LOCKED, kMessageColour, kMessageTop},
+    {kIllustrationColourModeLocked, IDS_MSG_COLOUR_MODE_LOCKED, kMessageColour, kMessageTop},
 };
 
 HFONT messageFont() {
@@ -125,14 +125,14 @@ void renderAbout(AnimatedIllustration& illustration, const FrameCanvas& frame, c
     drawPanel(illustration, frame, k);
     const TextBlock blocks[] = {{kProductName, kAboutColour},
                                 {kVersionText, kAboutColour},
-                                {loadStringResource(kStringMakerName), kMakerColour}};
+                                {loadStringResource(IDS_MAKER_NAME), kMakerColour}};
     drawTextBlocks(frame, blocks, kHighMessageTop);
 }
 
 void renderEmblem(AnimatedIllustration& illustration, const FrameCanvas& frame,
                   const CaptureSource&, int, int k) {
     drawPanel(illustration, frame, k);
-    ScopedBitmap emblem = loadBitmapResource(kBitmapMakerEmblem);
+    ScopedBitmap emblem = loadBitmapResource(IDB_MAKER_EMBLEM);
     SIZE size{};
     if (!emblem || !bitmapSize(emblem.get(), &size)) {
         return;

@@ -130,7 +130,7 @@ TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelong) {
         const IllustrationLayout g = illustration.geometry();
         for (int k = 0; k < kIllustrationFrames; ++k) {
             int width = 0, height = 0;
-            ScopedBitmap caption = loadBitmapResource(kBitmapCaptionFirst + k);
+            ScopedBitmap caption = loadBitmapResource(IDB_CAPTION_FIRST + k);
             const std::vector<uint32_t> pixels = bitmapPixels(caption.get(), &width, &height);
             ASSERT_FALSE(pixels.empty());
             const PixelPoint at = captionPosition(g.frameWidth, g.frameHeight, width, height);
@@ -143,7 +143,7 @@ TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelong) {
             }
         }
         int width = 0, height = 0;
-        ScopedBitmap emblem = loadBitmapResource(kBitmapMakerEmblem);
+        ScopedBitmap emblem = loadBitmapResource(IDB_MAKER_EMBLEM);
         const std::vector<uint32_t> pixels = bitmapPixels(emblem.get(), &width, &height);
         ASSERT_FALSE(pixels.empty());
         for (int y = 0; y < height; ++y) {

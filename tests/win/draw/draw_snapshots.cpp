@@ -78,11 +78,11 @@ bool snapshotMessages(const std::wstring& folder) {
     return writeBitmapFile(folder + L"\\illustration-messages.bmp", sheet.get());
 }
 
-// Two 37 × 37 buttons with the test bitmap: the selected one pressed, the
-// other raised; then the same pair being pushed and released.
+// The brightness page's two 37 × 37 buttons: the selected one pressed, the
+// other raised; then the other one being pushed and released.
 bool snapshotButtons(const std::wstring& folder) {
     PictureButtonGroup group;
-    if (group.addButton(1, kTestBitmap) != 0 || group.addButton(2, kTestBitmap) != 0) {
+    if (group.addButton(1, IDB_BRIGHTNESS) != 0 || group.addButton(2, IDB_CONTRAST) != 0) {
         return false;
     }
     group.select(1);

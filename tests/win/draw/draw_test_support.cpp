@@ -142,6 +142,6 @@ void useSharedFont() {
 }
 
 bool programResourcesLinked() {
-    return !loadStringResource(kStringNoMonitor).empty() &&
-           static_cast<bool>(loadBitmapResource(kBitmapCaptionFirst));
+    return !loadStringResource(IDS_MSG_NO_MONITOR_DETECTED).empty() &&
+           static_cast<bool>(loadBitmapResource(IDB_CAPTION_FIRST));
 }

@@ -1,0 +1,37 @@
+// The pictures of Lumetra's bitmap resources, drawn on canvases. Each
+// function draws one resource (or one image set) at its final size; the
+// generator flattens them onto their background and writes the files.
+// Host tool only.
+#pragma once
+
+#include "canvas.h"
+
+namespace art {
+
+// The monitor picture `bitmapId` (178 x 178) with its screen glass exactly
+// on the illustration frame of its layout. An unknown number draws nothing.
+Canvas drawMonitorPicture(int bitmapId);
+
+// Product logo of the main window.
+Canvas drawLogo();
+// The maker's emblem shown in the illustration area, on its dark blue.
+Canvas drawMakerEmblem();
+// Animation frame 0..7 of the caption strip under illustration messages.
+Canvas drawCaption(int frame);
+
+// The main tab images (seven 15 x 15 images side by side) and the colour
+// page's inner tab images (four).
+Canvas drawTabImages();
+Canvas drawColourTabImages();
+
+// Pictures of the command and feature buttons (244..251).
+Canvas drawButtonPicture(int bitmapId);
+
+// The program icon at one size (16..256 pixels square).
+Canvas drawAppIcon(int size);
+
+// Shared by several pictures: the product emblem (a screen with a spectrum
+// and a light/dark disc) fitted in the square (x, y, size).
+void paintEmblem(Canvas& canvas, float x, float y, float size);
+
+}  // namespace art
