@@ -1,0 +1,30 @@
+#include "draw/draw_resources.h"
+
+#include "app/app_state.h"
+
+HINSTANCE resourceModule() {
+    return app().instance ? app().instance : GetModuleHandleW(nullptr);
+}
+
+ScopedBitmap loadBitmapResource(int id) {
+    return ScopedBitmap(static_cast<HBITMAP>(LoadImageW(resourceModule(), MAKEINTRESOURCEW(id),
+                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+bool bitmapSize(HBITMAP bitmap, SIZE* size) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) {
+        return false;
+    }
+    *size = SIZE{info.bmWidth, info.bmHeight};
+    return true;
+}
+
+std::wstring loadStringResource(int id) {
+    // With a zero length LoadStringW hands out a pointer into the resource
+    // itself, so strings of any length load whole.
+    const wchar_t* text = nullptr;
+    const int length =
+        LoadStringW(resourceModule(), static_cast<UINT>(id), reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 && text ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+}

@@ -1,0 +1,157 @@
+// Owners for the GDI handles that drawing code makes for one paint or one
+// rendering: objects (bitmaps, pens, brushes, fonts), memory and window
+// device contexts, objects selected into a device context, and 32-bit DIB
+// sections whose pixel memory the illustration effects work on. Each owner
+// gives its handle back in its destructor, so an early return can neither
+// leak a handle nor leave an object selected.
+#pragma once
+
+#include <cstdint>
+#include <utility>
+
+#include "app/win32.h"
+#include "draw/pixels/pixel_view.h"
+
+// Deletes a GDI object (HBITMAP, HPEN, HBRUSH, HFONT) when it goes.
+template <typename Handle>
+class ScopedGdiObject {
+  public:
+    ScopedGdiObject() = default;
+    explicit ScopedGdiObject(Handle handle) : handle_(handle) {}
+    ~ScopedGdiObject() { reset(); }
+    ScopedGdiObject(ScopedGdiObject&& other) noexcept : handle_(other.release()) {}
+    ScopedGdiObject& operator=(ScopedGdiObject&& other) noexcept {
+        if (this != &other) {
+            reset(other.release());
+        }
+        return *this;
+    }
+    ScopedGdiObject(const ScopedGdiObject&) = delete;
+    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+
+    [[nodiscard]] Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    [[nodiscard]] Handle release() { return std::exchange(handle_, nullptr); }
+    void reset(Handle handle = nullptr) {
+        if (handle_) {
+            DeleteObject(handle_);
+        }
+        handle_ = handle;
+    }
+
+  private:
+    Handle handle_ = nullptr;
+};
+
+using ScopedBitmap = ScopedGdiObject<HBITMAP>;
+using ScopedPen = ScopedGdiObject<HPEN>;
+using ScopedBrush = ScopedGdiObject<HBRUSH>;
+using ScopedFont = ScopedGdiObject<HFONT>;
+
+// A memory device context compatible with `reference` (the screen when null).
+class MemoryDc {
+  public:
+    explicit MemoryDc(HDC reference = nullptr) : dc_(CreateCompatibleDC(reference)) {}
+    // Takes over a memory device context made elsewhere.
+    static MemoryDc adopt(HDC dc) {
+        MemoryDc owner(nullptr, dc);
+        return owner;
+    }
+    ~MemoryDc() {
+        if (dc_) {
+            DeleteDC(dc_);
+        }
+    }
+    MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    MemoryDc& operator=(MemoryDc&&) = delete;
+
+    [[nodiscard]] HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+    // Hands the device context over to the caller, who deletes it.
+    [[nodiscard]] HDC release() { return std::exchange(dc_, nullptr); }
+
+  private:
+    MemoryDc(std::nullptr_t, HDC dc) : dc_(dc) {}
+    HDC dc_ = nullptr;
+};
+
+// The device context of a window (the screen's for a null window), released
+// when it goes.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+
+    [[nodiscard]] HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+  private:
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+};
+
+// Selects an object into a device context and selects the previous one back
+// when it goes.
+class ScopedSelectObject {
+  public:
+    ScopedSelectObject(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {}
+    ~ScopedSelectObject() {
+        if (previous_ && previous_ != HGDI_ERROR) {
+            SelectObject(dc_, previous_);
+        }
+    }
+    ScopedSelectObject(const ScopedSelectObject&) = delete;
+    ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+    // False when the object could not be selected.
+    [[nodiscard]] bool ok() const { return previous_ && previous_ != HGDI_ERROR; }
+
+  private:
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+// A top-down 32-bit DIB section (pixels 0x00RRGGBB, all black when made)
+// that owns its bitmap.
+class DibSection {
+  public:
+    DibSection() = default;
+    DibSection(int width, int height);
+
+    [[nodiscard]] HBITMAP get() const { return bitmap_.get(); }
+    explicit operator bool() const { return static_cast<bool>(bitmap_); }
+    [[nodiscard]] HBITMAP release() { return bitmap_.release(); }
+    [[nodiscard]] PixelView pixels() const;
+
+  private:
+    ScopedBitmap bitmap_;
+    uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// The pixel memory of a 32-bit top-down DIB section, as DibSection makes
+// them; an empty view for any other kind of bitmap. (GetObject reports the
+// height of every section as positive, so the rows of a bottom-up section
+// would come out upside down: pass only top-down ones.) Pending GDI drawing
+// is flushed first so the memory is up to date.
+[[nodiscard]] PixelView pixelsOfBitmap(HBITMAP bitmap);
+// The same for the bitmap selected into a device context.
+[[nodiscard]] PixelView pixelsOfDc(HDC dc);
+
+// DIB pixels are 0x00RRGGBB, COLORREF is 0x00BBGGRR.
+[[nodiscard]] constexpr uint32_t pixelOfColour(COLORREF colour) {
+    return packPixel(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+[[nodiscard]] constexpr COLORREF colourOfPixel(uint32_t pixel) {
+    return RGB(redOf(pixel), greenOf(pixel), blueOf(pixel));
+}

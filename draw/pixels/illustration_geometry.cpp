@@ -1,0 +1,71 @@
+#include "draw/pixels/illustration_geometry.h"
+
+namespace {
+
+constexpr IllustrationLayout kWideLayout{.layout = 2,
+                                         .frameWidth = 160,
+                                         .frameHeight = 98,
+                                         .captureWidth = 154,
+                                         .captureHeight = 92,
+                                         .frameX = 9,
+                                         .frameY = 35};
+constexpr IllustrationLayout kSquareLayout{.layout = 1,
+                                           .frameWidth = 134,
+                                           .frameHeight = 104,
+                                           .captureWidth = 128,
+                                           .captureHeight = 96,
+                                           .frameX = 22,
+                                           .frameY = 24};
+
+// The caption's bottom edge stays this far above the frame's.
+constexpr int kCaptionBottomMargin = 6;
+
+}  // namespace
+
+IllustrationLayout illustrationLayout(int layout) {
+    return layout == 2 ? kWideLayout : kSquareLayout;
+}
+
+PixelPoint framePagePosition(const IllustrationLayout& layout) {
+    return {layout.frameX + kPictureLeft, layout.frameY + kPictureTop};
+}
+
+int frameForTick(int counter) {
+    return counter > kIllustrationFrames - 1 ? kIllustrationTicks - 1 - counter : counter;
+}
+
+int nextTick(int counter) {
+    return counter >= kIllustrationTicks - 1 ? 0 : counter + 1;
+}
+
+PixelPoint captionPosition(int frameWidth, int frameHeight, int captionWidth, int captionHeight) {
+    return {frameWidth / 2 - captionWidth / 2, frameHeight - captionHeight - kCaptionBottomMargin};
+}
+
+PixelRect messagePanelRect(int frameWidth, int frameHeight) {
+    return {2, 2, frameWidth - 2, frameHeight - 4};
+}
+
+std::array<CaptureStrip, kCaptureStrips> captureStrips(const PixelRect& screen, int captureWidth,
+                                                       int captureHeight) {
+    const int width = screen.right - screen.left;
+    const int height = screen.bottom - screen.top;
+    std::array<CaptureStrip, kCaptureStrips> strips{};
+    if (width <= 0 || height <= 0) {
+        return strips;
+    }
+    // The miniature's width at the capture height, in whole strips.
+    const int stripWidth = width * captureHeight / height / kCaptureStrips;
+    const int left = captureWidth / 2 - kCaptureStrips / 2 * stripWidth;
+    for (int i = 0; i < kCaptureStrips; ++i) {
+        strips[i] = CaptureStrip{.sourceX = screen.left + (width - 1) * i / kCaptureStrips + 1,
+                                 .sourceY = screen.top + 1,
+                                 .sourceWidth = width / kCaptureStrips,
+                                 .sourceHeight = height - 1,
+                                 .targetX = left + i * stripWidth,
+                                 .targetY = 0,
+                                 .targetWidth = stripWidth,
+                                 .targetHeight = captureHeight};
+    }
+    return strips;
+}

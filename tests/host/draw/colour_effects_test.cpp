@@ -1,0 +1,172 @@
+#include "draw/pixels/colour_effects.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Colours spread over the whole cube: every channel in steps of 17.
+std::vector<RgbColour> colourGrid() {
+    std::vector<RgbColour> colours;
+    for (int r = 0; r <= 255; r += 17) {
+        for (int g = 0; g <= 255; g += 17) {
+            for (int b = 0; b <= 255; b += 17) {
+                colours.push_back({r, g, b});
+            }
+        }
+    }
+    return colours;
+}
+
+// Luminance of a row vector transformed by `m`, without any rounding.
+double luminanceAfter(const ColourMatrix& m, double r, double g, double b) {
+    const double weights[3] = {kRedLuminance, kGreenLuminance, kBlueLuminance};
+    double sum = 0.0;
+    for (int column = 0; column < 3; ++column) {
+        sum += weights[column] *
+               (r * m[0][column] + g * m[1][column] + b * m[2][column] + m[3][column]);
+    }
+    return sum;
+}
+
+std::string text(const RgbColour& c) {
+    return std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
+}
+
+}  // namespace
+
+TEST(ColourMatrix, ProductAppliesTheFirstMatrixFirst) {
+    const ColourMatrix offsetThenScale =
+        multiplyMatrices(offsetMatrix(10, 20, 30), scaleMatrix(2, 3, 4));
+    EXPECT_EQ(transformColour(offsetThenScale, {1, 2, 3}), (RgbColour{22, 66, 132}));
+    const ColourMatrix scaleThenOffset =
+        multiplyMatrices(scaleMatrix(2, 3, 4), offsetMatrix(10, 20, 30));
+    EXPECT_EQ(transformColour(scaleThenOffset, {1, 2, 3}), (RgbColour{12, 26, 42}));
+    // Truncation toward zero and clamping of each channel.
+    EXPECT_EQ(transformColour(scaleMatrix(0.5, 2.0, -1.0), {255, 200, 10}),
+              (RgbColour{127, 255, 0}));
+}
+
+TEST(SaturationMatrix, FullKeepsColoursNoneGivesTheirLuminanceGrey) {
+    const ColourMatrix full = saturationMatrix(1.0);
+    const ColourMatrix none = saturationMatrix(0.0);
+    for (const RgbColour& c : colourGrid()) {
+        EXPECT_EQ(transformColour(full, c), c) << text(c);
+        // Luminance in exact integer arithmetic.
+        const int grey = (3086 * c.red + 6094 * c.green + 820 * c.blue) / 10000;
+        EXPECT_EQ(transformColour(none, c), (RgbColour{grey, grey, grey})) << text(c);
+    }
+}
+
+TEST(ColourEffects, GreysStayGreyUnderEverySaturationAndHueRotation) {
+    std::vector<ColourMatrix> matrices;
+    for (int k = 0; k <= 7; ++k) {
+        matrices.push_back(saturationMatrix(saturationOfFrame(k)));
+        matrices.push_back(hueRotationMatrix(hueAngleOfFrame(k)));
+    }
+    for (const ColourMatrix& m : matrices) {
+        for (int v = 0; v <= 255; ++v) {
+            ASSERT_EQ(transformColour(m, {v, v, v}), (RgbColour{v, v, v})) << v;
+        }
+    }
+}
+
+TEST(HueRotationMatrix, KeepsLuminanceAndComposesByAngle) {
+    for (double degrees : {-64.0, -16.0, 16.0, 48.0, 120.0}) {
+        const ColourMatrix m = hueRotationMatrix(degrees);
+        for (const RgbColour& c : colourGrid()) {
+            EXPECT_NEAR(luminanceAfter(m, c.red, c.green, c.blue),
+                        luminanceAfter(identityMatrix(), c.red, c.green, c.blue), 1e-9)
+                << degrees << " " << text(c);
+        }
+        const ColourMatrix twice = multiplyMatrices(m, m);
+        const ColourMatrix doubled = hueRotationMatrix(2 * degrees);
+        const ColourMatrix back = multiplyMatrices(m, hueRotationMatrix(-degrees));
+        for (int row = 0; row < 4; ++row) {
+            for (int column = 0; column < 4; ++column) {
+                EXPECT_NEAR(twice[row][column], doubled[row][column], 1e-12);
+                EXPECT_NEAR(back[row][column], row == column ? 1.0 : 0.0, 1e-12);
+            }
+        }
+    }
+    // A real turn: pure red changes, and not into a grey.
+    const RgbColour turned = transformColour(hueRotationMatrix(48.0), {255, 0, 0});
+    EXPECT_NE(turned, (RgbColour{255, 0, 0}));
+    EXPECT_FALSE(turned.red == turned.green && turned.green == turned.blue);
+}
+
+TEST(HueWeight, PureHuesWeighOnlyOnTheirOwnAxis) {
+    struct Case {
+        HueAxis axis;
+        RgbColour pure;
+        int feature;
+    };
+    const Case cases[] = {{HueAxis::red, {255, 0, 0}, 83},   {HueAxis::yellow, {255, 255, 0}, 84},
+                          {HueAxis::green, {0, 255, 0}, 85}, {HueAxis::cyan, {0, 255, 255}, 86},
+                          {HueAxis::blue, {0, 0, 255}, 87},  {HueAxis::magenta, {255, 0, 255}, 88}};
+    for (const Case& c : cases) {
+        HueAxis axis{};
+        ASSERT_TRUE(hueAxisOfFeature(c.feature, &axis));
+        EXPECT_EQ(axis, c.axis);
+        for (const Case& other : cases) {
+            EXPECT_EQ(hueWeight(other.axis, c.pure), other.axis == c.axis ? 255 : 0)
+                << text(c.pure) << " feature " << other.feature;
+        }
+        EXPECT_EQ(hueWeight(c.axis, {0, 0, 0}), 0);
+        EXPECT_EQ(hueWeight(c.axis, {255, 255, 255}), 0);
+    }
+    HueAxis axis{};
+    EXPECT_FALSE(hueAxisOfFeature(82, &axis));
+    EXPECT_FALSE(hueAxisOfFeature(89, &axis));
+}
+
+TEST(ColourEffects, HueRotationTurnsOnlyPixelsOfItsAxis) {
+    const std::vector<uint32_t> colours = {packPixel(255, 0, 0),     packPixel(0, 255, 0),
+                                           packPixel(0, 0, 255),     packPixel(0, 255, 255),
+                                           packPixel(255, 255, 255), packPixel(200, 40, 40)};
+    std::vector<uint32_t> source = colours;
+    std::vector<uint32_t> target(colours.size() + 1, 0);
+    applyHueRotation(pixelView(source.data(), 6, 1), pixelView(target.data(), 7, 1), 6, 1, 1, 0,
+                     hueAngleOfFrame(7), HueAxis::red);
+    const ColourMatrix m = hueRotationMatrix(hueAngleOfFrame(7));
+    const RgbColour turnedRed = transformColour(m, {255, 0, 0});
+    EXPECT_EQ(target[0], packPixel(turnedRed.red, turnedRed.green, turnedRed.blue));
+    for (size_t i = 1; i < 5; ++i) {  // no red in them: unchanged
+        EXPECT_EQ(target[i], colours[i]) << i;
+    }
+    // Partly red: between its own colour and the fully turned one.
+    const RgbColour turned = transformColour(m, {200, 40, 40});
+    const int weight = hueWeight(HueAxis::red, {200, 40, 40});
+    ASSERT_GT(weight, 0);
+    ASSERT_LT(weight, 255);
+    EXPECT_EQ(redOf(target[5]), (turned.red * weight + 200 * (255 - weight)) / 255);
+    EXPECT_EQ(target[6], 0u);
+
+    // The middle frame turns by nothing at all.
+    std::vector<uint32_t> still(colours.size(), 0);
+    applyHueRotation(pixelView(source.data(), 6, 1), pixelView(still.data(), 6, 1), 6, 1, 1, 0,
+                     hueAngleOfFrame(4), HueAxis::red);
+    EXPECT_EQ(still, colours);
+}
+
+TEST(ColourEffects, WritesOneColumnLeftOfXAndClipsAtTheTargetEdge) {
+    // Source 3 × 2 of distinct greys (unchanged by any saturation).
+    std::vector<uint32_t> source;
+    for (int i = 1; i <= 6; ++i) {
+        source.push_back(packPixel(i * 10, i * 10, i * 10));
+    }
+    const uint32_t marker = packPixel(1, 2, 3);
+    std::vector<uint32_t> target(5 * 4, marker);
+    // Columns land at 3, 4 and (outside) 5.
+    applySaturation(pixelView(source.data(), 3, 2), pixelView(target.data(), 5, 4), 3, 2, 4, 1,
+                    0.5);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            const bool inside = y >= 1 && y <= 2 && x >= 3;
+            const uint32_t expected = inside ? source[(y - 1) * 3 + (x - 3)] : marker;
+            EXPECT_EQ(target[y * 5 + x], expected) << x << "," << y;
+        }
+    }
+}

@@ -1,0 +1,99 @@
+#include "draw/pixels/illustration_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+TEST(IllustrationTicks, FramesPlayForwardThenBackWithoutAJump) {
+    std::vector<int> shown;
+    int counter = 0;
+    for (int tick = 0; tick < 2 * kIllustrationTicks; ++tick) {
+        shown.push_back(frameForTick(counter));
+        counter = nextTick(counter);
+    }
+    const std::vector<int> cycle = {0, 1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0};
+    EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 16), cycle);
+    EXPECT_EQ(std::vector<int>(shown.begin() + 16, shown.end()), cycle);
+    EXPECT_EQ(counter, 0);
+}
+
+TEST(IllustrationLayouts, FramesFitThePictureWithABorderAroundTheMiniature) {
+    for (int value : {-1, 0, 1, 2, 3}) {
+        const IllustrationLayout layout = illustrationLayout(value);
+        EXPECT_EQ(layout.layout, value == 2 ? 2 : 1) << value;
+        // The miniature, placed at (3, 3), keeps at least three pixels of
+        // black on every side.
+        EXPECT_GE(layout.frameWidth - layout.captureWidth, 6) << value;
+        EXPECT_GE(layout.frameHeight - layout.captureHeight, 6) << value;
+        EXPECT_LE(layout.frameX + layout.frameWidth, kPictureSize) << value;
+        EXPECT_LE(layout.frameY + layout.frameHeight, kPictureSize) << value;
+    }
+    EXPECT_NE(illustrationLayout(1).frameWidth, illustrationLayout(2).frameWidth);
+}
+
+TEST(IllustrationCaption, CentredWithItsBottomSixPixelsAboveTheFrameEdge) {
+    for (int layoutValue : {1, 2}) {
+        const IllustrationLayout layout = illustrationLayout(layoutValue);
+        for (const auto& [width, height] : std::vector<std::pair<int, int>>{{127, 13}, {40, 7}}) {
+            const PixelPoint at =
+                captionPosition(layout.frameWidth, layout.frameHeight, width, height);
+            const int leftMargin = at.x;
+            const int rightMargin = layout.frameWidth - at.x - width;
+            EXPECT_LE(std::abs(leftMargin - rightMargin), 1) << leftMargin << " " << rightMargin;
+            EXPECT_EQ(at.y + height, layout.frameHeight - 6);
+        }
+    }
+}
+
+TEST(CaptureStrips, MiniatureKeepsTheAspectRatioAndIsCentred) {
+    const PixelRect monitors[] = {
+        {0, 0, 1280, 1024}, {0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {0, 0, 1080, 1920}};
+    for (int layoutValue : {1, 2}) {
+        const IllustrationLayout layout = illustrationLayout(layoutValue);
+        const int wc = layout.captureWidth;
+        const int hc = layout.captureHeight;
+        for (const PixelRect& m : monitors) {
+            SCOPED_TRACE(testing::Message() << "layout " << layoutValue << " monitor " << m.left
+                                            << "," << m.top << " " << m.right << "," << m.bottom);
+            const int w = m.right - m.left;
+            const int h = m.bottom - m.top;
+            const auto strips = captureStrips(m, wc, hc);
+            const int stripWidth = strips[0].targetWidth;
+            // Sixteen equal strips side by side fill the miniature's width.
+            ASSERT_GT(stripWidth, 0);
+            for (int i = 0; i < kCaptureStrips; ++i) {
+                EXPECT_EQ(strips[i].targetX, strips[0].targetX + i * stripWidth);
+                EXPECT_EQ(strips[i].targetWidth, stripWidth);
+                EXPECT_EQ(strips[i].targetY, 0);
+                EXPECT_EQ(strips[i].targetHeight, hc);
+            }
+            const int total = kCaptureStrips * stripWidth;
+            EXPECT_LE(total * h, w * hc);  // the aspect ratio, to a strip's width
+            EXPECT_GT((total + kCaptureStrips) * h, w * hc);
+            EXPECT_EQ(strips[0].targetX, wc - (strips[0].targetX + total));  // centred
+
+            // The sources walk across the monitor below its top row and
+            // never leave it.
+            EXPECT_EQ(strips[0].sourceX, m.left + 1);
+            for (int i = 0; i < kCaptureStrips; ++i) {
+                EXPECT_EQ(strips[i].sourceWidth, w / kCaptureStrips);
+                EXPECT_EQ(strips[i].sourceY, m.top + 1);
+                EXPECT_EQ(strips[i].sourceY + strips[i].sourceHeight, m.bottom);
+                EXPECT_LE(strips[i].sourceX + strips[i].sourceWidth, m.right);
+                if (i > 0) {
+                    const int step = strips[i].sourceX - strips[i - 1].sourceX;
+                    EXPECT_GE(step, w / kCaptureStrips - 1);
+                    EXPECT_LE(step, w / kCaptureStrips + 1);
+                }
+            }
+        }
+    }
+}
+
+TEST(CaptureStrips, EmptyMonitorGivesEmptyStrips) {
+    for (const CaptureStrip& strip : captureStrips(PixelRect{10, 10, 10, 700}, 128, 96)) {
+        EXPECT_EQ(strip.targetWidth, 0);
+        EXPECT_EQ(strip.sourceWidth, 0);
+    }
+}

@@ -1,0 +1,254 @@
+#include "draw/animated_illustration.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "draw/pixels/illustration_geometry.h"
+#include "tests/win/draw/draw_test_support.h"
+
+namespace {
+
+constexpr COLORREF kPanel = RGB(0, 0, 127);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+class AnimatedIllustrationTest : public testing::Test {
+  protected:
+    void SetUp() override { useSharedFont(); }
+
+    // Renders `code` on this thread and insists that the frames are ready.
+    void render(int code) {
+        illustration.setItem(code);
+        illustration.freeFrames();
+        ASSERT_EQ(illustration.renderFrames(nullptr), 0);
+        ASSERT_EQ(illustration.isReady(), 1);
+        ASSERT_EQ(illustration.isBusy(), 0);
+    }
+
+    AnimatedIllustration illustration;
+};
+
+// Pixels of frame k sorted into the colours the messages use, counted over
+// the rows above the caption strip.
+struct TextColours {
+    int red = 0;
+    int yellow = 0;
+    int white = 0;
+    int maker = 0;
+    int firstRow = -1;  // first row holding any of them
+};
+
+TextColours textColours(HBITMAP frame, int width, int rows) {
+    TextColours found;
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = framePixel(frame, x, y);
+            const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+            const bool red = r >= 192 && g < 64;
+            const bool yellow = r >= 192 && g >= 192 && b < 96;
+            const bool white = r >= 224 && g >= 224 && b >= 224;
+            const bool maker = r >= 96 && r <= 160 && g >= 96 && g <= 160 && b >= 224;
+            found.red += red;
+            found.yellow += yellow;
+            found.white += white;
+            found.maker += maker;
+            if ((red || yellow || white || maker) && found.firstRow < 0) {
+                found.firstRow = y;
+            }
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+TEST_F(AnimatedIllustrationTest, MessagesAndUnanimatedFeaturesShowTheDarkBluePanel) {
+    const int codes[] = {-1, -3, -4, -5, -6, -7, -8, -9, -10, -11, -2, -12, 14, 57};
+    for (int layout : {1, 2}) {
+        illustration.setLayout(layout);
+        const IllustrationLayout g = illustration.geometry();
+        for (int code : codes) {
+            SCOPED_TRACE(testing::Message() << "layout " << layout << " code " << code);
+            render(code);
+            for (int k = 0; k < kIllustrationFrames; ++k) {
+                HBITMAP frame = illustration.frame(k);
+                BITMAP info{};
+                ASSERT_TRUE(GetObjectW(frame, sizeof info, &info)) << k;
+                EXPECT_EQ(info.bmWidth, g.frameWidth);
+                EXPECT_EQ(info.bmHeight, g.frameHeight);
+                // Black border of two pixels, four at the bottom.
+                EXPECT_EQ(framePixel(frame, 1, 1), kBlack);
+                EXPECT_EQ(framePixel(frame, 2, 2), kPanel);
+                EXPECT_EQ(framePixel(frame, g.frameWidth - 3, g.frameHeight - 5), kPanel);
+                EXPECT_EQ(framePixel(frame, g.frameWidth - 2, g.frameHeight - 5), kBlack);
+                EXPECT_EQ(framePixel(frame, 2, g.frameHeight - 4), kBlack);
+            }
+        }
+    }
+    illustration.freeFrames();
+    EXPECT_EQ(illustration.isReady(), 0);
+    EXPECT_EQ(illustration.frame(0), nullptr);
+}
+
+TEST_F(AnimatedIllustrationTest, MessageTextsInTheirColours) {
+    if (!programResourcesLinked()) {
+        GTEST_SKIP() << "the program's string table and bitmaps are not linked in";
+    }
+    const IllustrationLayout g = illustration.geometry();
+    const int rows = g.frameHeight - 19;  // above the caption strip
+    render(kIllustrationNothing);
+    const TextColours blank = textColours(illustration.frame(0), g.frameWidth, rows);
+
+    render(kIllustrationNoMonitor);
+    const TextColours warning = textColours(illustration.frame(0), g.frameWidth, rows);
+    EXPECT_GT(warning.red, blank.red);
+    EXPECT_EQ(warning.yellow, blank.yellow);
+    EXPECT_GE(warning.firstRow, 5);
+
+    for (int code : {-3, -4, -5, -6, -8, -11}) {
+        render(code);
+        const TextColours message = textColours(illustration.frame(0), g.frameWidth, rows);
+        EXPECT_GT(message.yellow, blank.yellow) << code;
+        EXPECT_EQ(message.red, blank.red) << code;
+        EXPECT_GE(message.firstRow, 10) << code;
+    }
+
+    render(kIllustrationAbout);
+    const TextColours about = textColours(illustration.frame(0), g.frameWidth, rows);
+    EXPECT_GT(about.white, blank.white);
+    EXPECT_GT(about.maker, blank.maker);
+    EXPECT_EQ(about.yellow, blank.yellow);
+}
+
+TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelong) {
+    if (!programResourcesLinked()) {
+        GTEST_SKIP() << "the program's string table and bitmaps are not linked in";
+    }
+    for (int layout : {1, 2}) {
+        illustration.setLayout(layout);
+        render(kIllustrationMakerEmblem);
+        const IllustrationLayout g = illustration.geometry();
+        for (int k = 0; k < kIllustrationFrames; ++k) {
+            int width = 0, height = 0;
+            ScopedBitmap caption = loadBitmapResource(IDB_CAPTION_FIRST + k);
+            const std::vector<uint32_t> pixels = bitmapPixels(caption.get(), &width, &height);
+            ASSERT_FALSE(pixels.empty());
+            const PixelPoint at = captionPosition(g.frameWidth, g.frameHeight, width, height);
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    ASSERT_EQ(framePixel(illustration.frame(k), at.x + x, at.y + y),
+                              colourOfPixel(pixels[y * width + x]))
+                        << "layout " << layout << " caption " << k << " at " << x << "," << y;
+                }
+            }
+        }
+        int width = 0, height = 0;
+        ScopedBitmap emblem = loadBitmapResource(IDB_MAKER_EMBLEM);
+        const std::vector<uint32_t> pixels = bitmapPixels(emblem.get(), &width, &height);
+        ASSERT_FALSE(pixels.empty());
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                ASSERT_EQ(framePixel(illustration.frame(3), 8 + x, 17 + y),
+                          colourOfPixel(pixels[y * width + x]))
+                    << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(AnimatedIllustrationTest, PlaysForwardThenBackAtTheFramePositionOfThePicture) {
+    TestWindow page(400, 260);
+    for (int layout : {1, 2}) {
+        SCOPED_TRACE(layout);
+        illustration.setLayout(layout);
+        page.fill(kMarker);
+        const auto stamp = [](int k) { return RGB(20 + 25 * k, 100, 50); };
+        render(kIllustrationNothing);
+        for (int k = 0; k < kIllustrationFrames; ++k) {
+            fillFrame(illustration.frame(k), stamp(k));
+        }
+        const IllustrationLayout g = illustration.geometry();
+        const PixelPoint at{g.frameX + kPictureLeft, g.frameY + kPictureTop};
+        const int order[] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0, 0, 1};
+        for (int frame : order) {
+            ASSERT_EQ(illustration.showNextFrame(page.get()), 0);
+            EXPECT_EQ(page.pixel(at.x, at.y), stamp(frame));
+            EXPECT_EQ(page.pixel(at.x + g.frameWidth - 1, at.y + g.frameHeight - 1), stamp(frame));
+        }
+        EXPECT_EQ(page.pixel(at.x - 1, at.y), kMarker);
+        EXPECT_EQ(page.pixel(at.x, at.y - 1), kMarker);
+        EXPECT_EQ(page.pixel(at.x + g.frameWidth, at.y + g.frameHeight - 1), kMarker);
+        EXPECT_EQ(page.pixel(at.x + g.frameWidth - 1, at.y + g.frameHeight), kMarker);
+
+        // A new code: the last image stays until the new frames are ready,
+        // and they start at frame 0.
+        illustration.setItem(kIllustrationReadingSettings);
+        illustration.freeFrames();
+        EXPECT_EQ(illustration.showNextFrame(page.get()), -1);
+        EXPECT_EQ(page.pixel(at.x, at.y), stamp(1));
+        render(kIllustrationReadingSettings);
+        for (int k = 0; k < kIllustrationFrames; ++k) {
+            fillFrame(illustration.frame(k), stamp(k));
+        }
+        ASSERT_EQ(illustration.showNextFrame(page.get()), 0);
+        EXPECT_EQ(page.pixel(at.x, at.y), stamp(0));
+    }
+}
+
+TEST_F(AnimatedIllustrationTest, ColourEffectsWorkOnTheDibSectionsOfDeviceContexts) {
+    Canvas source(2, 1);
+    source.set(0, 0, RGB(200, 0, 0));
+    source.set(1, 0, RGB(90, 90, 90));
+    Canvas target(4, 2);
+    // Saturation 0 (frame 0) turns red into its luminance grey, one column
+    // left of x.
+    ASSERT_EQ(illustration.applySaturationEffect(source.dc(), target.dc(), 2, 1, 2, 1, 0, 81), 0);
+    const int grey = 3086 * 200 / 10000;
+    EXPECT_EQ(target.pixel(1, 1), RGB(grey, grey, grey));
+    EXPECT_EQ(target.pixel(2, 1), RGB(90, 90, 90));
+    EXPECT_EQ(target.count(kMarker), 6);
+
+    ASSERT_EQ(illustration.applyHueEffect(source.dc(), target.dc(), 2, 1, 1, 0, 0, 83), 0);
+    EXPECT_NE(target.pixel(0, 0), RGB(200, 0, 0));
+    EXPECT_EQ(illustration.applyHueEffect(source.dc(), target.dc(), 2, 1, 1, 0, 0, 82), -1);
+    // A device-dependent bitmap has no pixel memory to work on.
+    MemoryDc plain(nullptr);
+    ScopedBitmap bitmap(CreateBitmap(2, 1, 1, 32, nullptr));
+    ScopedSelectObject select(plain.get(), bitmap.get());
+    EXPECT_EQ(illustration.applySaturationEffect(plain.get(), target.dc(), 2, 1, 1, 0, 0, 81), -1);
+}
+
+TEST_F(AnimatedIllustrationTest, SaturationFramesShowAMiniatureOfTheMainWindowsMonitor) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    TestWindow screen(width, height);
+    constexpr COLORREF kScreenColour = RGB(200, 0, 0);
+    screen.fill(kScreenColour);
+    app().mainWindow = screen.get();
+    illustration.setLayout(1);
+
+    // Frame 6 shows the colours as they are, frame 0 in grey.
+    render(81);
+    const IllustrationLayout g = illustration.geometry();
+    const auto strips =
+        captureStrips(PixelRect{0, 0, width, height}, g.captureWidth, g.captureHeight);
+    const int left = 3 + strips[0].targetX;
+    const int right = 3 + strips[kCaptureStrips - 1].targetX + strips[0].targetWidth - 1;
+    const int grey = 3086 * 200 / 10000;
+    for (int y : {3, 3 + g.captureHeight / 2, 3 + g.captureHeight - 1}) {
+        EXPECT_EQ(framePixel(illustration.frame(6), left, y), kScreenColour) << y;
+        EXPECT_EQ(framePixel(illustration.frame(6), right, y), kScreenColour) << y;
+        EXPECT_EQ(framePixel(illustration.frame(0), left, y), RGB(grey, grey, grey)) << y;
+        EXPECT_EQ(framePixel(illustration.frame(6), left - 1, y), kBlack) << y;
+        EXPECT_EQ(framePixel(illustration.frame(6), right + 1, y), kBlack) << y;
+    }
+    EXPECT_EQ(framePixel(illustration.frame(6), left, 2), kBlack);
+    EXPECT_EQ(framePixel(illustration.frame(6), left, 3 + g.captureHeight), kBlack);
+
+    // Without capture the miniature is black.
+    HDC dc = illustration.captureScreen(screen.get(), false);
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(GetPixel(dc, g.captureWidth / 2, g.captureHeight / 2), kBlack);
+    DeleteDC(dc);
+    app().mainWindow = nullptr;
+}

@@ -1,0 +1,147 @@
+#include "tests/win/draw/draw_test_support.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"LumetraDrawTest";
+
+LRESULT CALLBACK testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DRAWITEM && TestWindow::onDrawItem) {
+        return TestWindow::onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void registerClass() {
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = testWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = kClassName;
+    registered = RegisterClassW(&windowClass) != 0;
+}
+
+}  // namespace
+
+TestWindow::TestWindow(int width, int height, bool visible) {
+    registerClass();
+    window_ = CreateWindowExW(0, kClassName, L"", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0,
+                              width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (visible) {
+        UpdateWindow(window_);
+        pumpMessages();
+    }
+}
+
+TestWindow::~TestWindow() {
+    DestroyWindow(window_);
+    pumpMessages();
+}
+
+COLORREF TestWindow::pixel(int x, int y) const {
+    WindowDc dc(window_);
+    return GetPixel(dc.get(), x, y);
+}
+
+void TestWindow::fill(COLORREF colour) const {
+    WindowDc dc(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    ScopedBrush brush(CreateSolidBrush(colour));
+    FillRect(dc.get(), &client, brush.get());
+    pumpMessages();  // lets the window's new content reach the screen
+}
+
+Canvas::Canvas(int width, int height)
+    : bitmap_(width, height), dc_(nullptr), select_(dc_.get(), bitmap_.get()) {
+    const PixelView pixels = bitmap_.pixels();
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            pixels.at(x, y) = pixelOfColour(kMarker);
+        }
+    }
+}
+
+COLORREF Canvas::pixel(int x, int y) const {
+    const PixelView pixels = bitmap_.pixels();
+    return pixels.contains(x, y) ? colourOfPixel(pixels.at(x, y)) : CLR_INVALID;
+}
+
+void Canvas::set(int x, int y, COLORREF colour) const {
+    const PixelView pixels = bitmap_.pixels();
+    if (pixels.contains(x, y)) {
+        pixels.at(x, y) = pixelOfColour(colour);
+    }
+}
+
+int Canvas::count(COLORREF colour) const {
+    const PixelView pixels = bitmap_.pixels();
+    int n = 0;
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            n += colourOfPixel(pixels.at(x, y)) == colour ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+void pumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::vector<uint32_t> bitmapPixels(HBITMAP bitmap, int* width, int* height) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) {
+        return {};
+    }
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = info.bmWidth;
+    header.bmiHeader.biHeight = -info.bmHeight;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    header.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint32_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    WindowDc screen(nullptr);
+    GetDIBits(screen.get(), bitmap, 0, info.bmHeight, pixels.data(), &header, DIB_RGB_COLORS);
+    for (uint32_t& p : pixels) {
+        p &= 0x00FFFFFF;
+    }
+    *width = info.bmWidth;
+    *height = info.bmHeight;
+    return pixels;
+}
+
+COLORREF framePixel(HBITMAP frame, int x, int y) {
+    const PixelView pixels = pixelsOfBitmap(frame);
+    return pixels.contains(x, y) ? colourOfPixel(pixels.at(x, y)) : CLR_INVALID;
+}
+
+void fillFrame(HBITMAP frame, COLORREF colour) {
+    const PixelView pixels = pixelsOfBitmap(frame);
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            pixels.at(x, y) = pixelOfColour(colour);
+        }
+    }
+}
+
+void useSharedFont() {
+    if (!app().font) {
+        app().font =
+            CreateFontW(12, 0, 0, 0, 300, FALSE, FALSE, FALSE, 1, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
+    }
+}
+
+bool programResourcesLinked() {
+    return !loadStringResource(IDS_MSG_NO_MONITOR_DETECTED).empty() &&
+           static_cast<bool>(loadBitmapResource(IDB_CAPTION_FIRST));
+}

@@ -1,0 +1,77 @@
+// What the drawing tests share: a real top-level window (shown, so that its
+// pixels can be read back), a memory canvas backed by a DIB section, the
+// test bitmap linked into the test program, the shared font as the main
+// window makes it, and resource checks for the program's own strings and
+// bitmaps.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/win32.h"
+#include "draw/draw_resources.h"
+#include "draw/gdi_handles.h"
+
+// 5 × 3 bitmap of the test program: light-grey background; red at (2, 0),
+// green at (2, 1) between two (192,192,191) pixels, blue at (2, 2).
+constexpr int kTestBitmap = 61001;
+constexpr int kTestBitmapWidth = 5;
+constexpr int kTestBitmapHeight = 3;
+constexpr int kMissingBitmap = 61999;
+
+constexpr COLORREF kMarker = RGB(1, 2, 3);  // background the code never draws
+
+// Handles and lets other messages through; WM_DRAWITEM goes to `onDrawItem`
+// when set.
+class TestWindow {
+  public:
+    TestWindow(int width, int height, bool visible = true);
+    ~TestWindow();
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+
+    [[nodiscard]] HWND get() const { return window_; }
+    // The colour of a client pixel as it is on screen.
+    [[nodiscard]] COLORREF pixel(int x, int y) const;
+    void fill(COLORREF colour) const;
+
+    static inline LRESULT (*onDrawItem)(const DRAWITEMSTRUCT&) = nullptr;
+
+  private:
+    HWND window_ = nullptr;
+};
+
+// A width × height 32-bit canvas with a memory device context, filled with
+// kMarker.
+class Canvas {
+  public:
+    Canvas(int width, int height);
+    [[nodiscard]] HDC dc() const { return dc_.get(); }
+    [[nodiscard]] COLORREF pixel(int x, int y) const;
+    void set(int x, int y, COLORREF colour) const;
+    [[nodiscard]] int count(COLORREF colour) const;
+
+  private:
+    DibSection bitmap_;
+    MemoryDc dc_;
+    ScopedSelectObject select_;
+};
+
+// Dispatches every message waiting for this thread.
+void pumpMessages();
+
+// The pixels of any bitmap, top row first, as 0x00RRGGBB.
+[[nodiscard]] std::vector<uint32_t> bitmapPixels(HBITMAP bitmap, int* width, int* height);
+
+// The colour of pixel (x, y) of a 32-bit DIB section.
+[[nodiscard]] COLORREF framePixel(HBITMAP frame, int x, int y);
+// Paints a whole 32-bit DIB section in one colour.
+void fillFrame(HBITMAP frame, COLORREF colour);
+
+// Makes the shared font the way the main window does (face "MS UI Gothic",
+// height 12, weight 300, character set 1) and stores it in the app state.
+void useSharedFont();
+
+// True when the program's string table and bitmaps are linked in.
+[[nodiscard]] bool programResourcesLinked();

@@ -1,0 +1,232 @@
+#include "draw/picture_button_group.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/win/draw/draw_test_support.h"
+
+namespace {
+
+struct FrameColours {
+    COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    COLORREF black = RGB(0, 0, 0);
+};
+
+DRAWITEMSTRUCT drawRequest(int id, HDC dc, int width, int height, UINT action = ODA_DRAWENTIRE,
+                           UINT state = 0) {
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(id);
+    item.itemAction = action;
+    item.itemState = state;
+    item.hDC = dc;
+    item.rcItem = RECT{0, 0, width, height};
+    return item;
+}
+
+// Checks the one-pixel frame of a width × height button, raised or pressed,
+// edge by edge.
+void expectFrame(const Canvas& canvas, int r, int b, bool pressed) {
+    const FrameColours c;
+    ASSERT_NE(c.light, c.shadow);
+    // Outer ring: top and left edges, then bottom and right edges.
+    for (int x = 0; x <= r - 2; ++x) {
+        EXPECT_EQ(canvas.pixel(x, 0), pressed ? c.black : c.light) << "top " << x;
+        EXPECT_EQ(canvas.pixel(x, b - 1), pressed ? c.light : c.black) << "bottom " << x;
+    }
+    for (int y = 1; y <= b - 2; ++y) {
+        EXPECT_EQ(canvas.pixel(0, y), pressed ? c.black : c.light) << "left " << y;
+        EXPECT_EQ(canvas.pixel(r - 1, y), pressed ? c.light : c.black) << "right " << y;
+    }
+    // The corners where the two colours meet.
+    EXPECT_EQ(canvas.pixel(r - 1, 0), c.black);
+    EXPECT_EQ(canvas.pixel(0, b - 1), pressed ? c.light : c.black);
+    EXPECT_EQ(canvas.pixel(r - 1, b - 1), pressed ? c.light : c.black);
+    // Inner ring.
+    for (int x = 1; x <= r - 3; ++x) {
+        EXPECT_EQ(canvas.pixel(x, 1), pressed ? c.shadow : c.light) << "inner top " << x;
+        EXPECT_EQ(canvas.pixel(x, b - 2), pressed ? c.light : c.shadow) << "inner bottom " << x;
+    }
+    for (int y = 2; y <= b - 3; ++y) {
+        EXPECT_EQ(canvas.pixel(1, y), pressed ? c.shadow : c.light) << "inner left " << y;
+        EXPECT_EQ(canvas.pixel(r - 2, y), pressed ? c.light : c.shadow) << "inner right " << y;
+    }
+    EXPECT_EQ(canvas.pixel(r - 2, 1), c.shadow);
+    EXPECT_EQ(canvas.pixel(2, 2), c.face);
+    EXPECT_EQ(canvas.pixel(r, b), kMarker);  // nothing outside the item
+}
+
+// The test bitmap's three coloured pixels around its centre (cx, cy).
+void expectTestBitmapAt(const Canvas& canvas, int cx, int cy) {
+    EXPECT_EQ(canvas.pixel(cx, cy - 1), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(cx, cy), RGB(0, 255, 0));
+    EXPECT_EQ(canvas.pixel(cx, cy + 1), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.pixel(cx - 1, cy), RGB(192, 192, 191));
+    EXPECT_EQ(canvas.pixel(cx + 1, cy), RGB(192, 192, 191));
+}
+
+}  // namespace
+
+TEST(PictureButtonGroup, HoldsAtMostThirtyButtons) {
+    TestWindow page(300, 300);
+    PictureButtonGroup group;
+    group.attach(page.get());
+    for (int i = 0; i < PictureButtonGroup::kCapacity; ++i) {
+        ASSERT_EQ(group.createButton(100 + i, kTestBitmap, 10 * i, 0), 0) << i;
+    }
+    EXPECT_EQ(group.createButton(200, kTestBitmap, 0, 50), -1);
+    EXPECT_EQ(GetDlgItem(page.get(), 200), nullptr);
+    EXPECT_EQ(group.addButton(201, kTestBitmap), -1);
+    EXPECT_EQ(group.count(), PictureButtonGroup::kCapacity);
+
+    // clear destroys the windows and makes room again.
+    group.clear();
+    EXPECT_EQ(group.count(), 0);
+    EXPECT_EQ(GetDlgItem(page.get(), 100), nullptr);
+    EXPECT_EQ(group.addButton(400, kTestBitmap), 0);
+}
+
+TEST(PictureButtonGroup, CreatesOwnerDrawnButtonsSizedToTheirBitmap) {
+    TestWindow page(300, 300);
+    {
+        PictureButtonGroup group;
+        EXPECT_EQ(group.createButton(4014, kTestBitmap, 7, 9), -1);  // not attached yet
+        group.attach(page.get());
+        ASSERT_EQ(group.createButton(4014, kTestBitmap, 7, 9), 0);
+        HWND button = GetDlgItem(page.get(), 4014);
+        ASSERT_NE(button, nullptr);
+        RECT rect{};
+        GetWindowRect(button, &rect);
+        MapWindowPoints(nullptr, page.get(), reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, 7);
+        EXPECT_EQ(rect.top, 9);
+        EXPECT_EQ(rect.right - rect.left, kTestBitmapWidth + 5);
+        EXPECT_EQ(rect.bottom - rect.top, kTestBitmapHeight + 5);
+        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+        EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
+        EXPECT_TRUE(style & WS_VISIBLE);
+        EXPECT_EQ(GetWindowTextLengthW(button), 0);
+
+        // A bitmap that isn't there: no window, nothing recorded.
+        EXPECT_EQ(group.createButton(4015, kMissingBitmap, 50, 9), -1);
+        EXPECT_EQ(GetDlgItem(page.get(), 4015), nullptr);
+        EXPECT_EQ(group.count(), 1);
+    }
+    // The group's end takes its buttons along.
+    EXPECT_EQ(GetDlgItem(page.get(), 4014), nullptr);
+}
+
+TEST(PictureButtonGroup, EmptyGroupHasNoSelection) {
+    PictureButtonGroup group;
+    EXPECT_EQ(group.selected(), -1);
+    group.select(4014);
+    EXPECT_EQ(group.selected(), -1);
+    ASSERT_EQ(group.addButton(4014, kTestBitmap), 0);
+    ASSERT_EQ(group.addButton(4015, kTestBitmap), 0);
+    EXPECT_EQ(group.selected(), -1);  // the failed selection stays
+    group.select(4015);
+    EXPECT_EQ(group.selected(), 4015);
+    group.clear();
+    EXPECT_EQ(group.selected(), -1);
+}
+
+TEST(PictureButtonGroup, DrawsRaisedOrPressedWithTheBitmapCentred) {
+    constexpr int kWidth = 24;
+    constexpr int kHeight = 20;
+    PictureButtonGroup group;
+    ASSERT_EQ(group.addButton(1, kTestBitmap), 0);
+    ASSERT_EQ(group.addButton(2, kTestBitmap), 0);
+    ASSERT_EQ(group.addButton(3, 0), 0);  // no bitmap of its own
+    group.select(1);
+
+    struct Case {
+        const char* name;
+        int id;
+        UINT action;
+        UINT state;
+        bool pressed;
+    };
+    const Case cases[] = {
+        {"selected", 1, ODA_DRAWENTIRE, 0, true},
+        {"other", 2, ODA_DRAWENTIRE, 0, false},
+        {"other being pushed", 2, ODA_SELECT, ODS_SELECTED, true},
+        {"other released", 2, ODA_SELECT, 0, false},
+        {"other with focus only", 2, ODA_FOCUS, ODS_SELECTED | ODS_FOCUS, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas(kWidth + 4, kHeight + 4);
+        const DRAWITEMSTRUCT item =
+            drawRequest(c.id, canvas.dc(), kWidth, kHeight, c.action, c.state);
+        ASSERT_EQ(group.drawItem(&item), 0);
+        expectFrame(canvas, kWidth, kHeight, c.pressed);
+        const int sink = c.pressed ? 1 : 0;
+        expectTestBitmapAt(canvas, kWidth / 2 + sink, kHeight / 2 + sink);
+    }
+
+    // Controls outside the group, or without a bitmap, are left alone.
+    for (int id : {3, 4}) {
+        Canvas canvas(kWidth, kHeight);
+        const DRAWITEMSTRUCT item = drawRequest(id, canvas.dc(), kWidth, kHeight);
+        EXPECT_EQ(group.drawItem(&item), -1);
+        EXPECT_EQ(canvas.count(kMarker), kWidth * kHeight);
+    }
+}
+
+TEST(PictureButtonGroup, CentredBitmapTakesTheButtonFaceForExactLightGreyOnly) {
+    PictureButtonGroup group;
+    Canvas canvas(20, 20);
+    ASSERT_EQ(group.drawBitmapCentred(canvas.dc(), kTestBitmap, 10, 10), 0);
+    // Top-left corner at (10 - 5/2, 10 - 3/2) = (8, 9).
+    expectTestBitmapAt(canvas, 10, 10);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(canvas.pixel(8, 9), face);
+    EXPECT_EQ(canvas.pixel(12, 11), face);
+    EXPECT_EQ(canvas.count(face), kTestBitmapWidth * kTestBitmapHeight - 5);
+    EXPECT_EQ(canvas.count(kMarker), 20 * 20 - kTestBitmapWidth * kTestBitmapHeight);
+
+    Canvas untouched(20, 20);
+    EXPECT_EQ(group.drawBitmapCentred(untouched.dc(), kMissingBitmap, 10, 10), -1);
+    EXPECT_EQ(untouched.count(kMarker), 20 * 20);
+}
+
+TEST(PictureButtonGroup, PaintsItsButtonsOnTheScreenThroughThePage) {
+    TestWindow page(200, 100);
+    static PictureButtonGroup* forwardTo = nullptr;
+    PictureButtonGroup group;
+    forwardTo = &group;
+    TestWindow::onDrawItem = [](const DRAWITEMSTRUCT& item) -> LRESULT {
+        return forwardTo->drawItem(&item) == 0;
+    };
+    group.attach(page.get());
+    ASSERT_EQ(group.createButton(4014, kTestBitmap, 10, 10), 0);
+    ASSERT_EQ(group.createButton(4015, kTestBitmap, 40, 10), 0);
+    group.select(4014);
+    UpdateWindow(page.get());
+    pumpMessages();
+
+    // Button 4014 (10 × 8) pressed, 4015 raised; on the page's screen area.
+    const FrameColours c;
+    EXPECT_EQ(page.pixel(10, 10), c.black);
+    EXPECT_EQ(page.pixel(10 + 9, 10 + 7), c.light);
+    EXPECT_EQ(page.pixel(10 + 6, 10 + 5), RGB(0, 255, 0));  // centre (5, 4), one lower right
+    EXPECT_EQ(page.pixel(40, 10), c.light);
+    EXPECT_EQ(page.pixel(40 + 9, 10 + 7), c.black);
+    EXPECT_EQ(page.pixel(40 + 5, 10 + 4), RGB(0, 255, 0));
+
+    // Selecting the other one redraws both.
+    group.select(4015);
+    UpdateWindow(GetDlgItem(page.get(), 4014));
+    UpdateWindow(GetDlgItem(page.get(), 4015));
+    pumpMessages();
+    EXPECT_EQ(page.pixel(10, 10), c.light);
+    EXPECT_EQ(page.pixel(40, 10), c.black);
+
+    // The same bitmap straight on the page's own device context.
+    EXPECT_EQ(group.drawBitmapCentredInWindow(page.get(), kTestBitmap, 100, 60), 0);
+    EXPECT_EQ(page.pixel(100, 59), RGB(255, 0, 0));
+    EXPECT_EQ(page.pixel(98, 59), c.face);
+
+    TestWindow::onDrawItem = nullptr;
+}
