@@ -91,9 +91,6 @@ TEST_F(AnimatedIllustrationTest, MessagesAndUnanimatedFeaturesShowTheDarkBluePan
 }
 
 TEST_F(AnimatedIllustrationTest, MessageTextsInTheirColours) {
-    if (!programResourcesLinked()) {
-        GTEST_SKIP() << "the program's string table and bitmaps are not linked in";
-    }
     const IllustrationLayout g = illustration.geometry();
     const int rows = g.frameHeight - 19;  // above the caption strip
     render(kIllustrationNothing);
@@ -121,9 +118,6 @@ TEST_F(AnimatedIllustrationTest, MessageTextsInTheirColours) {
 }
 
 TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelong) {
-    if (!programResourcesLinked()) {
-        GTEST_SKIP() << "the program's string table and bitmaps are not linked in";
-    }
     for (int layout : {1, 2}) {
         illustration.setLayout(layout);
         render(kIllustrationMakerEmblem);

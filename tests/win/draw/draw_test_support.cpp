@@ -140,8 +140,3 @@ void useSharedFont() {
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
     }
 }
-
-bool programResourcesLinked() {
-    return !loadStringResource(IDS_MSG_NO_MONITOR_DETECTED).empty() &&
-           static_cast<bool>(loadBitmapResource(IDB_CAPTION_FIRST));
-}

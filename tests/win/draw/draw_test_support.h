@@ -1,8 +1,7 @@
 // What the drawing tests share: a real top-level window (shown, so that its
 // pixels can be read back), a memory canvas backed by a DIB section, the
-// test bitmap linked into the test program, the shared font as the main
-// window makes it, and resource checks for the program's own strings and
-// bitmaps.
+// test bitmap linked into the test program (beside the program's own
+// resources), and the shared font as the main window makes it.
 #pragma once
 
 #include <cstdint>
@@ -72,6 +71,3 @@ void fillFrame(HBITMAP frame, COLORREF colour);
 // Makes the shared font the way the main window does (face "MS UI Gothic",
 // height 12, weight 300, character set 1) and stores it in the app state.
 void useSharedFont();
-
-// True when the program's string table and bitmaps are linked in.
-[[nodiscard]] bool programResourcesLinked();
