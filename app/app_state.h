@@ -6,6 +6,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 
 #include "app/win32.h"
 
@@ -40,6 +41,19 @@ struct AppState {
     std::atomic<HWND> illustrationTarget{nullptr};
     int pendingInterface = -1;
     int interfaceSelector = 3;
+
+    // Asks the user a question (the store question when switching monitors);
+    // tests answer it themselves.
+    std::function<int(HWND owner, const wchar_t* text, const wchar_t* title, UINT flags)> ask =
+        [](HWND owner, const wchar_t* text, const wchar_t* title, UINT flags) {
+            return MessageBoxW(owner, text, title, flags);
+        };
+    // Shows a popup menu at the pointer (the pages' undo menu); tests look
+    // at the menu instead of tracking it.
+    std::function<void(HMENU menu, int x, int y, HWND owner)> trackMenu = [](HMENU menu, int x,
+                                                                             int y, HWND owner) {
+        TrackPopupMenu(menu, TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    };
 };
 
 // The program's one AppState.

@@ -1,0 +1,193 @@
+#include "app/main_window.h"
+
+#include "app/app_state.h"
+#include "app/monitor_list.h"
+#include "app/strings.h"
+#include "app/tabs.h"
+#include "app/workers.h"
+#include "monitor/active_monitor.h"
+#include "patterns/pattern_window.h"
+#include "resources/resource_ids.h"
+
+// The handlers of the main window's messages (main_window_create.cpp holds
+// creation and destruction).
+bool onMainCreate(HWND window);
+void onMainDestroy(HWND window);
+
+namespace {
+
+void onDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != static_cast<UINT>(kMainLogo) || !app().logo) {
+        return;
+    }
+    BITMAP size{};
+    GetObjectW(app().logo, sizeof size, &size);
+    HDC memory = CreateCompatibleDC(item.hDC);
+    HGDIOBJ old = SelectObject(memory, app().logo);
+    BitBlt(item.hDC, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
+LRESULT onNotify(const NMHDR& header) {
+    if (header.hwndFrom == app().tabControl && header.code == TCN_SELCHANGE) {
+        onTabChanged();
+    } else if (header.code == TTN_GETDISPINFOW &&
+               header.hwndFrom == TabCtrl_GetToolTips(app().tabControl)) {
+        // The tip of a tab is string 500 + its image.
+        auto& info = *reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(&header));
+        TCITEMW item{};
+        item.mask = TCIF_IMAGE;
+        TabCtrl_GetItem(app().tabControl, static_cast<int>(header.idFrom), &item);
+        info.hinst = app().instance;
+        info.lpszText = MAKEINTRESOURCEW(kFirstTabTipString + item.iImage);
+    }
+    return 0;
+}
+
+void storeIfChanged(bool restoreFirst) {
+    ActiveMonitor* monitor = app().monitor;
+    if (!monitor || app().busy || !monitor->isOpen() || !monitor->anyModified()) {
+        return;
+    }
+    if (restoreFirst) {
+        (void)monitor->restoreAll();
+    }
+    (void)monitor->storeSettings();
+}
+
+void onCommand(HWND window, int id, int notification) {
+    switch (id) {
+        case kCmdRefresh:
+            if (app().currentPanel) {
+                PostMessageW(app().currentPanel, WM_COMMAND, kCmdRefresh, 0);
+            }
+            break;
+        case kMainOk:
+            storeIfChanged(false);
+            PostMessageW(window, WM_CLOSE, 0, 0);
+            break;
+        case kMainCancel:
+            storeIfChanged(true);
+            PostMessageW(window, WM_CLOSE, 0, 0);
+            break;
+        case kMainMonitorList:
+            if (notification == CBN_SELCHANGE) {
+                const LRESULT row = SendMessageW(app().comboBox, CB_GETCURSEL, 0, 0);
+                if (row != CB_ERR) {
+                    switchMonitor(app().comboBox, static_cast<int>(row));
+                }
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return onMainCreate(window) ? 0 : -1;
+        case WM_DESTROY:
+            onMainDestroy(window);
+            return 0;
+        case WM_SIZE:
+            if (app().currentPanel) {
+                layoutMainWindow();
+            }
+            return 0;
+        case WM_CLOSE:
+            closePatternWindow();
+            DestroyWindow(window);
+            return 0;
+        case WM_DRAWITEM:
+            onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_NOTIFY:
+            return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_DISPLAYCHANGE:
+            SetTimer(window, kTimerDisplayChange, kDisplayChangeDelayMs, nullptr);
+            return 0;
+        case WM_COMMAND:
+            onCommand(window, LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_SYSCOMMAND:
+            if (wParam == static_cast<WPARAM>(kSysMenuAbout)) {
+                return 0;  // the about box joins with the information page
+            }
+            break;
+        case WM_TIMER:
+            onMainTimer(wParam);
+            return 0;
+        case kMsgOpenDone:
+            onOpenWorkerDone();
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool registerMainWindowClass(HINSTANCE instance) {
+    WNDCLASSW windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, kIconName);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kMainWindowClass;
+    if (!RegisterClassW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
+    }
+    // The pages' dialog class: an ordinary dialog window under its own name.
+    WNDCLASSW pageClass{};
+    pageClass.lpfnWndProc = DefDlgProcW;
+    pageClass.cbWndExtra = DLGWINDOWEXTRA;
+    pageClass.hInstance = instance;
+    pageClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    pageClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    pageClass.lpszClassName = kPageWindowClass;
+    return RegisterClassW(&pageClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+HWND createMainWindow(HINSTANCE instance, int showCommand) {
+    HWND window = CreateWindowExW(
+        0, kMainWindowClass, kMainWindowTitle, WS_POPUPWINDOW | WS_DLGFRAME | WS_MINIMIZEBOX, 30,
+        30, 383, 376 + GetSystemMetrics(SM_CYSIZE), nullptr, nullptr, instance, nullptr);
+    if (window) {
+        ShowWindow(window, showCommand);
+        UpdateWindow(window);
+    }
+    return window;
+}
+
+int runMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (app().mainWindow && IsDialogMessageW(app().mainWindow, &msg)) {
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+int runLumetra(HINSTANCE instance, int showCommand) {
+    app().instance = instance;
+    if (HWND running = FindWindowW(kMainWindowClass, kMainWindowTitle)) {
+        ShowWindow(running, SW_RESTORE);
+        SetForegroundWindow(running);
+        return 0;
+    }
+    // The tab control's class must exist before the window creates it.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (!registerMainWindowClass(instance) || !createMainWindow(instance, showCommand)) {
+        return 0;
+    }
+    return runMessageLoop();
+}

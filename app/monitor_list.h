@@ -1,0 +1,43 @@
+// The monitor combo box: every display interface behind which a QRV or TSW
+// monitor answers, labelled with the name Windows gives it (or its model
+// name, or its product identification); switching the one monitor object to
+// the chosen row; and the monitor picture that goes with the monitor.
+#pragma once
+
+#include <string>
+
+#include "app/win32.h"
+
+// Item data of the single row shown when no monitor was found; any item
+// data above 99 means no monitor is behind the row.
+constexpr LPARAM kNoMonitorRow = 100;
+
+// Fills the combo box; returns the interface index of the first listed
+// monitor, or -1.
+int fillMonitorList(HWND comboBox);
+
+// The row's label: "n. Name" for a Windows name, else the maker's format
+// with the model name, or with letters and product code.
+[[nodiscard]] std::wstring monitorLabel(int number, bool tsw, const std::wstring& windowsName,
+                                        const std::wstring& modelName, const std::wstring& letters,
+                                        const std::wstring& productCode);
+
+// The name Windows shows for the monitor whose hardware identifier is
+// letters + product code ("QRV2017"), or empty when none matches.
+[[nodiscard]] std::wstring findWindowsMonitorName(const std::wstring& letters,
+                                                  const std::wstring& productCode);
+
+// Whether a monitor device ID ("MONITOR\QRV2017\{...}") names the monitor
+// with that 7-character hardware identifier (letter case ignored).
+[[nodiscard]] bool deviceIdMatches(const std::wstring& deviceId, const std::wstring& hardwareId);
+
+// CBN_SELCHANGE on `row`: asks whether to store changes, then opens the
+// row's monitor in the background.
+void switchMonitor(HWND comboBox, int row);
+
+// Closes the monitor, resets the pages' selections and updates the tabs.
+void closeMonitor();
+
+// Chooses the monitor picture and illustration style for the open monitor
+// (default picture when closed) and tells the page.
+void pickMonitorPicture();

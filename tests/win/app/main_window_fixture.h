@@ -1,0 +1,130 @@
+// The program's main window created in the test process, with simulated
+// monitors linked in and the virtual clock shared with the open worker.
+// Tests send the messages a user's actions produce, pump, and look at the
+// windows and at what reached the simulated monitors.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "link/clock.h"
+#include "monitor/active_monitor.h"
+#include "resources/resource_ids.h"
+#include "veskol/veskol_inspect.h"
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    ~MainWindowTest() override { close(); }
+
+    // Simulates `profiles`, creates the main window and waits until the
+    // first monitor is open (or found missing).
+    void start(const char* profiles, const char* state = "",
+               const std::function<void()>& beforeWindow = nullptr) {
+        ASSERT_EQ(VeskolSimConfigure(profiles, state, ""), 0);
+        if (beforeWindow) {
+            beforeWindow();  // e.g. change a simulated monitor first
+        }
+        app().instance = GetModuleHandleW(nullptr);
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        ASSERT_TRUE(registerMainWindowClass(app().instance));
+        window = createMainWindow(app().instance, SW_SHOW);
+        ASSERT_NE(window, nullptr);
+        waitForOpen();
+    }
+
+    // Dispatches every pending message.
+    static void pump() {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                continue;  // the next test's window runs its own loop
+            }
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+
+    // Pumps until the open worker has ended and its window work is done.
+    static void waitForOpen() {
+        for (int i = 0; i < 20000 && (app().openWorker.load() || app().busy); ++i) {
+            pump();
+            Sleep(1);
+        }
+        pump();
+    }
+
+    void close() {
+        if (window && IsWindow(window)) {
+            DestroyWindow(window);
+        }
+        window = nullptr;
+        pump();
+    }
+
+    HWND control(int id) const { return GetDlgItem(window, id); }
+    HWND page() const { return app().currentPanel; }
+    HWND pageControl(int id) const { return GetDlgItem(page(), id); }
+    ActiveMonitor& monitor() const { return *app().monitor; }
+
+    // A control's rectangle in its parent's client coordinates.
+    static RECT placeOf(HWND control) {
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    static std::wstring textOf(HWND control) {
+        wchar_t text[256] = {};
+        GetWindowTextW(control, text, 256);
+        return text;
+    }
+
+    // The combo box rows: (text, item data).
+    std::vector<std::pair<std::wstring, LPARAM>> rows() const {
+        std::vector<std::pair<std::wstring, LPARAM>> out;
+        HWND combo = control(kMainMonitorList);
+        const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[256] = {};
+            SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            out.emplace_back(text, SendMessageW(combo, CB_GETITEMDATA, i, 0));
+        }
+        return out;
+    }
+
+    // The user picks row `row` of the monitor list.
+    void chooseRow(int row) {
+        HWND combo = control(kMainMonitorList);
+        SendMessageW(combo, CB_SETCURSEL, row, 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(kMainMonitorList, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+        waitForOpen();
+    }
+
+    void press(int id) {
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control(id)));
+        pump();
+    }
+
+    int simValue(int index, int code) {
+        int v = -1;
+        EXPECT_EQ(VeskolSimGetValue(index, code, &v), 0);
+        return v;
+    }
+    int simSaved(int index, int code) {
+        int v = -2;
+        EXPECT_EQ(VeskolSimGetSavedValue(index, code, &v), 0);
+        return v;
+    }
+
+    ScopedVirtualClock clock;
+    HWND window = nullptr;
+};

@@ -1,0 +1,231 @@
+#include "app/tabs.h"
+#include "app/workers.h"
+#include "tests/win/app/main_window_fixture.h"
+
+TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
+    start("qrv-crt,tsw-lcd,other-vendor");
+    EXPECT_EQ(FindWindowW(L"Lumetra", L"Lumetra  "), window);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    EXPECT_EQ(frame.left, 30);
+    EXPECT_EQ(frame.top, 30);
+    EXPECT_EQ(frame.right - frame.left, 383);
+    EXPECT_EQ(frame.bottom - frame.top, 376 + GetSystemMetrics(SM_CYSIZE));
+
+    struct Expected {
+        int id;
+        const wchar_t* windowClass;
+        int x, y, width, height;
+    };
+    const Expected expected[] = {
+        {kMainTestPatternBox, L"Button", 20, 315, 220, 25},
+        {kMainOk, L"Button", 210, 338, 70, 24},
+        {kMainCancel, L"Button", 290, 338, 70, 24},
+        {kMainMonitorList, L"ComboBox", 5, 338, 193, -1},
+        {kMainLogo, L"Button", 10, 275, -1, -1},
+    };
+    for (const Expected& e : expected) {
+        HWND c = control(e.id);
+        ASSERT_NE(c, nullptr) << e.id;
+        wchar_t name[64];
+        GetClassNameW(c, name, 64);
+        EXPECT_STREQ(name, e.windowClass) << e.id;
+        const RECT r = placeOf(c);
+        EXPECT_EQ(r.left, e.x) << e.id;
+        EXPECT_EQ(r.top, e.y) << e.id;
+        if (e.width > 0) {
+            EXPECT_EQ(r.right - r.left, e.width) << e.id;
+        }
+        if (e.height > 0) {
+            EXPECT_EQ(r.bottom - r.top, e.height) << e.id;
+        }
+    }
+    EXPECT_EQ(textOf(control(kMainOk)), L"OK");
+    EXPECT_EQ(textOf(control(kMainCancel)), L"キャンセル");
+    EXPECT_EQ(textOf(control(kMainTestPatternBox)), L"テストパターン表示");
+    EXPECT_FALSE(IsWindowEnabled(control(kMainLogo)));
+
+    // The tab control with its three permanent tabs, images only, and the
+    // brightness page inside it.
+    HWND tabs = control(kMainTabControl);
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabCount(), 3);
+    EXPECT_EQ(tabTagAt(0), 0);
+    EXPECT_EQ(tabTagAt(1), 6);
+    EXPECT_EQ(tabTagAt(2), 7);
+    TCITEMW item{};
+    item.mask = TCIF_IMAGE;
+    TabCtrl_GetItem(tabs, 2, &item);
+    EXPECT_EQ(item.iImage, 6);
+    ASSERT_NE(page(), nullptr);
+    EXPECT_EQ(GetParent(page()), tabs);
+    EXPECT_NE(pageControl(kCtlMonitorPicture), nullptr);
+
+    // The system menu offers the about box.
+    wchar_t about[64] = {};
+    GetMenuStringW(GetSystemMenu(window, FALSE), kSysMenuAbout, about, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(about, L"&About...");
+}
+
+TEST_F(MainWindowTest, ListsOnlyTheMakersMonitorsAndOpensTheFirst) {
+    start("qrv-crt,other-vendor,paged-busy");
+    const auto listed = rows();
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0].first, L"1. QRVモニター (QRV G17)");
+    EXPECT_EQ(listed[0].second, 0);
+    EXPECT_EQ(listed[1].first, L"2. QRVモニター (QRV P17)");
+    EXPECT_EQ(listed[1].second, 2);
+    EXPECT_EQ(SendMessageW(control(kMainMonitorList), CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(monitor().isOpen(), 1);
+    EXPECT_EQ(monitor().interfaceIndex(), 0);
+    EXPECT_TRUE(IsWindowEnabled(control(kMainMonitorList)));
+    EXPECT_EQ(app().busy, 0);
+}
+
+TEST_F(MainWindowTest, WithoutMonitorsTheListSaysSoAndNothingOpens) {
+    start("other-vendor");
+    const auto listed = rows();
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].first, L"DDC/CIモニターが見つかりません");
+    EXPECT_EQ(listed[0].second, 100);
+    EXPECT_EQ(monitor().isOpen(), 0);
+    chooseRow(0);
+    EXPECT_EQ(monitor().isOpen(), 0);
+    EXPECT_FALSE(IsWindowVisible(pageControl(kCtlPrimarySlider)));
+}
+
+TEST_F(MainWindowTest, OpenWorkerDisablesTheListUntilTheMonitorIsRead) {
+    start("qrv-crt,tsw-lcd");
+    startOpenWorker(1);
+    EXPECT_EQ(app().busy, 1);  // set before the worker runs
+    EXPECT_FALSE(IsWindowEnabled(control(kMainMonitorList)));
+    waitForOpen();
+    EXPECT_EQ(app().busy, 0);
+    EXPECT_TRUE(IsWindowEnabled(control(kMainMonitorList)));
+    EXPECT_EQ(monitor().isOpen(), 1);
+    EXPECT_EQ(monitor().interfaceIndex(), 1);
+    EXPECT_TRUE(IsWindowVisible(pageControl(kCtlPrimarySlider)));  // the page was refreshed
+}
+
+TEST_F(MainWindowTest, SwitchingMonitorsAsksAndStoresOnYes) {
+    start("qrv-crt,tsw-lcd");
+    ASSERT_EQ(monitor().setValue(15, 33), 0);
+    int asked = 0;
+    app().ask = [&](HWND, const wchar_t* text, const wchar_t* title, UINT) {
+        ++asked;
+        EXPECT_STREQ(text, L"調整の内容をモニターに記憶させますか？");
+        EXPECT_STREQ(title, L"Lumetra");
+        return IDYES;
+    };
+    chooseRow(1);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(simSaved(0, 0x12), 33);
+    EXPECT_EQ(simValue(0, 0x12), 33);
+    EXPECT_EQ(monitor().interfaceIndex(), 1);
+    EXPECT_EQ(monitor().isOpen(), 1);
+}
+
+TEST_F(MainWindowTest, SwitchingMonitorsWithNoPutsTheValuesBackThenStores) {
+    start("qrv-crt,tsw-lcd");
+    ASSERT_EQ(monitor().setValue(15, 33), 0);
+    ASSERT_EQ(monitor().setValue(14, 20), 0);
+    app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDNO; };
+    chooseRow(1);
+    EXPECT_EQ(simValue(0, 0x12), 80);
+    EXPECT_EQ(simValue(0, 0x10), 50);
+    EXPECT_EQ(simSaved(0, 0x12), 80);
+    EXPECT_EQ(VeskolSimSaveCount(0), 1);
+}
+
+TEST_F(MainWindowTest, SwitchingWithoutChangesAsksNothing) {
+    start("qrv-crt,tsw-lcd");
+    app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) -> int {
+        ADD_FAILURE() << "asked without a change";
+        return IDNO;
+    };
+    chooseRow(1);
+    EXPECT_EQ(VeskolSimSaveCount(0), 0);
+    EXPECT_EQ(monitor().interfaceIndex(), 1);
+}
+
+TEST_F(MainWindowTest, OkStoresOnlyWhenSomethingChanged) {
+    start("qrv-crt");
+    press(kMainOk);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(VeskolSimSaveCount(0), 0);
+
+    start("qrv-crt");
+    ASSERT_EQ(monitor().setValue(14, 70), 0);
+    press(kMainOk);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(VeskolSimSaveCount(0), 1);
+    EXPECT_EQ(simSaved(0, 0x10), 70);
+}
+
+TEST_F(MainWindowTest, CancelPutsTheValuesBackThenStores) {
+    start("qrv-crt");
+    press(kMainCancel);
+    EXPECT_EQ(VeskolSimSaveCount(0), 0);  // nothing changed: nothing written
+
+    start("qrv-crt");
+    ASSERT_EQ(monitor().setValue(14, 70), 0);
+    press(kMainCancel);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(simValue(0, 0x10), 50);
+    EXPECT_EQ(simSaved(0, 0x10), 50);
+}
+
+TEST_F(MainWindowTest, TheCloseBoxStoresAndRestoresNothing) {
+    start("qrv-crt");
+    ASSERT_EQ(monitor().setValue(14, 70), 0);
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    pump();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(simValue(0, 0x10), 70);
+    EXPECT_EQ(VeskolSimSaveCount(0), 0);
+}
+
+TEST_F(MainWindowTest, DisplayChangeReReadsEverythingWithANewBaseline) {
+    start("qrv-crt");
+    ASSERT_EQ(VeskolSimSetValue(0, 0x22, 77), 0);  // the mode switch moved the picture
+    SendMessageW(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    SendMessageW(window, WM_TIMER, kTimerDisplayChange, 0);
+    pump();
+    EXPECT_EQ(monitor().value(1), 77);
+    EXPECT_EQ(monitor().anyModified(), 0);  // not a change of the user's
+}
+
+TEST_F(MainWindowTest, DeferredSaveStoresOnceAfterTheLastWrite) {
+    start("qrv-crt");
+    armDeferredSave();
+    EXPECT_EQ(app().deferredSavePending, 1);
+    armDeferredSave();  // a second write pushes the store further
+    EXPECT_EQ(VeskolSimSaveCount(0), 0);
+    SendMessageW(window, WM_TIMER, kTimerDeferredSave, 0);
+    EXPECT_EQ(app().deferredSavePending, 0);
+    EXPECT_EQ(VeskolSimSaveCount(0), 1);
+}
+
+TEST_F(MainWindowTest, ClosingWhileAMonitorIsBeingOpenedEndsWithoutAHang) {
+    start("qrv-crt,tsw-lcd");
+    const int readsOfAFullOpen = VeskolSimRequestCount(1, 0x01);
+    // The first open of interface 1 happened while listing it (identity
+    // only); open it fully once to count its control reads.
+    startOpenWorker(1);
+    waitForOpen();
+    const int fullOpenReads = VeskolSimRequestCount(1, 0x01) - readsOfAFullOpen;
+    ASSERT_GT(fullOpenReads, 5);
+
+    // A monitor that answers slowly: every transfer takes real time.
+    ASSERT_EQ(VeskolSimSetFaults(1, "delay=5"), 0);
+    const int before = VeskolSimRequestCount(1, 0x01);
+    startOpenWorker(1);
+    EXPECT_EQ(app().busy, 1);
+    DestroyWindow(window);  // returns once the worker has stopped
+    pump();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(app().openWorker.load(), nullptr);
+    EXPECT_EQ(app().monitor, nullptr);
+    EXPECT_LT(VeskolSimRequestCount(1, 0x01) - before, fullOpenReads);  // the read stopped early
+    window = nullptr;
+}

@@ -1,0 +1,213 @@
+#include "tests/win/app/main_window_fixture.h"
+
+namespace {
+
+constexpr int kBrightness = 14;
+constexpr int kContrast = 15;
+
+void holdShift(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+}  // namespace
+
+class BrightnessPageTest : public MainWindowTest {
+  protected:
+    HWND slider() const { return pageControl(kCtlPrimarySlider); }
+    std::wstring valueText() const { return textOf(pageControl(kCtlPrimaryValue)); }
+
+    // The user scrolls the page's slider.
+    void scroll(int request, int thumb = 0) {
+        SendMessageW(page(), WM_VSCROLL, MAKEWPARAM(request, thumb),
+                     reinterpret_cast<LPARAM>(slider()));
+        pump();
+    }
+    void pressOnPage(int id) {
+        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(pageControl(id)));
+        pump();
+    }
+    int barPosition() const { return GetScrollPos(slider(), SB_CTL); }
+};
+
+TEST_F(BrightnessPageTest, SliderStepsTheSelectedFeatureMirrored) {
+    start("tsw-lcd");  // contrast 70 of 100 selected, no geometry: no floor
+    ASSERT_TRUE(IsWindowVisible(slider()));
+    EXPECT_EQ(barPosition(), 30);  // the top of the bar is the maximum
+    EXPECT_EQ(valueText(), L"70.0%");
+
+    struct Step {
+        int request;
+        int thumb;
+        int contrast;
+    };
+    const Step steps[] = {
+        {SB_LINEUP, 0, 71},      {SB_LINEDOWN, 0, 70},       {SB_PAGEUP, 0, 86},
+        {SB_PAGEUP, 0, 100},     {SB_LINEUP, 0, 100},        {SB_PAGEDOWN, 0, 84},
+        {SB_THUMBTRACK, 90, 10}, {SB_THUMBPOSITION, 25, 75}, {SB_TOP, 0, 100},
+        {SB_BOTTOM, 0, 0},       {SB_LINEDOWN, 0, 0},        {SB_ENDSCROLL, 0, 0},
+    };
+    for (const Step& s : steps) {
+        scroll(s.request, s.thumb);
+        EXPECT_EQ(simValue(0, 0x12), s.contrast) << s.request << " " << s.thumb;
+        EXPECT_EQ(barPosition(), 100 - s.contrast) << s.request;
+    }
+    EXPECT_EQ(valueText(), L"0%");
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 11);  // one write a request, none for the end
+}
+
+TEST_F(BrightnessPageTest, ContrastOfATubeStopsAtAQuarterUnlessShiftIsHeld) {
+    start("qrv-crt");  // contrast 80 of 100, a tube
+    holdShift(false);
+    scroll(SB_BOTTOM);
+    EXPECT_EQ(simValue(0, 0x12), 25);
+    EXPECT_EQ(valueText(), L"25.0%");
+    holdShift(true);
+    scroll(SB_BOTTOM);
+    EXPECT_EQ(simValue(0, 0x12), 0);
+    holdShift(false);
+    scroll(SB_LINEUP);  // below the floor: the next move without Shift lifts it
+    EXPECT_EQ(simValue(0, 0x12), 25);
+
+    pressOnPage(kCtlItemButtonBase + kBrightness);  // brightness has no floor
+    scroll(SB_BOTTOM);
+    EXPECT_EQ(simValue(0, 0x10), 0);
+}
+
+TEST_F(BrightnessPageTest, FeatureButtonsChooseWhatTheSliderAdjusts) {
+    start("qrv-crt");
+    ASSERT_NE(pageControl(kCtlItemButtonBase + kBrightness), nullptr);
+    ASSERT_NE(pageControl(kCtlItemButtonBase + kContrast), nullptr);
+    EXPECT_EQ(valueText(), L"80.0%");
+    pressOnPage(kCtlItemButtonBase + kBrightness);
+    EXPECT_EQ(valueText(), L"50.0%");
+    scroll(SB_LINEUP);
+    EXPECT_EQ(simValue(0, 0x10), 51);
+    EXPECT_EQ(simValue(0, 0x12), 80);
+}
+
+TEST_F(BrightnessPageTest, AMonitorWithoutAdjustableContrastOpensOnBrightness) {
+    start("qrv-crt", "", [] { VeskolSimSetMaximum(0, 0x12, 0); });
+    EXPECT_EQ(pageControl(kCtlItemButtonBase + kContrast), nullptr);
+    ASSERT_NE(pageControl(kCtlItemButtonBase + kBrightness), nullptr);
+    scroll(SB_LINEUP);
+    EXPECT_EQ(simValue(0, 0x10), 51);
+}
+
+TEST_F(BrightnessPageTest, ResetButtonReturnsBothToTheFactoryBalance) {
+    start("qrv-crt");
+    scroll(SB_BOTTOM);
+    HWND reset = pageControl(kCtlResetBrightnessContrast);
+    ASSERT_NE(reset, nullptr);
+    const RECT r = placeOf(reset);
+    EXPECT_EQ(r.left, 85);  // the cell after the two feature buttons
+    EXPECT_EQ(r.top, 4);
+    pressOnPage(kCtlResetBrightnessContrast);
+    EXPECT_EQ(simValue(0, 0x10), 50);
+    EXPECT_EQ(simValue(0, 0x12), 100);
+    EXPECT_EQ(valueText(), L"100%");
+}
+
+TEST_F(BrightnessPageTest, ModeRadiosFollowTheModeMaximum) {
+    struct Case {
+        int maximum;
+        std::vector<std::wstring> radios;
+    };
+    const Case cases[] = {
+        {1, {L"オフ", L"オン"}},
+        {3, {L"オフ", L"Mode 1", L"Mode 2", L"Mode 3"}},
+        {12,
+         {L"オフ", L"Mode 1", L"Mode 2", L"Mode 3", L"Mode 4", L"Mode 5", L"Mode 6", L"Mode 7"}},
+    };
+    for (const Case& c : cases) {
+        start("tsw-rich-caps", "", [&] { VeskolSimSetMaximum(0, 0xF9, c.maximum); });
+        std::vector<std::wstring> radios;
+        for (int id = kCtlModeOff; id <= kCtlModeLast; ++id) {
+            if (HWND radio = pageControl(id)) {
+                radios.push_back(textOf(radio));
+            }
+        }
+        EXPECT_EQ(radios, c.radios) << c.maximum;
+        EXPECT_EQ(textOf(pageControl(kCtlModeGroup)), L"Vivo Mode");
+        EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff), BM_GETCHECK, 0, 0), BST_CHECKED);
+        close();
+    }
+}
+
+TEST_F(BrightnessPageTest, ChoosingAModeWritesItAndRefreshKeepsOneGroup) {
+    start("tsw-rich-caps");  // modes off, 1-4
+    pressOnPage(kCtlModeOff + 2);
+    EXPECT_EQ(simValue(0, 0xF9), 2);
+    EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff + 2), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+    SendMessageW(page(), WM_COMMAND, kCmdRefresh, 0);
+    SendMessageW(page(), WM_COMMAND, kCmdRefresh, 0);
+    pump();
+    int groups = 0;
+    int radios = 0;
+    for (HWND child = GetWindow(page(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        groups += id == kCtlModeGroup ? 1 : 0;
+        radios += id >= kCtlModeOff && id <= kCtlModeLast ? 1 : 0;
+    }
+    EXPECT_EQ(groups, 1);
+    EXPECT_EQ(radios, 5);
+}
+
+TEST_F(BrightnessPageTest, UndoIsOfferedOnlyForAChangedFeature) {
+    start("qrv-crt");
+    UINT state = 0;
+    int shown = 0;
+    app().trackMenu = [&](HMENU menu, int, int, HWND) {
+        ++shown;
+        state = GetMenuState(menu, kCmdUndo, MF_BYCOMMAND);
+    };
+    HWND contrastButton = pageControl(kCtlItemButtonBase + kContrast);
+    const auto contextMenu = [&](HWND over) {
+        SendMessageW(page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(over), MAKELPARAM(50, 50));
+        pump();
+    };
+    contextMenu(contrastButton);
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(state & MF_GRAYED);
+
+    scroll(SB_LINEUP);
+    contextMenu(contrastButton);
+    EXPECT_FALSE(state & MF_GRAYED);
+    contextMenu(slider());  // only the feature buttons have the menu
+    EXPECT_EQ(shown, 2);
+
+    SendMessageW(page(), WM_COMMAND, kCmdUndo, 0);
+    pump();
+    EXPECT_EQ(simValue(0, 0x12), 80);
+    EXPECT_EQ(valueText(), L"80.0%");
+    contextMenu(contrastButton);
+    EXPECT_TRUE(state & MF_GRAYED);  // written back to its baseline
+}
+
+TEST_F(BrightnessPageTest, KeyboardReachesTheSliderAndMovesIt) {
+    start("qrv-crt");
+    SetFocus(control(kMainMonitorList));
+    // Tab walks the main window's controls and the page's.
+    bool reachedSlider = false;
+    for (int i = 0; i < 12 && !reachedSlider; ++i) {
+        MSG msg{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        IsDialogMessageW(window, &msg);
+        pump();
+        reachedSlider = GetFocus() == slider();
+    }
+    ASSERT_TRUE(reachedSlider);
+    SendMessageW(slider(), WM_KEYDOWN, VK_UP, 0);
+    pump();
+    EXPECT_EQ(simValue(0, 0x12), 81);
+    SendMessageW(slider(), WM_KEYDOWN, VK_NEXT, 0);  // Page Down
+    pump();
+    EXPECT_EQ(simValue(0, 0x12), 65);
+    SendMessageW(slider(), WM_KEYDOWN, VK_HOME, 0);
+    pump();
+    EXPECT_EQ(simValue(0, 0x12), 100);
+}
