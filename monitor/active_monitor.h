@@ -191,6 +191,12 @@ class ActiveMonitor final {
   private:
     [[nodiscard]] const ModelRow& model() const { return *model_; }
     [[nodiscard]] bool aborted() const;
+    // The entry of `feature` of an open monitor: 0, or -1 (not open) or -2
+    // (no control-table place) with `entry` untouched.
+    [[nodiscard]] int findEntry(int feature, ControlEntry*& entry);
+    // Writes `value` to the entry's control; on success it becomes the
+    // current value, marked modified. 0 or -1.
+    [[nodiscard]] int writeEntry(ControlEntry& entry, int value);
     // A Get VCP is good when the call succeeded, the monitor did not call the
     // code unsupported and the maximum is above 0.
     enum class ReadOutcome { Good, NotGood, Failed };

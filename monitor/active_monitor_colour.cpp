@@ -410,13 +410,7 @@ int ActiveMonitor::setGain(int colour, int value) {
     if (index < 0) {
         return -3;
     }
-    ControlEntry& entry = controls_[index];
-    if (writeVcp(entry.vcpCode, value) != 0) {
-        return -1;
-    }
-    entry.current = value;
-    entry.modified = 1;
-    return 0;
+    return writeEntry(controls_[index], value);
 }
 
 int ActiveMonitor::gain(int colour) {
@@ -493,13 +487,7 @@ int ActiveMonitor::setColourTemperature(int value) {
     if (!open_) {
         return -1;
     }
-    ControlEntry& entry = controls_[colourTemperatureIndex()];
-    if (writeVcp(entry.vcpCode, value) != 0) {
-        return -1;
-    }
-    entry.current = value;
-    entry.modified = 1;
-    return 0;
+    return writeEntry(controls_[colourTemperatureIndex()], value);
 }
 
 int ActiveMonitor::isColourTemperatureModified() {

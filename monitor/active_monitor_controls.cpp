@@ -117,7 +117,7 @@ int ActiveMonitor::permille(int feature) {
     return (value(feature) - low) * 1000 / (high - low);
 }
 
-int ActiveMonitor::setValue(int feature, int value) {
+int ActiveMonitor::findEntry(int feature, ControlEntry*& entry) {
     if (!open_) {
         return -1;
     }
@@ -125,43 +125,41 @@ int ActiveMonitor::setValue(int feature, int value) {
     if (index < 0) {
         return -2;
     }
-    ControlEntry& entry = controls_[index];
-    const int written = isInverted(feature) ? entry.maximum - value : value;
-    if (writeVcp(entry.vcpCode, written) != 0) {
+    entry = &controls_[index];
+    return 0;
+}
+
+int ActiveMonitor::writeEntry(ControlEntry& entry, int value) {
+    if (writeVcp(entry.vcpCode, value) != 0) {
         return -1;
     }
-    entry.current = written;
+    entry.current = value;
     entry.modified = 1;
     return 0;
+}
+
+int ActiveMonitor::setValue(int feature, int value) {
+    ControlEntry* entry = nullptr;
+    if (const int missing = findEntry(feature, entry); missing != 0) {
+        return missing;
+    }
+    return writeEntry(*entry, isInverted(feature) ? entry->maximum - value : value);
 }
 
 int ActiveMonitor::restoreFeature(int feature) {
-    if (!open_) {
-        return -1;
+    ControlEntry* entry = nullptr;
+    if (const int missing = findEntry(feature, entry); missing != 0) {
+        return missing;
     }
-    const int index = featureToControl(feature);
-    if (index < 0) {
-        return -2;
-    }
-    ControlEntry& entry = controls_[index];
-    if (writeVcp(entry.vcpCode, entry.baseline) != 0) {
-        return -1;
-    }
-    entry.current = entry.baseline;
-    entry.modified = 1;
-    return 0;
+    return writeEntry(*entry, entry->baseline);
 }
 
 int ActiveMonitor::isFeatureChanged(int feature) {
-    if (!open_) {
-        return -1;
+    ControlEntry* entry = nullptr;
+    if (const int missing = findEntry(feature, entry); missing != 0) {
+        return missing;
     }
-    const int index = featureToControl(feature);
-    if (index < 0) {
-        return -2;
-    }
-    const ControlEntry& entry = controls_[index];
-    return entry.modified == 1 && entry.baseline != entry.current ? 1 : 0;
+    return entry->modified == 1 && entry->baseline != entry->current ? 1 : 0;
 }
 
 int ActiveMonitor::isModified(int feature) {

@@ -104,14 +104,7 @@ void latencyDuringOpen() {
     });
     const Clock::time_point openStart = Clock::now();
     startOpenWorker(1);
-    while (app().openWorker.load() || app().busy) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-    }
+    pumpUntilOpenDone();
     const double openMs = millisecondsSince(openStart);
     measuring = false;
     std::atomic<bool> pumping{true};
