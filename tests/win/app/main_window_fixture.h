@@ -19,7 +19,11 @@
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    ~MainWindowTest() override { close(); }
+    ~MainWindowTest() override {
+        close();
+        app().ask = savedAsk_;  // tests answer with lambdas over their own locals
+        app().trackMenu = savedTrackMenu_;
+    }
 
     // Simulates `profiles`, creates the main window and waits until the
     // first monitor is open (or found missing).
@@ -127,4 +131,8 @@ class MainWindowTest : public ::testing::Test {
 
     ScopedVirtualClock clock;
     HWND window = nullptr;
+
+  private:
+    decltype(AppState::ask) savedAsk_ = app().ask;
+    decltype(AppState::trackMenu) savedTrackMenu_ = app().trackMenu;
 };

@@ -1,0 +1,74 @@
+#include "app/monitor_list.h"
+#include "app/strings.h"
+#include "monitor/model_table.h"
+#include "tests/win/app/main_window_fixture.h"
+
+TEST(MonitorLabels, AllFiveForms) {
+    app().instance = GetModuleHandleW(nullptr);
+    struct Case {
+        int number;
+        bool tsw;
+        const wchar_t* windowsName;
+        const wchar_t* model;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {
+        {1, false, L"Generic PnP Monitor", L"QRV G17", L"1. Generic PnP Monitor"},
+        {2, false, L"", L"QRV G17", L"2. QRVモニター (QRV G17)"},
+        {3, false, L"", L"", L"3. QRVモニター (QRV2017)"},
+        {4, true, L"", L"TSW L19A", L"4. Tasowaモニター (TSW L19A)"},
+        {5, true, L"", L"", L"5. Tasowaモニター (TSW2017)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(
+            monitorLabel(c.number, c.tsw, c.windowsName, c.model, c.tsw ? L"TSW" : L"QRV", L"2017"),
+            c.expected);
+    }
+}
+
+TEST(MonitorLabels, WindowsDeviceIdsMatchWithoutRegardToCase) {
+    struct Case {
+        const wchar_t* deviceId;
+        const wchar_t* hardwareId;
+        bool matches;
+    };
+    const Case cases[] = {
+        {L"MONITOR\\QRV1205\\{4d36e96e-e325-11ce-bfc1-08002be10318}\\0001", L"QRV1205", true},
+        {L"Monitor\\qrv1205\\0001", L"QRV1205", true},
+        {L"MONITOR\\QRV1206\\0001", L"QRV1205", false},
+        {L"MONITOR\\QRV120", L"QRV1205", false},  // too short
+        {L"DISPLAY\\QRV1205\\0001", L"QRV1205", false},
+        {L"", L"QRV1205", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(deviceIdMatches(c.deviceId, c.hardwareId), c.matches) << c.deviceId;
+    }
+}
+
+TEST(FormatText, TheStringTableFormats) {
+    EXPECT_EQ(formatText(L"%1u. %s", {3LL, std::wstring(L"名前")}), L"3. 名前");
+    EXPECT_EQ(formatText(L"Mode %i", {7LL}), L"Mode 7");
+    EXPECT_EQ(formatText(L"%s%s", {std::wstring(L"QRV"), std::wstring(L"0A05")}), L"QRV0A05");
+    EXPECT_EQ(formatText(L"%3i|%u%%", {5LL, -1LL}), L"  5|4294967295%");
+    EXPECT_EQ(formatText(L"%s and %i", {}), L" and ");  // missing arguments print nothing
+    EXPECT_EQ(formatText(L"%q %", {1LL}), L"%q %");
+}
+
+using MonitorPictureTest = MainWindowTest;
+
+TEST_F(MonitorPictureTest, FollowsTheOpenMonitorsModel) {
+    start("tsw-rich-caps,qrv-crt");
+    EXPECT_EQ(app().monitorPictureNumber, monitorPictureFor(0x77525724));
+    EXPECT_EQ(app().illustrationStyle, 2);  // a wide panel
+    chooseRow(1);
+    EXPECT_EQ(app().monitorPictureNumber, monitorPictureFor(0x56462017));
+    EXPECT_EQ(app().illustrationStyle, 1);
+    // The page shows the same bitmap.
+    EXPECT_EQ(reinterpret_cast<HBITMAP>(
+                  SendMessageW(pageControl(kCtlMonitorPicture), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+              app().monitorPicture);
+
+    close();
+    start("other-vendor");
+    EXPECT_EQ(app().monitorPictureNumber, kDefaultMonitorPicture);
+}

@@ -1,0 +1,83 @@
+#include "app/tabs.h"
+#include "tests/win/app/main_window_fixture.h"
+
+class TabsTest : public MainWindowTest {
+  protected:
+    ~TabsTest() override { setOptionalTabs({}); }
+
+    void selectTab(int position) {
+        TabCtrl_SetCurSel(control(kMainTabControl), position);
+        NMHDR header{control(kMainTabControl), kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
+        pump();
+    }
+};
+
+TEST_F(TabsTest, TabTipsAreTheStringOfTheTabImage) {
+    start("qrv-crt");
+    HWND tips = TabCtrl_GetToolTips(control(kMainTabControl));
+    ASSERT_NE(tips, nullptr);
+    struct Case {
+        int position;
+        int string;
+    };
+    for (const Case& c : {Case{0, 500}, Case{1, 504}, Case{2, 506}}) {
+        NMTTDISPINFOW info{};
+        info.hdr = {tips, static_cast<UINT_PTR>(c.position), static_cast<UINT>(TTN_GETDISPINFOW)};
+        SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(info.hinst, app().instance);
+        EXPECT_EQ(reinterpret_cast<UINT_PTR>(info.lpszText), static_cast<UINT_PTR>(c.string));
+    }
+}
+
+TEST_F(TabsTest, ChangingTabsMakesANewPageInTheTabsArea) {
+    start("qrv-crt");
+    HWND first = page();
+    selectTab(2);
+    ASSERT_NE(page(), nullptr);
+    EXPECT_NE(page(), first);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(GetParent(page()), control(kMainTabControl));
+    RECT area{};
+    GetClientRect(window, &area);
+    TabCtrl_AdjustRect(control(kMainTabControl), FALSE, &area);
+    const RECT placed = placeOf(page());
+    EXPECT_EQ(placed.left, area.left);
+    EXPECT_EQ(placed.top, area.top);
+}
+
+TEST_F(TabsTest, OptionalTabsFollowTheirPagesAndGoAwayWhenClosed) {
+    int colourContent = 1;
+    const OptionalTab tabs[] = {{kTabColour, 1, [&] { return colourContent; }},
+                                {kTabOther, 3, [] { return 0; }}};
+    setOptionalTabs(tabs);
+    start("qrv-crt");
+    // Inserted before the first tab with a larger parameter.
+    ASSERT_EQ(tabCount(), 4);
+    EXPECT_EQ(tabTagAt(1), kTabColour);
+    EXPECT_EQ(tabTagAt(2), kTabTestPattern);
+
+    // Removing the selected tab shows the brightness page first.
+    selectTab(1);
+    HWND colourPage = page();
+    colourContent = 0;
+    updateTabs();
+    pump();
+    EXPECT_EQ(tabCount(), 3);
+    EXPECT_EQ(TabCtrl_GetCurSel(control(kMainTabControl)), 0);
+    EXPECT_FALSE(IsWindow(colourPage));
+    EXPECT_NE(pageControl(kCtlPrimarySlider), nullptr);
+
+    colourContent = 1;
+    updateTabs();
+    EXPECT_EQ(tabCount(), 4);
+    chooseRow(0);  // reopening: the tab stays
+    EXPECT_EQ(tabCount(), 4);
+}
+
+TEST_F(TabsTest, WithoutAnOpenMonitorNoOptionalTabIsShown) {
+    const OptionalTab tabs[] = {{kTabColour, 1, [] { return 5; }}};
+    setOptionalTabs(tabs);
+    start("other-vendor");
+    EXPECT_EQ(tabCount(), 3);
+}
