@@ -16,7 +16,7 @@
 #include "app/workers.h"
 #include "link/clock.h"
 #include "monitor/active_monitor.h"
-#include "veskol/veskol_inspect.h"
+#include "veskol/simulator_api.h"
 
 namespace {
 

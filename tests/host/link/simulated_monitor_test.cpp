@@ -8,7 +8,7 @@
 #include "link/monitor_command_set.h"
 #include "veskol/sim/monitor_profile.h"
 #include "veskol/sim/sim_bus.h"
-#include "veskol/veskol_inspect.h"
+#include "veskol/simulator_api.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include "link/clock.h"
 #include "monitor/active_monitor.h"
 #include "veskol/sim/sim_bus.h"
-#include "veskol/veskol_inspect.h"
+#include "veskol/simulator_api.h"
 
 // The preset label texts of the shipped string table.
 inline std::string presetString(int id) {

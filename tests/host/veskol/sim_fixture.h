@@ -9,7 +9,7 @@
 #include "link/clock.h"
 #include "link/display_interface.h"
 #include "veskol/sim/sim_bus.h"
-#include "veskol/veskol_inspect.h"
+#include "veskol/simulator_api.h"
 
 using Bytes = std::vector<uint8_t>;
 

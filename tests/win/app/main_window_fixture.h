@@ -15,7 +15,7 @@
 #include "link/clock.h"
 #include "monitor/active_monitor.h"
 #include "resources/resource_ids.h"
-#include "veskol/veskol_inspect.h"
+#include "veskol/simulator_api.h"
 
 class MainWindowTest : public ::testing::Test {
   protected:

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "link/monitor_command_set.h"
-#include "veskol/veskol_inspect.h"
+#include "veskol/simulator_api.h"
 
 TEST(VeskolDll, ReadsTheDefaultMonitorsEdidAndBrightness) {
     ASSERT_EQ(VeskolSimConfigure(nullptr, nullptr, nullptr), 0);  // environment: defaults

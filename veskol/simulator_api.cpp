@@ -1,4 +1,4 @@
-#include "veskol/veskol_inspect.h"
+#include "veskol/simulator_api.h"
 
 #include <cstring>
 #include <string>
