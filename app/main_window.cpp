@@ -59,9 +59,7 @@ void storeIfChanged(bool restoreFirst) {
 void onCommand(HWND window, int id, int notification) {
     switch (id) {
         case kCmdRefresh:
-            if (app().currentPanel) {
-                PostMessageW(app().currentPanel, WM_COMMAND, kCmdRefresh, 0);
-            }
+            postPageCommand(kCmdRefresh);
             break;
         case kMainOk:
             storeIfChanged(false);

@@ -109,9 +109,7 @@ void listAndOpenFirstMonitor() {
     const int first = fillMonitorList(app().comboBox);
     resetPageSelections();
     pickMonitorPicture();
-    if (app().currentPanel) {
-        PostMessageW(app().currentPanel, WM_COMMAND, kCmdRefresh, 0);
-    }
+    postPageCommand(kCmdRefresh);
     startOpenWorker(first);
 }
 

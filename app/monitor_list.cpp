@@ -160,9 +160,7 @@ void pickMonitorPicture() {
         replaceGreyPixels(app().monitorPicture, GetSysColor(COLOR_BTNFACE));
         app().monitorPictureNumber = picture;
     }
-    if (app().currentPanel) {
-        PostMessageW(app().currentPanel, WM_COMMAND, kCmdPictureChanged, 0);
-    }
+    postPageCommand(kCmdPictureChanged);
 }
 
 void switchMonitor(HWND comboBox, int row) {
@@ -173,9 +171,7 @@ void switchMonitor(HWND comboBox, int row) {
     if (data > 99) {
         closeMonitor();
         pickMonitorPicture();
-        if (app().currentPanel) {
-            PostMessageW(app().currentPanel, WM_COMMAND, kCmdRefresh, 0);
-        }
+        postPageCommand(kCmdRefresh);
         return;
     }
     ActiveMonitor* monitor = app().monitor;
@@ -191,8 +187,6 @@ void switchMonitor(HWND comboBox, int row) {
         return;  // the monitor being opened finishes first
     }
     closeMonitor();
-    if (app().currentPanel) {
-        SendMessageW(app().currentPanel, WM_COMMAND, kCmdRefresh, 0);
-    }
+    sendPageCommand(kCmdRefresh);
     startOpenWorker(static_cast<int>(data));
 }

@@ -52,6 +52,18 @@ void updateTab(const OptionalTab& tab, bool wanted) {
 
 }  // namespace
 
+void postPageCommand(int command) {
+    if (app().currentPanel) {
+        PostMessageW(app().currentPanel, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    }
+}
+
+void sendPageCommand(int command) {
+    if (app().currentPanel) {
+        SendMessageW(app().currentPanel, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    }
+}
+
 void setOptionalTabs(std::span<const OptionalTab> tabs) {
     optionalTabs().assign(tabs.begin(), tabs.end());
 }

@@ -45,6 +45,11 @@ void onTabChanged();
 // After every monitor open or close: optional tabs follow their pages.
 void updateTabs();
 
+// A page command (refresh, picture changed) to the current page, posted or
+// sent; nothing when there is no page.
+void postPageCommand(int command);
+void sendPageCommand(int command);
+
 // The parameter of the tab at `position`, -1 when there is none.
 [[nodiscard]] int tabTagAt(int position);
 [[nodiscard]] int tabCount();

@@ -34,12 +34,6 @@ void dispatchUntilEnded(std::atomic<HANDLE>& handle) {
     }
 }
 
-void sendRefresh() {
-    if (app().currentPanel) {
-        PostMessageW(app().currentPanel, WM_COMMAND, kCmdRefresh, 0);
-    }
-}
-
 }  // namespace
 
 void startOpenWorker(int interfaceIndex) {
@@ -72,7 +66,7 @@ void onOpenWorkerDone() {
         return;  // the window is going away
     }
     updateTabs();
-    sendRefresh();
+    postPageCommand(kCmdRefresh);
     pickMonitorPicture();
     EnableWindow(app().comboBox, TRUE);
 }
@@ -93,7 +87,7 @@ void onMainTimer(UINT_PTR timer) {
             if (monitor && !app().busy) {
                 (void)monitor->reload(0, true);
             }
-            sendRefresh();
+            postPageCommand(kCmdRefresh);
             break;
         case kTimerDeferredSave:
             KillTimer(app().mainWindow, kTimerDeferredSave);

@@ -137,7 +137,7 @@ bool AdjustmentPage::onDrawItem(const DRAWITEMSTRUCT&) {
 }
 
 void AdjustmentPage::onTick() {
-    illustrationTick();
+    illustrationTick(window_);
 }
 
 void AdjustmentPage::onClose() {}
@@ -252,8 +252,4 @@ void AdjustmentPage::chooseIllustration(int code) {
 
 void AdjustmentPage::startIllustrationTimer() {
     SetTimer(window_, kPageTimer, kPageTimerMs, nullptr);
-}
-
-void AdjustmentPage::illustrationTick() {
-    ::illustrationTick(window_);
 }

@@ -79,8 +79,6 @@ class AdjustmentPage {
     // Shows illustration code `code` (a feature or a message) from the next tick.
     void chooseIllustration(int code);
     void startIllustrationTimer();
-    // The illustration tick: next frame, or start rendering.
-    void illustrationTick();
 
   private:
     static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
