@@ -192,19 +192,23 @@ struct CodeList {
     std::vector<ValueBlock> blocks;  // one per key
 };
 
-CodeList readCodeList(std::string_view body) {
+// Reads a code list, keeping at most `maxKeys` value lists; the codes that
+// own further lists stay in the list of codes.
+CodeList readCodeList(std::string_view body, size_t maxKeys) {
     CodeList list;
     std::map<int32_t, std::vector<int32_t>> valuesByOwner;
     walkCodeList(
         body, [&](int32_t code) { list.codes.push_back(code); },
         [&](int32_t owner) {
-            list.keys.push_back(owner);
-            valuesByOwner.try_emplace(owner);
+            if (list.keys.size() < maxKeys) {
+                list.keys.push_back(owner);
+                valuesByOwner.try_emplace(owner);
+            }
         },
         [&](int32_t owner, int32_t value) {
-            std::vector<int32_t>& values = valuesByOwner[owner];
-            if (values.size() < kMaxListValues) {
-                values.push_back(value);
+            const auto values = valuesByOwner.find(owner);
+            if (values != valuesByOwner.end() && values->second.size() < kMaxListValues) {
+                values->second.push_back(value);
             }
         });
     list.blocks.resize(list.keys.size());
@@ -343,7 +347,7 @@ int CapabilitySet::parseCapabilities(std::string_view text) {
     // order, all gathered before they are stored.
     CodeList all;
     if (findSection("vcp(", text, body) == 0) {
-        all = readCodeList(body);
+        all = readCodeList(body, kMaxValueLists);
         result = 0;
     }
     const std::array<size_t, kPageCount> pages = findPageSections(text);
@@ -352,7 +356,7 @@ int CapabilitySet::parseCapabilities(std::string_view text) {
             sectionBody(text.substr(pages[page]), body) != 0) {
             continue;
         }
-        CodeList list = readCodeList(body);
+        CodeList list = readCodeList(body, kMaxValueLists - all.keys.size());
         if (list.codes.empty()) {
             continue;
         }
@@ -378,7 +382,7 @@ int CapabilitySet::parseCapabilities(std::string_view text) {
         (void)scanInteger(body, 16, colourTempOffset);
     }
     if (findSection("cmds_c2(", text, body) == 0) {
-        const CodeList commands = readCodeList(body);
+        const CodeList commands = readCodeList(body, kMaxValueLists);
         store(commands.codes, commandCodes, commandCodesCount);
         store(commands.keys, commandCodesWithValues, commandCodesWithValuesCount);
         store(commands.blocks, commandValueLists, commandCodesWithValuesCount);

@@ -7,11 +7,12 @@
 // c_tmp_ofst, cmds_c2 and asset_eep; everything else in the string is
 // skipped. It reads untrusted bytes from the monitor and never writes past a
 // field: value lists keep their first 255 values, texts their first 255
-// characters.
+// characters, and at most kMaxValueLists value lists are kept.
 // Depends on: the standard library only. Portable: no Windows headers.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -20,6 +21,11 @@
 
 // Longest value list and longest text a CapabilitySet keeps.
 constexpr int kMaxListValues = 255;
+// Most value lists kept for VCP codes (and for commands): a monitor lists a
+// few dozen, and each costs a 1 KB block, so a malformed string cannot make
+// the set grow past about a megabyte. The codes owning further lists stay
+// supported, without values.
+constexpr size_t kMaxValueLists = 1024;
 constexpr int kCapabilityTextSize = 256;  // 255 characters and a zero
 
 // displayType values.

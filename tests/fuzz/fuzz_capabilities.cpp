@@ -35,6 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(terminated(set.typeText) && terminated(set.mccsVersion) &&
                terminated(set.mpuVersion));
     FUZZ_CHECK(set.displayType >= kDisplayOther && set.displayType <= kDisplayLcd);
+    FUZZ_CHECK(set.vcpCodesWithValuesCount <= static_cast<int32_t>(kMaxValueLists));
+    FUZZ_CHECK(set.commandCodesWithValuesCount <= static_cast<int32_t>(kMaxValueLists));
     checkBlocks(set.vcpValueLists.get(), set.vcpCodesWithValuesCount);
     checkBlocks(set.commandValueLists.get(), set.commandCodesWithValuesCount);
 
@@ -60,8 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const VcpListScan scan = CapabilitySet::search_vcps(body);
         FUZZ_CHECK(scan.codes.size() <= static_cast<size_t>(set.vcpCodesCount));
         FUZZ_CHECK(std::equal(scan.codes.begin(), scan.codes.end(), set.vcpCodes.get()));
-        FUZZ_CHECK(scan.keys.size() <= static_cast<size_t>(set.vcpCodesWithValuesCount));
-        for (size_t i = 0; i < scan.keys.size() && i < kListsCompared; ++i) {
+        const size_t keys = std::min(scan.keys.size(), kMaxValueLists);
+        FUZZ_CHECK(keys <= static_cast<size_t>(set.vcpCodesWithValuesCount));
+        for (size_t i = 0; i < keys && i < kListsCompared; ++i) {
             FUZZ_CHECK(set.vcpCodesWithValues[i] == scan.keys[i]);
             std::vector<int32_t> values = CapabilitySet::search_enum_vcps(body, scan.keys[i]);
             values.resize(std::min<size_t>(values.size(), kMaxListValues));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -223,6 +224,29 @@ TEST(CapabilitySet, KeepsWhatFitsItsFields) {
     EXPECT_EQ(std::string(set.typeText), longText.substr(0, 255));
     EXPECT_EQ(std::string(set.mccsVersion), longText.substr(0, 255));
     EXPECT_EQ(std::string(set.mpuVersion), longText.substr(0, 255));
+}
+
+// A short string can open a value list at almost every character, and in
+// page sections nested in each other: the set keeps a bounded number.
+TEST(CapabilitySet, BoundsTheNumberOfValueLists) {
+    std::string text = "vcp(";
+    for (int i = 0; i < 1100; ++i) {
+        text += "14(1)";
+    }
+    text += " 16(2))";
+    for (int page = 2; page < 256; ++page) {
+        char key[16];
+        std::snprintf(key, sizeof key, "vcp_p%02X(", page);
+        text += key;
+    }
+    text += "1" + std::string(500, '(') + std::string(500 + 254, ')');
+    CapabilitySet set;
+    ASSERT_EQ(set.parseCapabilities(text), 0);
+    EXPECT_EQ(set.vcpCodesWithValuesCount, static_cast<int32_t>(kMaxValueLists));
+    EXPECT_EQ(set.getVcpValueCount(0x14), kMaxListValues);
+    EXPECT_TRUE(set.supportsVcp(0x16));
+    EXPECT_FALSE(set.hasVcpValues(0x16));
+    EXPECT_TRUE(set.supportsVcp(0xFF01));
 }
 
 TEST(CapabilitySet, StopsAtTheEndOfTheTextOrItsFirstZero) {
