@@ -131,8 +131,8 @@ void walkCodeList(std::string_view body, OnCode onCode, OnOpen onOpen, OnValue o
             continue;
         }
         if (body.substr(pos).starts_with(kPageWord)) {
-            // "pageN(": the codes up to the matching ")" belong to page N. The
-            // walk steps past exactly the number read and its "(".
+            // "pageN(": the codes after it are codes of page N. The walk
+            // steps past exactly the number read and its "(".
             pos += kPageWord.size();
             int32_t number = 0;
             const size_t used = scanInteger(body.substr(pos), 0, number);

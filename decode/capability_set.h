@@ -83,9 +83,10 @@ class CapabilitySet {
                                          std::string_view& body);
 
     // Walks a code list such as "02 10 14(05 06) page2(3B)". Codes are one or
-    // two hexadecimal digits separated by spaces or nothing; "pageN(" moves
-    // the codes up to its ")" into page N (N decimal, 0x hex or 0 octal);
-    // anything unreadable is skipped character by character.
+    // two hexadecimal digits separated by spaces or nothing; the codes after
+    // "pageN(" are codes of page N (N decimal, 0x hex or 0 octal; the page
+    // stays when the group's ")" ends it); anything unreadable is skipped
+    // character by character.
     [[nodiscard]] static VcpListScan search_vcps(std::string_view body);
 
     // The values of every value list in `body` whose owner is `key`, in order.
