@@ -131,7 +131,7 @@ void walkCodeList(std::string_view body, OnCode onCode, OnOpen onOpen, OnValue o
             ++pos;
             continue;
         }
-        if (body.substr(pos).starts_with(kPageWord)) {
+        if (c == 'p' && body.compare(pos, kPageWord.size(), kPageWord) == 0) {
             // "pageN(": the codes after it are codes of page N. The walk
             // steps past exactly the number read and its "(".
             pos += kPageWord.size();
