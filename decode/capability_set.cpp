@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -130,9 +131,9 @@ void walkCodeList(std::string_view body, OnCode onCode, OnOpen onOpen, OnValue o
             ++pos;
             continue;
         }
-        if (body.substr(pos).starts_with(kPageWord)) {
-            // "pageN(": the codes up to the matching ")" belong to page N. The
-            // walk steps past exactly the number read and its "(".
+        if (c == 'p' && body.compare(pos, kPageWord.size(), kPageWord) == 0) {
+            // "pageN(": the codes after it are codes of page N. The walk
+            // steps past exactly the number read and its "(".
             pos += kPageWord.size();
             int32_t number = 0;
             const size_t used = scanInteger(body.substr(pos), 0, number);
@@ -184,48 +185,81 @@ void walkCodeList(std::string_view body, OnCode onCode, OnOpen onOpen, OnValue o
     }
 }
 
-// A code list with the value list of each key: the values of every list the
-// key owns, first 255 kept.
+// One section's code list, with the values of every list each key owns
+// (first 255 kept). Codes and keys are as walked; `page` moves them into a
+// vendor page when the set stores them.
 struct CodeList {
+    uint32_t page = 0;
     std::vector<int32_t> codes;
     std::vector<int32_t> keys;
-    std::vector<ValueBlock> blocks;  // one per key
+    std::vector<size_t> listOfKey;            // index in `lists` of each key's values
+    std::vector<std::vector<int32_t>> lists;  // one per distinct owner
 };
 
-CodeList readCodeList(std::string_view body) {
+// Reads a code list, keeping at most `maxKeys` value lists; the codes that
+// own further lists stay in the list of codes.
+CodeList readCodeList(std::string_view body, uint32_t page, size_t maxKeys) {
     CodeList list;
-    std::map<int32_t, std::vector<int32_t>> valuesByOwner;
+    list.page = page;
+    std::map<int32_t, size_t> listOfOwner;
     walkCodeList(
         body, [&](int32_t code) { list.codes.push_back(code); },
         [&](int32_t owner) {
-            list.keys.push_back(owner);
-            valuesByOwner.try_emplace(owner);
+            if (list.keys.size() < maxKeys) {
+                const auto [entry, added] = listOfOwner.try_emplace(owner, list.lists.size());
+                if (added) {
+                    list.lists.emplace_back();
+                }
+                list.keys.push_back(owner);
+                list.listOfKey.push_back(entry->second);
+            }
         },
         [&](int32_t owner, int32_t value) {
-            std::vector<int32_t>& values = valuesByOwner[owner];
-            if (values.size() < kMaxListValues) {
-                values.push_back(value);
+            const auto entry = listOfOwner.find(owner);
+            if (entry != listOfOwner.end() && list.lists[entry->second].size() < kMaxListValues) {
+                list.lists[entry->second].push_back(value);
             }
         });
-    list.blocks.resize(list.keys.size());
-    for (size_t i = 0; i < list.keys.size(); ++i) {
-        const std::vector<int32_t>& values = valuesByOwner[list.keys[i]];
-        ValueBlock& block = list.blocks[i];
-        block.fill(0);
-        block[0] = static_cast<int32_t>(values.size());
-        std::copy(values.begin(), values.end(), block.begin() + 1);
-    }
     return list;
 }
 
-// Copies `list` into an owned array (none for an empty list) and its count.
+// An owned array of `size` elements, none for 0.
 template <typename T>
-void store(const std::vector<T>& list, std::unique_ptr<T[]>& array, int32_t& count) {
-    count = static_cast<int32_t>(list.size());
-    array.reset();
-    if (!list.empty()) {
-        array = std::make_unique<T[]>(list.size());
-        std::copy(list.begin(), list.end(), array.get());
+std::unique_ptr<T[]> allocate(size_t size) {
+    return size == 0 ? nullptr : std::unique_ptr<T[]>(new T[size]);
+}
+
+// Stores the code lists of `sections` one after another: codes, the keys
+// that own value lists, and one value block per key.
+void storeLists(const std::vector<CodeList>& sections, std::unique_ptr<int32_t[]>& codes,
+                int32_t& codeCount, std::unique_ptr<int32_t[]>& keys,
+                std::unique_ptr<ValueBlock[]>& blocks, int32_t& keyCount) {
+    size_t totalCodes = 0;
+    size_t totalKeys = 0;
+    for (const CodeList& section : sections) {
+        totalCodes += section.codes.size();
+        totalKeys += section.keys.size();
+    }
+    codes = allocate<int32_t>(totalCodes);
+    keys = allocate<int32_t>(totalKeys);
+    blocks = allocate<ValueBlock>(totalKeys);
+    codeCount = static_cast<int32_t>(totalCodes);
+    keyCount = static_cast<int32_t>(totalKeys);
+
+    size_t code = 0;
+    size_t key = 0;
+    for (const CodeList& section : sections) {
+        for (int32_t walked : section.codes) {
+            codes[code++] = pagedCode(section.page, static_cast<uint32_t>(walked));
+        }
+        for (size_t i = 0; i < section.keys.size(); ++i, ++key) {
+            keys[key] = pagedCode(section.page, static_cast<uint32_t>(section.keys[i]));
+            const std::vector<int32_t>& values = section.lists[section.listOfKey[i]];
+            ValueBlock& block = blocks[key];
+            block[0] = static_cast<int32_t>(values.size());
+            const auto end = std::copy(values.begin(), values.end(), block.begin() + 1);
+            std::fill(end, block.end(), 0);
+        }
     }
 }
 
@@ -340,10 +374,12 @@ int CapabilitySet::parseCapabilities(std::string_view text) {
     }
 
     // The standard list first, then each page's list in ascending page
-    // order, all gathered before they are stored.
-    CodeList all;
+    // order; a page section counts only when it lists a code.
+    std::vector<CodeList> sections;
+    size_t keysLeft = kMaxValueLists;
     if (findSection("vcp(", text, body) == 0) {
-        all = readCodeList(body);
+        sections.push_back(readCodeList(body, 0, keysLeft));
+        keysLeft -= sections.back().keys.size();
         result = 0;
     }
     const std::array<size_t, kPageCount> pages = findPageSections(text);
@@ -352,21 +388,14 @@ int CapabilitySet::parseCapabilities(std::string_view text) {
             sectionBody(text.substr(pages[page]), body) != 0) {
             continue;
         }
-        CodeList list = readCodeList(body);
-        if (list.codes.empty()) {
-            continue;
-        }
-        for (int32_t code : list.codes) {
-            all.codes.push_back(pagedCode(page, static_cast<uint32_t>(code)));
-        }
-        for (size_t i = 0; i < list.keys.size(); ++i) {
-            all.keys.push_back(pagedCode(page, static_cast<uint32_t>(list.keys[i])));
-            all.blocks.push_back(list.blocks[i]);
+        CodeList list = readCodeList(body, page, keysLeft);
+        if (!list.codes.empty()) {
+            keysLeft -= list.keys.size();
+            sections.push_back(std::move(list));
         }
     }
-    store(all.codes, vcpCodes, vcpCodesCount);
-    store(all.keys, vcpCodesWithValues, vcpCodesWithValuesCount);
-    store(all.blocks, vcpValueLists, vcpCodesWithValuesCount);
+    storeLists(sections, vcpCodes, vcpCodesCount, vcpCodesWithValues, vcpValueLists,
+               vcpCodesWithValuesCount);
 
     if (findSection("mccs_ver(", text, body) == 0) {
         copyText(mccsVersion, body);
@@ -378,10 +407,9 @@ int CapabilitySet::parseCapabilities(std::string_view text) {
         (void)scanInteger(body, 16, colourTempOffset);
     }
     if (findSection("cmds_c2(", text, body) == 0) {
-        const CodeList commands = readCodeList(body);
-        store(commands.codes, commandCodes, commandCodesCount);
-        store(commands.keys, commandCodesWithValues, commandCodesWithValuesCount);
-        store(commands.blocks, commandValueLists, commandCodesWithValuesCount);
+        const std::vector<CodeList> commands = {readCodeList(body, 0, kMaxValueLists)};
+        storeLists(commands, commandCodes, commandCodesCount, commandCodesWithValues,
+                   commandValueLists, commandCodesWithValuesCount);
     }
     if (findSection("asset_eep(", text, body) == 0) {
         int32_t reported = 0;

@@ -7,11 +7,12 @@
 // c_tmp_ofst, cmds_c2 and asset_eep; everything else in the string is
 // skipped. It reads untrusted bytes from the monitor and never writes past a
 // field: value lists keep their first 255 values, texts their first 255
-// characters.
+// characters, and at most kMaxValueLists value lists are kept.
 // Depends on: the standard library only. Portable: no Windows headers.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -20,6 +21,11 @@
 
 // Longest value list and longest text a CapabilitySet keeps.
 constexpr int kMaxListValues = 255;
+// Most value lists kept for VCP codes (and for commands): a monitor lists a
+// few dozen, and each costs a 1 KB block, so a malformed string cannot make
+// the set grow past about a megabyte. The codes owning further lists stay
+// supported, without values.
+constexpr size_t kMaxValueLists = 1024;
 constexpr int kCapabilityTextSize = 256;  // 255 characters and a zero
 
 // displayType values.
@@ -77,9 +83,10 @@ class CapabilitySet {
                                          std::string_view& body);
 
     // Walks a code list such as "02 10 14(05 06) page2(3B)". Codes are one or
-    // two hexadecimal digits separated by spaces or nothing; "pageN(" moves
-    // the codes up to its ")" into page N (N decimal, 0x hex or 0 octal);
-    // anything unreadable is skipped character by character.
+    // two hexadecimal digits separated by spaces or nothing; the codes after
+    // "pageN(" are codes of page N (N decimal, 0x hex or 0 octal; the page
+    // stays when the group's ")" ends it); anything unreadable is skipped
+    // character by character.
     [[nodiscard]] static VcpListScan search_vcps(std::string_view body);
 
     // The values of every value list in `body` whose owner is `key`, in order.

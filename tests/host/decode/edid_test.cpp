@@ -177,13 +177,13 @@ TEST(EdidDecode, ReadsDescriptorsOfACeaExtension) {
         int descriptors;
     };
     const Case cases[] = {
-        {0x02, 4, 10},                               // offsets 4 to 94
-        {0x02, 3, 10},                               // offsets 3 to 93
-        {0x02, 20, 9},                               // offsets 20 to 92
-        {0x02, 92, 5},                               // only the first: the next would start at 110
-        {0x02, 110, 5},                              // the last place a descriptor fits
-        {0x02, 111, 4},                              // none fits in the block
-        {0x02, 255, 4}, {0x02, 2, 4}, {0x70, 4, 4},  // a block of another kind
+        {0x02, 4, 10},   // offsets 4 to 94
+        {0x02, 20, 9},   // offsets 20 to 92
+        {0x02, 92, 5},   // only the first: the next would start at 110
+        {0x02, 110, 5},  // the last place a descriptor fits
+        {0x02, 111, 4},  // none fits in the block
+        {0x02, 2, 4},    // no descriptors
+        {0x70, 4, 4},    // a block of another kind
     };
     for (const Case& c : cases) {
         EdidImage image;
