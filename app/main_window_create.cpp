@@ -29,17 +29,6 @@ constexpr struct {
     int tag;
 } kPermanentTabs[] = {{0, kTabBrightness}, {4, kTabTestPattern}, {6, kTabInformation}};
 
-HWND createChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, int id,
-                 int x, int y, int width, int height) {
-    HWND control =
-        CreateWindowExW(0, windowClass, text, style, x, y, width, height, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app().instance, nullptr);
-    if (control && app().font) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(app().font), FALSE);
-    }
-    return control;
-}
-
 HFONT createSharedFont() {
     unsigned height = 0;
     if (std::swscanf(loadString(IDS_UI_FONT_HEIGHT).c_str(), L"%u", &height) != 1) {
@@ -63,16 +52,16 @@ void createLogo(HWND window) {
     if (app().logo) {
         GetObjectW(app().logo, sizeof size, &size);
     }
-    createChild(window, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_OWNERDRAW,
-                kMainLogo, 10, 275, size.bmWidth, size.bmHeight);
+    createChildControl(window, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_OWNERDRAW,
+                       kMainLogo, 10, 275, size.bmWidth, size.bmHeight);
 }
 
 void createTabControl(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
-    app().tabControl =
-        createChild(window, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | TCS_TOOLTIPS,
-                    kMainTabControl, 0, 0, client.right, client.bottom);
+    app().tabControl = createChildControl(window, WC_TABCONTROLW, L"",
+                                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | TCS_TOOLTIPS,
+                                          kMainTabControl, 0, 0, client.right, client.bottom);
     // Tab moves from the main window's controls into the page and back.
     SetWindowLongPtrW(app().tabControl, GWL_EXSTYLE,
                       GetWindowLongPtrW(app().tabControl, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
@@ -89,13 +78,13 @@ void addTabImagesAndTabs() {
 }
 
 void createButtons(HWND window) {
-    createChild(window, L"BUTTON", loadString(IDS_BUTTON_OK).c_str(),
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP, kMainOk, 210, 338, 70, 24);
-    createChild(window, L"BUTTON", loadString(IDS_BUTTON_CANCEL).c_str(),
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP, kMainCancel, 290, 338, 70, 24);
-    app().comboBox =
-        createChild(window, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
-                    kMainMonitorList, 5, 338, 193, 150);
+    createChildControl(window, L"BUTTON", loadString(IDS_BUTTON_OK).c_str(),
+                       WS_CHILD | WS_VISIBLE | WS_TABSTOP, kMainOk, 210, 338, 70, 24);
+    createChildControl(window, L"BUTTON", loadString(IDS_BUTTON_CANCEL).c_str(),
+                       WS_CHILD | WS_VISIBLE | WS_TABSTOP, kMainCancel, 290, 338, 70, 24);
+    app().comboBox = createChildControl(window, L"COMBOBOX", L"",
+                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
+                                        kMainMonitorList, 5, 338, 193, 150);
 }
 
 void addAboutToSystemMenu(HWND window) {
@@ -145,9 +134,9 @@ bool onMainCreate(HWND window) {
     state.font = createSharedFont();
     createLogo(window);
     createTabControl(window);
-    createChild(window, L"BUTTON", loadString(IDS_SHOW_TEST_PATTERN).c_str(),
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CHECKBOX, kMainTestPatternBox, 20, 315, 220,
-                25);
+    createChildControl(window, L"BUTTON", loadString(IDS_SHOW_TEST_PATTERN).c_str(),
+                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CHECKBOX, kMainTestPatternBox, 20,
+                       315, 220, 25);
     state.monitorPicture = loadPicture(kFirstMonitorPicture);
     state.monitorPictureNumber = kFirstMonitorPicture;
     addTabImagesAndTabs();

@@ -25,6 +25,17 @@ void formatPermille(int permille, wchar_t* text, int size) {
     lstrcpynW(text, formatted.c_str(), size);
 }
 
+HWND createChildControl(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style,
+                        int id, int x, int y, int width, int height) {
+    HWND control =
+        CreateWindowExW(0, windowClass, text, style, x, y, width, height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app().instance, nullptr);
+    if (control && app().font) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(app().font), FALSE);
+    }
+    return control;
+}
+
 int replaceColourInPixels(uint32_t* pixels, int count, uint32_t from, uint32_t to) {
     int changed = 0;
     for (int i = 0; i < count; ++i) {

@@ -18,6 +18,10 @@ constexpr COLORREF kBitmapBackground = RGB(192, 192, 192);
 // `text` (at least 16 characters).
 void formatPermille(int permille, wchar_t* text, int size);
 
+// A child control of `parent` with identifier `id`, in the shared font.
+HWND createChildControl(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style,
+                        int id, int x, int y, int width, int height);
+
 // Sets every pixel of exactly RGB(192,192,192) in `bitmap` to `colour`.
 // Returns -1 for a null bitmap, else 0.
 int replaceGreyPixels(HBITMAP bitmap, COLORREF colour);

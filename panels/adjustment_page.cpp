@@ -156,13 +156,7 @@ bool AdjustmentPage::monitorBusy() const {
 
 HWND AdjustmentPage::createControl(const wchar_t* windowClass, const wchar_t* text, DWORD style,
                                    int id, int x, int y, int width, int height) {
-    HWND control =
-        CreateWindowExW(0, windowClass, text, style, x, y, width, height, window_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app().instance, nullptr);
-    if (control && app().font) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(app().font), FALSE);
-    }
-    return control;
+    return createChildControl(window_, windowClass, text, style, id, x, y, width, height);
 }
 
 void AdjustmentPage::createMonitorPicture() {

@@ -212,18 +212,26 @@ void SimBus::delayTransfer(int index) {
     }
 }
 
-int SimBus::write(int index, uint8_t address, const uint8_t* data, int length) {
-    delayTransfer(index);
-    auto guard = lock();
-    SimInterface* iface = at(index);
-    if (!iface || (!data && length > 0)) {
+// The interface a transfer goes to, or the library error that refuses it
+// (bad index or buffer, unknown profile, a monitor that has gone).
+// Called with the lock held.
+int SimBus::beginTransfer(int index, const void* bytes, int length, SimInterface*& iface) {
+    iface = at(index);
+    if (!iface || (!bytes && length > 0)) {
         return kLibBadArgument;
     }
     if (!iface->device) {
         return kLibUnknownProfile;
     }
-    if (iface->faults.countTransferAndCheckGone()) {
-        return kLibNoDevice;
+    return iface->faults.countTransferAndCheckGone() ? kLibNoDevice : 0;
+}
+
+int SimBus::write(int index, uint8_t address, const uint8_t* data, int length) {
+    delayTransfer(index);
+    auto guard = lock();
+    SimInterface* iface = nullptr;
+    if (const int refused = beginTransfer(index, data, length, iface); refused != 0) {
+        return refused;
     }
     logFrame('W', index, address, data, length);
     if (iface->faults.nextWriteFault() == Fault::Nak) {
@@ -235,15 +243,9 @@ int SimBus::write(int index, uint8_t address, const uint8_t* data, int length) {
 int SimBus::read(int index, uint8_t address, uint8_t* buffer, int length) {
     delayTransfer(index);
     auto guard = lock();
-    SimInterface* iface = at(index);
-    if (!iface || (!buffer && length > 0)) {
-        return kLibBadArgument;
-    }
-    if (!iface->device) {
-        return kLibUnknownProfile;
-    }
-    if (iface->faults.countTransferAndCheckGone()) {
-        return kLibNoDevice;
+    SimInterface* iface = nullptr;
+    if (const int refused = beginTransfer(index, buffer, length, iface); refused != 0) {
+        return refused;
     }
     const int result = iface->device->read(address, buffer, length);
     if (result != 0) {

@@ -64,6 +64,7 @@ class SimBus {
     void logFrame(char direction, int index, uint8_t address, const uint8_t* bytes, int length);
     void persist(int index);
     void delayTransfer(int index);
+    [[nodiscard]] int beginTransfer(int index, const void* bytes, int length, SimInterface*& iface);
 
     std::recursive_mutex mutex_;
     bool configured_ = false;
