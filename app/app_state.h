@@ -8,7 +8,7 @@
 #include <atomic>
 #include <functional>
 
-#include "app/win32.h"
+#include "platform/win32.h"
 
 class ActiveMonitor;
 class AnimatedIllustration;

@@ -5,7 +5,7 @@
 // handlers.
 #pragma once
 
-#include "app/win32.h"
+#include "platform/win32.h"
 
 inline constexpr const wchar_t* kMainWindowClass = L"Lumetra";
 inline constexpr const wchar_t* kMainWindowTitle = L"Lumetra  ";  // two blanks

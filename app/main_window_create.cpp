@@ -10,6 +10,8 @@
 #include "app/tabs.h"
 #include "app/workers.h"
 #include "draw/animated_illustration.h"
+#include "draw/bitmap_background.h"
+#include "draw/draw_resources.h"
 #include "link/display_interface.h"
 #include "monitor/active_monitor.h"
 #include "panels/page_state.h"
@@ -132,6 +134,8 @@ bool onMainCreate(HWND window) {
     state.illustrationStyle = 1;
 
     state.font = createSharedFont();
+    setDrawingEnvironment(
+        DrawingEnvironment{.module = state.instance, .font = state.font, .mainWindow = window});
     createLogo(window);
     createTabControl(window);
     createChildControl(window, L"BUTTON", loadString(IDS_SHOW_TEST_PATTERN).c_str(),
@@ -163,6 +167,7 @@ void onMainDestroy(HWND window) {
     }
     delete state.illustration;
     state.illustration = nullptr;
+    setDrawingEnvironment(DrawingEnvironment{});
     closePatternWindow();
     if (state.currentPanel) {
         DestroyWindow(state.currentPanel);

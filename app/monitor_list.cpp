@@ -7,6 +7,7 @@
 #include "app/strings.h"
 #include "app/tabs.h"
 #include "app/workers.h"
+#include "draw/bitmap_background.h"
 #include "link/display_interface.h"
 #include "monitor/active_monitor.h"
 #include "monitor/model_table.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/win32.h"
+#include "platform/win32.h"
 
 // Item data of the single row shown when no monitor was found; any item
 // data above 99 means no monitor is behind the row.

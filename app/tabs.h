@@ -6,7 +6,7 @@
 #include <functional>
 #include <span>
 
-#include "app/win32.h"
+#include "platform/win32.h"
 
 // Tab parameters (each tab's item parameter picks its page).
 enum TabTag : int {

@@ -4,7 +4,7 @@
 // window closes while keeping messages flowing.
 #pragma once
 
-#include "app/win32.h"
+#include "platform/win32.h"
 
 // Private message: the open worker has finished (wParam unused). The window
 // work that follows an open runs on the user-interface thread.

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "app/app_state.h"
 #include "draw/draw_resources.h"
 #include "draw/illustration_frames.h"
 #include "draw/pixels/colour_effects.h"
@@ -56,7 +55,8 @@ HDC AnimatedIllustration::captureScreen(HWND window, bool capture) {
     // Stays selected: the caller deletes the device context first.
     SelectObject(dc.get(), bitmap.get());
     if (capture) {
-        const HWND anchor = app().mainWindow ? app().mainWindow : window;
+        const HWND anchor =
+            drawingEnvironment().mainWindow ? drawingEnvironment().mainWindow : window;
         HMONITOR monitor = anchor ? MonitorFromWindow(anchor, MONITOR_DEFAULTTONEAREST)
                                   : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
         MONITORINFO info{};

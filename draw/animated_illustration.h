@@ -4,9 +4,9 @@
 // a message (no monitor, settings being read, function unavailable, the
 // product's version) when there is nothing to animate.
 //
-// The main window owns the one object (app().illustration). Pages choose
+// The main window owns the one object. Pages choose
 // what it shows with setItem followed by freeFrames and drive it from their
-// 200 ms timers (see illustration_worker.h): a ready illustration plays its
+// 200 ms timers (see app/illustration_worker.h): a ready illustration plays its
 // next frame; otherwise a worker thread renders the frames. The ready and
 // busy flags and the frame handles are atomics because the worker renders
 // while the user-interface thread reads them; a rendering keeps its frames
@@ -16,9 +16,9 @@
 
 #include <atomic>
 
-#include "app/win32.h"
 #include "draw/gdi_handles.h"
 #include "draw/pixels/illustration_geometry.h"
+#include "platform/win32.h"
 
 // Illustration codes below 0: messages instead of a feature's animation.
 constexpr int kIllustrationNoMonitor = -1;          // no DDC/CI monitor found (red)

@@ -1,9 +1,26 @@
 #include "draw/draw_resources.h"
 
-#include "app/app_state.h"
+namespace {
+
+DrawingEnvironment environment;
+
+}  // namespace
+
+void setDrawingEnvironment(const DrawingEnvironment& given) {
+    environment = given;
+}
+
+const DrawingEnvironment& drawingEnvironment() {
+    return environment;
+}
 
 HINSTANCE resourceModule() {
-    return app().instance ? app().instance : GetModuleHandleW(nullptr);
+    return environment.module ? environment.module : GetModuleHandleW(nullptr);
+}
+
+HFONT drawingFont() {
+    return environment.font ? environment.font
+                            : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 ScopedBitmap loadBitmapResource(int id) {

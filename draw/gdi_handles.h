@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <utility>
 
-#include "app/win32.h"
 #include "draw/pixels/pixel_view.h"
+#include "platform/win32.h"
 
 // Deletes a GDI object (HBITMAP, HPEN, HBRUSH, HFONT) when it goes.
 template <typename Handle>

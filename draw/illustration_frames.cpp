@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 
-#include "app/app_state.h"
 #include "draw/animated_illustration.h"
 #include "draw/draw_resources.h"
 #include "draw/gdi_handles.h"
@@ -51,10 +50,6 @@ constexpr MessageText kMessageTexts[] = {
     {kIllustrationColourModeLocked, IDS_MSG_COLOUR_MODE_LOCKED, kMessageColour, kMessageTop},
 };
 
-HFONT messageFont() {
-    return app().font ? app().font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
 // One block of a message: its text and colour.
 struct TextBlock {
     std::wstring text;
@@ -77,7 +72,7 @@ int textHeight(HDC dc, const std::wstring& text, int width) {
 // sides, the whole stack centred in the frame from `top` down; on a
 // transparent background, in the shared font.
 void drawTextBlocks(const FrameCanvas& frame, std::span<const TextBlock> blocks, int top) {
-    ScopedSelectObject selectFont(frame.dc, messageFont());
+    ScopedSelectObject selectFont(frame.dc, drawingFont());
     SetBkMode(frame.dc, TRANSPARENT);
     int total = 0;
     for (const TextBlock& block : blocks) {

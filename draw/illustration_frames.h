@@ -4,8 +4,8 @@
 // New feature animations are one renderer and one table entry each.
 #pragma once
 
-#include "app/win32.h"
 #include "draw/pixels/pixel_view.h"
+#include "platform/win32.h"
 
 class AnimatedIllustration;
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/shared_utilities.h"
+#include "draw/bitmap_background.h"
 #include "draw/draw_resources.h"
 #include "draw/gdi_handles.h"
 

@@ -9,7 +9,7 @@
 // their pictures differently can derive from this one.
 #pragma once
 
-#include "app/win32.h"
+#include "platform/win32.h"
 
 class PictureButtonGroup {
   public:

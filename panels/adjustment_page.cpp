@@ -1,10 +1,10 @@
 #include "panels/adjustment_page.h"
 
 #include "app/app_state.h"
+#include "app/illustration_worker.h"
 #include "app/shared_utilities.h"
 #include "app/strings.h"
 #include "draw/animated_illustration.h"
-#include "draw/illustration_worker.h"
 #include "draw/pixels/illustration_geometry.h"
 #include "monitor/active_monitor.h"
 #include "panels/page_state.h"

@@ -10,8 +10,8 @@
 
 #include <functional>
 
-#include "app/win32.h"
 #include "panels/slider_stepping.h"
+#include "platform/win32.h"
 
 class ActiveMonitor;
 

@@ -1,11 +1,12 @@
 #include "panels/brightness_page.h"
+#include "draw/bitmap_background.h"
 
 #include <algorithm>
 
 #include "app/app_state.h"
+#include "app/illustration_worker.h"
 #include "app/shared_utilities.h"
 #include "app/strings.h"
-#include "draw/illustration_worker.h"
 #include "draw/picture_button_group.h"
 #include "monitor/active_monitor.h"
 #include "panels/page_state.h"

@@ -2,7 +2,7 @@
 // belongs to a tab's parameter.
 #pragma once
 
-#include "app/win32.h"
+#include "platform/win32.h"
 
 // The page for `tag`, created from the dialog template `templateName` as a
 // child of `tabControl`; null when it could not be created. Parameters

@@ -1,6 +1,6 @@
 #include "patterns/pattern_window.h"
 
-#include "app/win32.h"
+#include "platform/win32.h"
 
 namespace {
 

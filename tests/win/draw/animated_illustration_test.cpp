@@ -218,7 +218,9 @@ TEST_F(AnimatedIllustrationTest, SaturationFramesShowAMiniatureOfTheMainWindowsM
     TestWindow screen(width, height);
     constexpr COLORREF kScreenColour = RGB(200, 0, 0);
     screen.fill(kScreenColour);
-    app().mainWindow = screen.get();
+    DrawingEnvironment environment = drawingEnvironment();
+    environment.mainWindow = screen.get();
+    setDrawingEnvironment(environment);
     illustration.setLayout(1);
 
     // Frame 6 shows the colours as they are, frame 0 in grey.
@@ -244,5 +246,6 @@ TEST_F(AnimatedIllustrationTest, SaturationFramesShowAMiniatureOfTheMainWindowsM
     ASSERT_NE(dc, nullptr);
     EXPECT_EQ(GetPixel(dc, g.captureWidth / 2, g.captureHeight / 2), kBlack);
     DeleteDC(dc);
-    app().mainWindow = nullptr;
+    environment.mainWindow = nullptr;
+    setDrawingEnvironment(environment);
 }

@@ -134,9 +134,10 @@ void fillFrame(HBITMAP frame, COLORREF colour) {
 }
 
 void useSharedFont() {
-    if (!app().font) {
-        app().font =
-            CreateFontW(12, 0, 0, 0, 300, FALSE, FALSE, FALSE, 1, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
+    if (!drawingEnvironment().font) {
+        setDrawingEnvironment(DrawingEnvironment{
+            .font =
+                CreateFontW(12, 0, 0, 0, 300, FALSE, FALSE, FALSE, 1, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic")});
     }
 }

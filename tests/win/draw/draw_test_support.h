@@ -7,10 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/win32.h"
 #include "draw/draw_resources.h"
 #include "draw/gdi_handles.h"
+#include "platform/win32.h"
 
 // 5 × 3 bitmap of the test program: light-grey background; red at (2, 0),
 // green at (2, 1) between two (192,192,191) pixels, blue at (2, 2).
@@ -69,5 +68,5 @@ void pumpMessages();
 void fillFrame(HBITMAP frame, COLORREF colour);
 
 // Makes the shared font the way the main window does (face "MS UI Gothic",
-// height 12, weight 300, character set 1) and stores it in the app state.
+// height 12, weight 300, character set 1) and hands it to the drawing code.
 void useSharedFont();

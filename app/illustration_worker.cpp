@@ -1,4 +1,4 @@
-#include "draw/illustration_worker.h"
+#include "app/illustration_worker.h"
 
 #include "app/app_state.h"
 #include "draw/animated_illustration.h"

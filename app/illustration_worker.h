@@ -15,7 +15,7 @@
 // All functions are for the user-interface thread.
 #pragma once
 
-#include "app/win32.h"
+#include "platform/win32.h"
 
 // The page's timer tick: next frame when ready, else start the worker when
 // the illustration is idle. Nothing happens without an illustration object.

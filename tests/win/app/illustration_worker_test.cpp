@@ -1,7 +1,8 @@
-#include "draw/illustration_worker.h"
+#include "app/illustration_worker.h"
 
 #include <gtest/gtest.h>
 
+#include "app/app_state.h"
 #include "draw/animated_illustration.h"
 #include "tests/win/draw/draw_test_support.h"
 
