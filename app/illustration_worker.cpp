@@ -13,12 +13,11 @@ HANDLE lastWorker = nullptr;
 DWORD WINAPI illustrationWorkerMain(LPVOID) {
     app().illustrationRunning.store(1);
     if (AnimatedIllustration* illustration = app().illustration) {
-        const int code = illustration->item();
+        // Frames of a code that changes meanwhile are never ready: the next
+        // tick renders the new code. Only the user-interface thread deletes
+        // frames it may be showing.
         illustration->setLayout(app().illustrationStyle.load());
         (void)illustration->renderFrames(app().illustrationTarget.load());
-        if (illustration->item() != code) {
-            illustration->freeFrames();  // the next tick renders the new code
-        }
     }
     // The handle goes first: once running is clear a new worker may start
     // and store its own.

@@ -21,10 +21,10 @@
 // the illustration is idle. Nothing happens without an illustration object.
 void illustrationTick(HWND page);
 
-// Starts the worker for `target` unless one is running: it remembers the
-// code shown, applies the current layout style, renders the frames, frees
-// them when the code changed meanwhile, and then clears the running flag
-// and the handle.
+// Starts the worker for `target` unless one is running: it applies the
+// current layout style, renders the frames (those of a code that changed
+// meanwhile never become ready), and then clears the running flag and the
+// handle.
 void startIllustrationWorker(HWND target);
 
 // Waits until a worker started by startIllustrationWorker has ended.

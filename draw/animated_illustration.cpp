@@ -1,21 +1,27 @@
 #include "draw/animated_illustration.h"
 
-#include <array>
+#include <new>
+#include <utility>
 
 #include "draw/draw_resources.h"
 #include "draw/illustration_frames.h"
 #include "draw/pixels/colour_effects.h"
+
+struct AnimatedIllustration::FrameSet {
+    HBITMAP frames[kIllustrationFrames] = {};
+    unsigned generation = 0;
+};
 
 AnimatedIllustration::AnimatedIllustration() {
     setLayout(2);
 }
 
 AnimatedIllustration::~AnimatedIllustration() {
-    deleteFrames();
+    freeFrames();
 }
 
 int AnimatedIllustration::isReady() const {
-    return ready_.load();
+    return readyFrames() ? 1 : 0;
 }
 
 int AnimatedIllustration::isBusy() const {
@@ -83,53 +89,58 @@ int AnimatedIllustration::renderFrames(HWND window) {
     if (!busy_.compare_exchange_strong(idle, 1)) {
         return -1;  // one rendering at a time
     }
-    ready_.store(0);
+    // The generation first: a setItem in between then tags these frames
+    // with a generation that is already gone.
+    const unsigned generation = generation_.load();
     const int code = item_.load();
-    const FrameRenderer render = frameRendererFor(code);
-    std::array<DibSection, kIllustrationFrames> rendered;
-    {
-        MemoryDc captureDc = MemoryDc::adopt(captureScreen(window, code >= 0));
-        const CaptureSource source{captureDc.get(), pixelsOfDc(captureDc.get()), captureWidth_,
-                                   captureHeight_};
-        MemoryDc frameDc(nullptr);
-        for (int k = 0; k < kIllustrationFrames && frameDc; ++k) {
-            rendered[k] = DibSection(frameWidth_, frameHeight_);
-            ScopedSelectObject selectFrame(frameDc.get(), rendered[k].get());
-            if (!selectFrame.ok()) {
-                continue;
-            }
-            const FrameCanvas canvas{frameDc.get(), rendered[k].pixels(), frameWidth_,
-                                     frameHeight_};
-            render(*this, canvas, source, code, k);
-        }
-        GdiFlush();
-    }
+    FrameSet* set = new (std::nothrow) FrameSet{.generation = generation};
+    const bool complete = set && drawFrames(window, code, set->frames);
     capture_.reset();
 
-    // Frames of a code that was replaced meanwhile are never shown.
-    const bool current = item_.load() == code;
-    if (current) {
-        for (int k = 0; k < kIllustrationFrames; ++k) {
-            if (HBITMAP old = frames_[k].exchange(rendered[k].release())) {
-                DeleteObject(old);
-            }
-        }
-        counter_.store(0);
-        ready_.store(1);
+    int result = -1;
+    if (complete && generation_.load() == generation) {
+        deleteFrameSet(delivered_.exchange(set));  // one the user never took
+        result = 0;
+    } else {
+        deleteFrameSet(set);
     }
     busy_.store(0);
-    return current ? 0 : -1;
+    return result;
+}
+
+bool AnimatedIllustration::drawFrames(HWND window, int code,
+                                      HBITMAP (&frames)[kIllustrationFrames]) {
+    const FrameRenderer render = frameRendererFor(code);
+    MemoryDc captureDc = MemoryDc::adopt(captureScreen(window, code >= 0));
+    MemoryDc frameDc(nullptr);
+    if (!captureDc || !frameDc) {
+        return false;
+    }
+    const CaptureSource source{captureDc.get(), pixelsOfDc(captureDc.get()), captureWidth_,
+                               captureHeight_};
+    for (int k = 0; k < kIllustrationFrames; ++k) {
+        DibSection bitmap(frameWidth_, frameHeight_);
+        ScopedSelectObject selectFrame(frameDc.get(), bitmap.get());
+        if (!bitmap || !selectFrame.ok()) {
+            return false;
+        }
+        const FrameCanvas canvas{frameDc.get(), bitmap.pixels(), frameWidth_, frameHeight_};
+        render(*this, canvas, source, code, k);
+        GdiFlush();
+        frames[k] = bitmap.release();  // the selection above lets go of it first
+    }
+    return true;
 }
 
 int AnimatedIllustration::showNextFrame(HWND window) {
-    if (!ready_.load() || !window) {
+    const FrameSet* frames = readyFrames();
+    if (!frames || !window) {
         return -1;
     }
     const int counter = counter_.load();
-    HBITMAP bitmap = frames_[frameForTick(counter)].load();
     WindowDc dc(window);
     MemoryDc source(dc.get());
-    ScopedSelectObject selectFrame(source.get(), bitmap);
+    ScopedSelectObject selectFrame(source.get(), frames->frames[frameForTick(counter)]);
     if (!dc || !selectFrame.ok()) {
         return -1;
     }
@@ -140,12 +151,15 @@ int AnimatedIllustration::showNextFrame(HWND window) {
 }
 
 void AnimatedIllustration::freeFrames() {
-    ready_.store(0);
-    deleteFrames();
+    deleteFrameSet(delivered_.exchange(nullptr));
+    deleteFrameSet(std::exchange(shown_, nullptr));
 }
 
 void AnimatedIllustration::setItem(int code) {
+    // The code first: a rendering that reads the new generation then also
+    // reads the new code.
     item_.store(code);
+    generation_.fetch_add(1);
     counter_.store(0);
 }
 
@@ -192,13 +206,36 @@ IllustrationLayout AnimatedIllustration::geometry() const {
 }
 
 HBITMAP AnimatedIllustration::frame(int k) const {
-    return k >= 0 && k < kIllustrationFrames ? frames_[k].load() : nullptr;
+    const FrameSet* frames = readyFrames();
+    return frames && k >= 0 && k < kIllustrationFrames ? frames->frames[k] : nullptr;
 }
 
-void AnimatedIllustration::deleteFrames() {
-    for (std::atomic<HBITMAP>& frame : frames_) {
-        if (HBITMAP old = frame.exchange(nullptr)) {
-            DeleteObject(old);
+void AnimatedIllustration::deleteFrameSet(FrameSet* set) {
+    if (!set) {
+        return;
+    }
+    for (HBITMAP frame : set->frames) {
+        if (frame) {
+            DeleteObject(frame);
         }
     }
+    delete set;
+}
+
+void AnimatedIllustration::takeDeliveredFrames() const {
+    FrameSet* set = delivered_.exchange(nullptr);
+    if (!set) {
+        return;
+    }
+    if (set->generation == generation_.load()) {
+        deleteFrameSet(std::exchange(shown_, set));
+        counter_.store(0);
+    } else {
+        deleteFrameSet(set);  // rendered for an item that was replaced meanwhile
+    }
+}
+
+const AnimatedIllustration::FrameSet* AnimatedIllustration::readyFrames() const {
+    takeDeliveredFrames();
+    return shown_ && shown_->generation == generation_.load() ? shown_ : nullptr;
 }

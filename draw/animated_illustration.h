@@ -4,14 +4,18 @@
 // a message (no monitor, settings being read, function unavailable, the
 // product's version) when there is nothing to animate.
 //
-// The main window owns the one object. Pages choose
-// what it shows with setItem followed by freeFrames and drive it from their
-// 200 ms timers (see app/illustration_worker.h): a ready illustration plays its
-// next frame; otherwise a worker thread renders the frames. The ready and
-// busy flags and the frame handles are atomics because the worker renders
-// while the user-interface thread reads them; a rendering keeps its frames
-// to itself until they are complete and still show the current item, and
-// only then publishes them and sets ready.
+// The main window owns the one object. Pages choose what it shows with
+// setItem followed by freeFrames and drive it from their 200 ms timers: a
+// ready illustration plays its next frame; otherwise the shell's worker
+// thread renders the frames.
+//
+// Frames change hands once: the rendering builds a complete set of eight on
+// its own thread and delivers it, tagged with the item's generation (every
+// setItem starts a new one); the user-interface thread takes a delivered set
+// when it asks whether the illustration is ready, keeps it only when its
+// generation is still current and deletes it otherwise. Only that thread
+// ever deletes a set it has taken, so a frame it is copying to the screen
+// can't vanish under it, and frames of a replaced item are never shown.
 #pragma once
 
 #include <atomic>
@@ -42,7 +46,8 @@ class AnimatedIllustration {
     // Frees the frames. No rendering may be running.
     virtual ~AnimatedIllustration();
 
-    // 1 when the eight frames are complete and can be played, else 0.
+    // 1 when the eight frames of the current item are complete and can be
+    // played, else 0. User-interface thread: takes delivered frames.
     [[nodiscard]] virtual int isReady() const;
     // 1 while a rendering is under way, else 0.
     [[nodiscard]] virtual int isBusy() const;
@@ -67,24 +72,27 @@ class AnimatedIllustration {
     // goes at the end of the rendering; null when it could not be made.
     [[nodiscard]] virtual HDC captureScreen(HWND window, bool capture);
 
-    // Renders the eight frames of the current code: clears ready, sets busy,
-    // captures the screen (for features), draws every frame, and publishes
-    // the frames and sets ready unless the code was changed meanwhile (then
-    // they are thrown away and the next tick renders anew). Returns 0 when
-    // frames were published, -1 otherwise, also when a rendering is already
-    // under way.
+    // Renders the eight frames of the current code on the calling thread:
+    // sets busy, captures the screen (for features), draws every frame and
+    // delivers the complete set unless the code was changed meanwhile.
+    // Returns 0 when the frames were delivered; -1, delivering nothing, when
+    // the code changed, when a device context or frame bitmap could not be
+    // made, or when a rendering is already under way.
     [[nodiscard]] virtual int renderFrames(HWND window);
 
     // When ready, copies the frame of the current tick to the window at
     // the frame position in the monitor picture, and advances the tick.
-    // Returns 0, or -1 when not ready or without a window.
+    // Returns 0, or -1 when not ready or without a window. User-interface
+    // thread.
     virtual int showNextFrame(HWND window);
 
-    // Clears ready and deletes the frames.
+    // Not ready any more: deletes the frames, shown and delivered alike.
+    // User-interface thread.
     virtual void freeFrames();
 
     // Shows `code` (a feature or a message code) from the first frame on;
-    // follow it with freeFrames so the next tick renders it.
+    // frames of the previous code are no longer ready. Follow it with
+    // freeFrames so the next tick renders it.
     virtual void setItem(int code);
     [[nodiscard]] virtual int item() const;
 
@@ -101,14 +109,25 @@ class AnimatedIllustration {
     [[nodiscard]] IllustrationLayout geometry() const;
     // The tick of the next frame to show, 0 to 15.
     [[nodiscard]] int tick() const { return counter_.load(); }
-    // Frame k's bitmap (a 32-bit DIB section), null when there is none.
+    // Frame k's bitmap (a 32-bit DIB section) of the frames ready to play,
+    // null when there are none. User-interface thread.
     [[nodiscard]] HBITMAP frame(int k) const;
 
   private:
-    void deleteFrames();
+    // Eight frames and the generation of the item they show.
+    struct FrameSet;
+    static void deleteFrameSet(FrameSet* set);
+    // Draws the eight frames of `code` into new bitmaps; false when a device
+    // context or a bitmap could not be made (the frames made so far are in
+    // `frames`, for the caller to delete).
+    [[nodiscard]] bool drawFrames(HWND window, int code, HBITMAP (&frames)[kIllustrationFrames]);
+    // Takes a delivered set: kept when it shows the current item, else deleted.
+    void takeDeliveredFrames() const;
+    [[nodiscard]] const FrameSet* readyFrames() const;
 
     std::atomic<int> item_{kIllustrationNoMonitor};
-    std::atomic<int> counter_{0};
+    std::atomic<unsigned> generation_{0};  // advanced by every setItem
+    mutable std::atomic<int> counter_{0};  // restarts when frames are taken
     int frameWidth_ = 0;
     int frameHeight_ = 0;
     int captureWidth_ = 0;
@@ -116,8 +135,8 @@ class AnimatedIllustration {
     int layout_ = 0;
     int frameX_ = 0;
     int frameY_ = 0;
-    ScopedBitmap capture_;  // exists only while frames are rendered
-    std::atomic<HBITMAP> frames_[kIllustrationFrames] = {};
-    std::atomic<int> ready_{0};
+    ScopedBitmap capture_;                               // exists only while frames are rendered
+    mutable std::atomic<FrameSet*> delivered_{nullptr};  // rendered, not yet taken
+    mutable FrameSet* shown_ = nullptr;                  // taken by the user-interface thread
     std::atomic<int> busy_{0};
 };

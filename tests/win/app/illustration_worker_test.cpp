@@ -134,3 +134,33 @@ TEST_F(IllustrationWorkerTest, WaitMessageAppearsAtOnce) {
     EXPECT_EQ(page.pixel(corner.x, corner.y), kPanel);
     EXPECT_EQ(app().illustrationRunning.load(), 0);  // all on this thread
 }
+
+// Frames change hands only on the user-interface thread: frames a worker
+// finished for an item that was replaced before the page took them are
+// never shown, and the frames the page is playing stay alive while the
+// worker renders and delivers the next item's.
+TEST_F(IllustrationWorkerTest, FramesOfAReplacedItemAreNeverShownNorDeletedByTheWorker) {
+    AnimatedIllustration illustration;
+    app().illustration = &illustration;
+    illustration.setItem(kIllustrationReadingSettings);
+    page.fill(kMarker);
+
+    startIllustrationWorker(page.get());
+    waitForIllustrationWorker();                          // delivered, not yet taken
+    const PixelPoint corner = panelCorner(illustration);  // in the layout the worker applied
+    illustration.setItem(kIllustrationNothing);           // the page moved on meanwhile
+    illustrationTick(page.get());
+    EXPECT_EQ(page.pixel(corner.x, corner.y), kMarker);  // the old item never appears
+    waitForIllustrationWorker();                         // the tick rendered the new item
+
+    illustrationTick(page.get());
+    ASSERT_EQ(page.pixel(corner.x, corner.y), kPanel);
+    const HBITMAP playing = illustration.frame(0);
+    ASSERT_NE(playing, nullptr);
+    illustration.setItem(kIllustrationReadingSettings);
+    startIllustrationWorker(page.get());
+    waitForIllustrationWorker();
+    EXPECT_EQ(GetObjectType(playing), static_cast<DWORD>(OBJ_BITMAP));
+    EXPECT_EQ(illustration.isReady(), 1);  // takes the new frames
+    EXPECT_NE(illustration.frame(0), playing);
+}

@@ -249,3 +249,17 @@ TEST_F(AnimatedIllustrationTest, SaturationFramesShowAMiniatureOfTheMainWindowsM
     environment.mainWindow = nullptr;
     setDrawingEnvironment(environment);
 }
+
+// A rendering that can't make its device contexts delivers nothing.
+TEST_F(AnimatedIllustrationTest, RenderingWithoutACaptureDeliversNothing) {
+    class NoCapture : public AnimatedIllustration {
+        HDC captureScreen(HWND, bool) override { return nullptr; }
+    } failing;
+    for (int code : {kIllustrationReadingSettings, 14}) {
+        failing.setItem(code);
+        EXPECT_EQ(failing.renderFrames(nullptr), -1) << code;
+        EXPECT_EQ(failing.isReady(), 0) << code;
+        EXPECT_EQ(failing.isBusy(), 0) << code;
+        EXPECT_EQ(failing.frame(0), nullptr) << code;
+    }
+}
