@@ -51,9 +51,11 @@ void storeIfChanged(bool restoreFirst) {
         return;
     }
     if (restoreFirst) {
-        (void)monitor->restoreAll();
+        (void)monitor->restoreAll();  // re-arms the deferred store on some models
     }
-    (void)monitor->storeSettings();
+    if (monitor->storeSettings() == 0) {
+        cancelDeferredSave();  // stored now: closing must not store again
+    }
 }
 
 void onCommand(HWND window, int id, int notification) {

@@ -157,12 +157,13 @@ bool onMainCreate(HWND window) {
 
 void onMainDestroy(HWND window) {
     AppState& state = app();
+    const bool openInterrupted = state.busy.load() != 0;
     waitForWorkers();
     KillTimer(window, kTimerDisplayChange);
     KillTimer(window, kTimerDeferredSave);
     // A store still waiting for its timer is made now: closing right after
     // a slider move must not lose the setting on models that store each write.
-    if (state.deferredSavePending.exchange(0) && state.monitor && !state.abortFlag) {
+    if (state.deferredSavePending.exchange(0) && state.monitor && !openInterrupted) {
         (void)state.monitor->storeSettings();
     }
     delete state.illustration;

@@ -61,14 +61,19 @@ void onOpenWorkerDone() {
         WaitForSingleObject(thread, INFINITE);  // it posted its last message
         CloseHandle(thread);
     }
-    resetPageSelections();
     if (app().abortFlag) {
         return;  // the window is going away
     }
+    resetPageSelections();
     updateTabs();
     postPageCommand(kCmdRefresh);
     pickMonitorPicture();
     EnableWindow(app().comboBox, TRUE);
+}
+
+void cancelDeferredSave() {
+    KillTimer(app().mainWindow, kTimerDeferredSave);
+    app().deferredSavePending = 0;
 }
 
 void armDeferredSave() {
@@ -102,9 +107,9 @@ void onMainTimer(UINT_PTR timer) {
 }
 
 void waitForWorkers() {
-    if (app().busy) {
-        app().abortFlag = 1;
-    }
+    // Always: an open that has just finished may have its done message
+    // queued, and its window work must not run while the window goes.
+    app().abortFlag = 1;
     dispatchUntilEnded(app().openWorker);
     if (HANDLE thread = app().openWorker.exchange(nullptr)) {
         CloseHandle(thread);  // it ended before its last message was handled

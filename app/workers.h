@@ -29,6 +29,11 @@ void armDeferredSave();
 // WM_TIMER of the main window.
 void onMainTimer(UINT_PTR timer);
 
-// Dispatches messages until the open worker and the illustration worker
-// have ended (the window is being destroyed).
+// The settings were just stored: the pending store of timer 4 is not needed.
+void cancelDeferredSave();
+
+// The window is being destroyed: sets the abort flag (an open stops at its
+// next control read, and a finished open's window work is skipped), then
+// dispatches messages until the open worker and the illustration worker
+// have ended.
 void waitForWorkers();

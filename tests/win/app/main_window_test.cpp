@@ -206,6 +206,65 @@ TEST_F(MainWindowTest, DeferredSaveStoresOnceAfterTheLastWrite) {
     EXPECT_EQ(VeskolSimSaveCount(0), 1);
 }
 
+// On a monitor that stores every change shortly after the last write, OK
+// and Cancel store once and the close that follows adds no second store;
+// the close box makes the store that was still waiting.
+TEST_F(MainWindowTest, EachWayOfClosingStoresADeferredSaveOnce) {
+    for (int button : {kMainOk, kMainCancel, 0}) {
+        SCOPED_TRACE(button);
+        start("tsw-four-preset");
+        const int original = simValue(0, 0x10);
+        ASSERT_EQ(monitor().setValue(14, 70), 0);
+        ASSERT_EQ(app().deferredSavePending, 1);
+        const int before = VeskolSimSaveCount(0);
+        if (button) {
+            press(button);
+        } else {
+            SendMessageW(window, WM_CLOSE, 0, 0);
+            pump();
+        }
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(VeskolSimSaveCount(0) - before, 1);
+        EXPECT_EQ(simSaved(0, 0x10), button == kMainCancel ? original : 70);
+    }
+}
+
+namespace {
+
+HWND watchedList = nullptr;
+int listEnabled = 0;
+
+LRESULT CALLBACK recordListEnabled(int code, WPARAM wParam, LPARAM lParam) {
+    const auto& call = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call.hwnd == watchedList && call.message == WM_ENABLE && call.wParam) {
+        ++listEnabled;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+// An open that ends just as the window closes: its done message is still
+// queued while the destruction dispatches messages. The window work of a
+// finished open (tabs, picture, page, monitor list) must not run then.
+TEST_F(MainWindowTest, AnOpenEndingDuringTheCloseDoesNoWindowWork) {
+    start("qrv-crt");
+    watchedList = control(kMainMonitorList);
+    EnableWindow(watchedList, FALSE);
+    listEnabled = 0;
+    // A worker that has cleared busy and posted its message, about to end.
+    app().openWorker = CreateThread(
+        nullptr, 0, [](LPVOID) -> DWORD { return Sleep(100), 0; }, nullptr, 0, nullptr);
+    PostMessageW(window, kMsgOpenDone, 0, 0);
+    HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, recordListEnabled, nullptr, GetCurrentThreadId());
+    DestroyWindow(window);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(listEnabled, 0);
+    EXPECT_EQ(app().openWorker.load(), nullptr);
+    window = nullptr;
+}
+
 TEST_F(MainWindowTest, ClosingWhileAMonitorIsBeingOpenedEndsWithoutAHang) {
     start("qrv-crt,tsw-lcd");
     const int readsOfAFullOpen = VeskolSimRequestCount(1, 0x01);
