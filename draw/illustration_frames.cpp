@@ -17,8 +17,8 @@ constexpr COLORREF kMessageColour = RGB(255, 255, 0);
 constexpr COLORREF kAboutColour = RGB(255, 255, 255);
 constexpr COLORREF kMakerColour = RGB(127, 127, 255);
 
+// The product's name, as on the window's title.
 constexpr wchar_t kProductName[] = L"Lumetra";
-constexpr wchar_t kVersionText[] = L"V1.1.27\n (100307)";
 
 // Message texts start this far down the frame; the about text and the
 // missing-monitor warning a little higher, to leave room for their lines.
@@ -119,8 +119,8 @@ void renderAbout(AnimatedIllustration& illustration, const FrameCanvas& frame, c
                  int, int k) {
     drawPanel(illustration, frame, k);
     const TextBlock blocks[] = {{kProductName, kAboutColour},
-                                {kVersionText, kAboutColour},
-                                {loadStringResource(IDS_MAKER_NAME), kMakerColour}};
+                                {loadStringResource(IDS_VERSION_TEXT), kAboutColour},
+                                {loadStringResource(IDS_ILLUSTRATION_MAKER), kMakerColour}};
     drawTextBlocks(frame, blocks, kHighMessageTop);
 }
 

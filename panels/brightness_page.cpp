@@ -214,7 +214,12 @@ void BrightnessPage::onUndo() {
     rebuildSlider();
 }
 
-bool BrightnessPage::onCommand(int id, int) {
+bool BrightnessPage::onCommand(int id, int notification) {
+    // Every control of the page is a button; a double click reports a click
+    // and then a double click, and must act once.
+    if (notification != BN_CLICKED) {
+        return false;
+    }
     if (id == kCtlItemButtonBase + kBrightness || id == kCtlItemButtonBase + kContrast) {
         const int feature = id - kCtlItemButtonBase;
         pageState().brightnessSelection = feature;

@@ -33,11 +33,16 @@ TEST_F(TabsTest, TabTipsAreTheStringOfTheTabImage) {
 TEST_F(TabsTest, ChangingTabsMakesANewPageInTheTabsArea) {
     start("qrv-crt");
     HWND first = page();
+    wchar_t pageClass[32] = {};
+    GetClassNameW(first, pageClass, 32);
+    EXPECT_STREQ(pageClass, L"ScreenDlg");  // a dialog of the pages' own class
     selectTab(2);
     ASSERT_NE(page(), nullptr);
     EXPECT_NE(page(), first);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(GetParent(page()), control(kMainTabControl));
+    GetClassNameW(page(), pageClass, 32);
+    EXPECT_STREQ(pageClass, L"ScreenDlg");
     RECT area{};
     GetClientRect(window, &area);
     TabCtrl_AdjustRect(control(kMainTabControl), FALSE, &area);

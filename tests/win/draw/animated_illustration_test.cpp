@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "draw/pixels/illustration_geometry.h"
@@ -35,7 +37,9 @@ struct TextColours {
     int yellow = 0;
     int white = 0;
     int maker = 0;
-    int firstRow = -1;  // first row holding any of them
+    int firstRow = -1;   // first row holding any of them
+    int makerLeft = -1;  // columns of the maker's colour
+    int makerRight = -1;
 };
 
 TextColours textColours(HBITMAP frame, int width, int rows) {
@@ -52,6 +56,10 @@ TextColours textColours(HBITMAP frame, int width, int rows) {
             found.yellow += yellow;
             found.white += white;
             found.maker += maker;
+            if (maker) {
+                found.makerLeft = found.makerLeft < 0 ? x : std::min(found.makerLeft, x);
+                found.makerRight = std::max(found.makerRight, x);
+            }
             if ((red || yellow || white || maker) && found.firstRow < 0) {
                 found.firstRow = y;
             }
@@ -115,6 +123,15 @@ TEST_F(AnimatedIllustrationTest, MessageTextsInTheirColours) {
     EXPECT_GT(about.white, blank.white);
     EXPECT_GT(about.maker, blank.maker);
     EXPECT_EQ(about.yellow, blank.yellow);
+
+    // The maker's line is the string table's, as wide as that text.
+    MemoryDc dc(nullptr);
+    ScopedSelectObject selectFont(dc.get(), drawingFont());
+    const std::wstring maker = loadStringResource(IDS_ILLUSTRATION_MAKER);
+    RECT extent{0, 0, g.frameWidth, 0};
+    DrawTextW(dc.get(), maker.c_str(), static_cast<int>(maker.size()), &extent,
+              DT_CENTER | DT_NOPREFIX | DT_WORDBREAK | DT_CALCRECT);
+    EXPECT_NEAR(about.makerRight - about.makerLeft + 1, extent.right - extent.left, 3);
 }
 
 TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelong) {

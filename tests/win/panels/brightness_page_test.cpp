@@ -25,10 +25,15 @@ class BrightnessPageTest : public MainWindowTest {
                      reinterpret_cast<LPARAM>(slider()));
         pump();
     }
-    void pressOnPage(int id) {
-        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+    void pressOnPage(int id, int notification = BN_CLICKED) {
+        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, notification),
                      reinterpret_cast<LPARAM>(pageControl(id)));
         pump();
+    }
+    // A double click: the button reports a click, then the double click.
+    void doubleClickOnPage(int id) {
+        pressOnPage(id);
+        pressOnPage(id, BN_DOUBLECLICKED);
     }
     int barPosition() const { return GetScrollPos(slider(), SB_CTL); }
 };
@@ -105,10 +110,15 @@ TEST_F(BrightnessPageTest, ResetButtonReturnsBothToTheFactoryBalance) {
     const RECT r = placeOf(reset);
     EXPECT_EQ(r.left, 85);  // the cell after the two feature buttons
     EXPECT_EQ(r.top, 4);
+    const int writes = VeskolSimRequestCount(0, 0x03);
     pressOnPage(kCtlResetBrightnessContrast);
     EXPECT_EQ(simValue(0, 0x10), 50);
     EXPECT_EQ(simValue(0, 0x12), 100);
     EXPECT_EQ(valueText(), L"100%");
+
+    const int resetWrites = VeskolSimRequestCount(0, 0x03) - writes;
+    doubleClickOnPage(kCtlResetBrightnessContrast);  // resets once
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - writes, 2 * resetWrites);
 }
 
 TEST_F(BrightnessPageTest, ModeRadiosFollowTheModeMaximum) {
@@ -139,7 +149,9 @@ TEST_F(BrightnessPageTest, ModeRadiosFollowTheModeMaximum) {
 
 TEST_F(BrightnessPageTest, ChoosingAModeWritesItAndRefreshKeepsOneGroup) {
     start("tsw-rich-caps");  // modes off, 1-4
-    pressOnPage(kCtlModeOff + 2);
+    const int writes = VeskolSimRequestCount(0, 0x03);
+    doubleClickOnPage(kCtlModeOff + 2);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - writes, 1);
     EXPECT_EQ(simValue(0, 0xF9), 2);
     EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff + 2), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff), BM_GETCHECK, 0, 0), BST_UNCHECKED);
