@@ -115,11 +115,13 @@ int sectionBody(std::string_view rest, std::string_view& body) {
 }
 
 // One walk over a code list. `onCode(code)` sees each code outside value
-// lists, `onOpen(owner)` each "(" with the code owning its list, and
-// `onValue(owner, value)` each number inside a list.
+// lists, `onOpen(owner)` each "(" that opens a value list with the code
+// owning it, and `onValue(owner, value)` each number at the list's own level.
+// A value may carry a list of its own, as in "E1(02(00 01) 03)": such inner
+// lists only nest, so nothing inside the outer list ever becomes a code.
 template <typename OnCode, typename OnOpen, typename OnValue>
 void walkCodeList(std::string_view body, OnCode onCode, OnOpen onOpen, OnValue onValue) {
-    bool inValues = false;
+    int valueDepth = 0;  // 0 outside a value list, 1 in one, more in a nested one
     bool inPage = false;
     uint32_t page = 0;
     uint32_t lastCode = 0;
@@ -148,15 +150,16 @@ void walkCodeList(std::string_view body, OnCode onCode, OnOpen onOpen, OnValue o
             continue;
         }
         if (c == '(') {
-            inValues = true;
-            owner = pagedCode(page, lastCode);
-            onOpen(owner);
+            if (valueDepth++ == 0) {
+                owner = pagedCode(page, lastCode);
+                onOpen(owner);
+            }
             ++pos;
             continue;
         }
         if (c == ')') {
-            if (inValues) {
-                inValues = false;
+            if (valueDepth > 0) {
+                --valueDepth;
             } else if (inPage) {
                 inPage = false;
             }
@@ -176,9 +179,9 @@ void walkCodeList(std::string_view body, OnCode onCode, OnOpen onOpen, OnValue o
             continue;
         }
         pos += digits;
-        if (inValues) {
+        if (valueDepth == 1) {
             onValue(owner, static_cast<int32_t>(number));
-        } else {
+        } else if (valueDepth == 0) {
             lastCode = number;
             onCode(pagedCode(page, number));
         }

@@ -38,8 +38,8 @@ constexpr int kDisplayLcd = 2;
 using ValueBlock = std::array<int32_t, kMaxListValues + 1>;
 
 // What one walk over a code list finds, in order of appearance: every code
-// outside a value list, and for every "(" the code that owns the value list
-// it opens (a code may own more than one list).
+// outside a value list, and for every value list the code that owns it (a
+// code may own more than one list; lists nested in a list own nothing).
 struct VcpListScan {
     std::vector<int32_t> codes;
     std::vector<int32_t> keys;
@@ -86,7 +86,9 @@ class CapabilitySet {
     // two hexadecimal digits separated by spaces or nothing; the codes after
     // "pageN(" are codes of page N (N decimal, 0x hex or 0 octal; the page
     // stays when the group's ")" ends it); anything unreadable is skipped
-    // character by character.
+    // character by character. A value list may hold lists of its own, as in
+    // "DC(00(00 10) 01)": the values are the numbers at the outer level
+    // (00 01) and nothing inside the outer list is a code.
     [[nodiscard]] static VcpListScan search_vcps(std::string_view body);
 
     // The values of every value list in `body` whose owner is `key`, in order.

@@ -12,9 +12,8 @@ constexpr int kFirstDescriptor = 54;
 constexpr int kBlock0Descriptors = 4;
 constexpr uint8_t kCeaExtensionTag = 0x02;
 // In a CEA extension, descriptors run from the offset in byte 2; a further
-// one starts only below this offset (the block's end, less one descriptor,
-// less the checksum byte).
-constexpr int kExtensionDescriptorLimit = 108;
+// one is read only when it ends before the block's checksum byte.
+constexpr int kExtensionChecksumByte = 127;
 
 struct DescriptorTag {
     uint8_t tag;
@@ -105,7 +104,7 @@ int decodeEdid(EdidBytes edid, EdidInfo& info) {
         // The first descriptor always, when it fits in the block at all.
         for (int offset = block1[2]; offset + kEdidDescriptorBytes <= kEdidBlockBytes;
              offset += kEdidDescriptorBytes) {
-            if (offset != block1[2] && offset >= kExtensionDescriptorLimit) {
+            if (offset != block1[2] && offset + kEdidDescriptorBytes > kExtensionChecksumByte) {
                 break;
             }
             decodeDescriptor(block1 + offset, info);

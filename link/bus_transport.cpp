@@ -65,11 +65,11 @@ int BusTransport::open() {
 }
 
 int BusTransport::release() {
-    return 0;
+    return accessSteps_.release ? accessSteps_.release() : 0;
 }
 
 int BusTransport::acquire() {
-    return 0;
+    return accessSteps_.acquire ? accessSteps_.acquire() : 0;
 }
 
 int BusTransport::setParameter(int value) {

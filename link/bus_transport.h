@@ -6,6 +6,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <utility>
+
+// What taking and giving back the bus involves. The library needs no lock,
+// so by default both steps do nothing and return 0; a bus that must be
+// shared, or a test that needs a refused bus, puts its own steps in.
+struct BusAccessSteps {
+    std::function<int()> acquire;  // non-zero: the bus is refused, with that error
+    std::function<int()> release;
+};
 
 class BusTransport {
   public:
@@ -16,12 +26,15 @@ class BusTransport {
     BusTransport(const BusTransport&) = delete;
     BusTransport& operator=(const BusTransport&) = delete;
 
-    // Hooks every exchange calls around its transfers; they do nothing and
-    // return 0. A non-zero acquire result is an error code for the caller.
+    // Hooks every exchange calls around its transfers: acquire and release
+    // run the access steps (none by default: 0). A non-zero acquire result
+    // is an error code for the caller, who then skips the transfer, the
+    // release and the waits.
     [[nodiscard]] virtual int open();
     virtual int release();
     [[nodiscard]] virtual int acquire();
     virtual int setParameter(int value);
+    void setAccessSteps(BusAccessSteps steps) { accessSteps_ = std::move(steps); }
 
     // I2C_WRITE to the 8-bit write address; the library's result unchanged.
     [[nodiscard]] virtual int rawWrite(uint8_t address, const uint8_t* data, int length);
@@ -46,6 +59,7 @@ class BusTransport {
     int interfaceSelector_;
     int interfaceIndex_;
     int transferParameter_;
+    BusAccessSteps accessSteps_;
 };
 
 // The DDC/CI checksum: XOR of `seed` and `length` bytes.

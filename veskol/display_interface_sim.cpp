@@ -6,8 +6,8 @@ using veskol::SimBus;
 
 extern "C" {
 
-VESKOL_API int VESKOL_CALL EnumerateInterfaces(int /*mode*/, int /*interfaceSelector*/) {
-    return SimBus::instance().enumerate();
+VESKOL_API int VESKOL_CALL EnumerateInterfaces(int mode, int interfaceSelector) {
+    return SimBus::instance().enumerate(mode, interfaceSelector);
 }
 
 VESKOL_API unsigned VESKOL_CALL GetNumDisplayInterfaces(void) {
@@ -19,13 +19,13 @@ VESKOL_API int VESKOL_CALL GetDisplayInterfaceInfo(int interfaceIndex, DisplayIn
 }
 
 VESKOL_API int VESKOL_CALL I2C_WRITE(int interfaceIndex, uint8_t address, const uint8_t* data,
-                                     uint8_t length, int /*transferParameter*/) {
-    return SimBus::instance().write(interfaceIndex, address, data, length);
+                                     uint8_t length, int transferParameter) {
+    return SimBus::instance().write(interfaceIndex, address, data, length, transferParameter);
 }
 
 VESKOL_API int VESKOL_CALL I2C_READ(int interfaceIndex, uint8_t address, uint8_t* buffer,
-                                    uint8_t length, int /*transferParameter*/) {
-    return SimBus::instance().read(interfaceIndex, address, buffer, length);
+                                    uint8_t length, int transferParameter) {
+    return SimBus::instance().read(interfaceIndex, address, buffer, length, transferParameter);
 }
 
 }  // extern "C"

@@ -20,17 +20,23 @@ int copyText(const std::string& text, char* out, int size) {
     return 0;
 }
 
-// Runs `body` with the interface's simulated monitor under the bus lock;
-// -1 when there is none.
+// Runs `body` with the interface under the bus lock; -1 when there is none.
 template <typename Body>
-int withMonitor(int index, Body body) {
+int withInterface(int index, Body body) {
     SimBus& bus = SimBus::instance();
     auto guard = bus.lock();
     SimInterface* iface = bus.at(index);
-    if (!iface || !iface->monitor) {
+    if (!iface) {
         return -1;
     }
-    return body(*iface->monitor);
+    return body(*iface);
+}
+
+// The same with the interface's simulated monitor; -1 when there is none.
+template <typename Body>
+int withMonitor(int index, Body body) {
+    return withInterface(
+        index, [&](SimInterface& iface) { return iface.monitor ? body(*iface.monitor) : -1; });
 }
 
 }  // namespace
@@ -61,19 +67,15 @@ VESKOL_API int VESKOL_CALL VeskolSimListProfiles(char* text, int size) {
 
 VESKOL_API int VESKOL_CALL VeskolSimInterfaceStatus(int index, char* profile, int profileSize,
                                                     char* error, int errorSize) {
-    SimBus& bus = SimBus::instance();
-    auto guard = bus.lock();
-    SimInterface* iface = bus.at(index);
-    if (!iface) {
-        return -1;
-    }
-    if (profile) {
-        (void)copyText(iface->profileName, profile, profileSize);
-    }
-    if (error) {
-        (void)copyText(iface->error, error, errorSize);
-    }
-    return iface->device ? 0 : 1;
+    return withInterface(index, [&](SimInterface& iface) {
+        if (profile) {
+            (void)copyText(iface.profileName, profile, profileSize);
+        }
+        if (error) {
+            (void)copyText(iface.error, error, errorSize);
+        }
+        return iface.device ? 0 : 1;
+    });
 }
 
 VESKOL_API int VESKOL_CALL VeskolSimGetValue(int index, int code, int* value) {
@@ -123,13 +125,36 @@ VESKOL_API int VESKOL_CALL VeskolSimRequestCount(int index, int opcode) {
 }
 
 VESKOL_API int VESKOL_CALL VeskolSimSetFaults(int index, const char* spec) {
-    SimBus& bus = SimBus::instance();
-    auto guard = bus.lock();
-    SimInterface* iface = bus.at(index);
-    if (!iface || !spec) {
-        return -1;
+    return withInterface(
+        index, [&](SimInterface& iface) { return spec && iface.faults.configure(spec) ? 0 : -1; });
+}
+
+VESKOL_API int VESKOL_CALL VeskolSimEnumerateCalls(int* mode, int* interfaceSelector) {
+    const veskol::EnumerationRecord record = SimBus::instance().enumeration();
+    if (mode) {
+        *mode = record.mode;
     }
-    return iface->faults.configure(spec) ? 0 : -1;
+    if (interfaceSelector) {
+        *interfaceSelector = record.interfaceSelector;
+    }
+    return record.calls;
+}
+
+VESKOL_API int VESKOL_CALL VeskolSimTransferCount(int index) {
+    return withInterface(index, [](SimInterface& iface) {
+        int calls = 0;
+        for (const auto& [parameter, count] : iface.transferParameters) {
+            calls += count;
+        }
+        return calls;
+    });
+}
+
+VESKOL_API int VESKOL_CALL VeskolSimTransferParameterCount(int index, int transferParameter) {
+    return withInterface(index, [&](SimInterface& iface) {
+        const auto found = iface.transferParameters.find(transferParameter);
+        return found == iface.transferParameters.end() ? 0 : found->second;
+    });
 }
 
 VESKOL_API int VESKOL_CALL VeskolSimFrameCount(void) {

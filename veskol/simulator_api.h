@@ -9,7 +9,8 @@
 extern "C" {
 
 // Replaces every simulated interface: `profiles` as in VESKOL_SIMULATE
-// (comma-separated names), `statePath` and `logPath` as VESKOL_STATE and
+// (comma-separated names, each optionally followed by ":skip", which sets the
+// interface's skip flag in its information record), `statePath` and `logPath` as VESKOL_STATE and
 // VESKOL_LOG (null or empty: none). A null `profiles` re-reads the
 // environment instead.
 VESKOL_API int VESKOL_CALL VeskolSimConfigure(const char* profiles, const char* statePath,
@@ -38,6 +39,15 @@ VESKOL_API int VESKOL_CALL VeskolSimSetMaximum(int index, int code, int maximum)
 // given opcode the monitor has received.
 VESKOL_API int VESKOL_CALL VeskolSimSaveCount(int index);
 VESKOL_API int VESKOL_CALL VeskolSimRequestCount(int index, int opcode);
+
+// What the program passed to the library. The arguments of the last
+// EnumerateInterfaces call (either pointer may be null); returns the number
+// of calls since the interfaces were configured.
+VESKOL_API int VESKOL_CALL VeskolSimEnumerateCalls(int* mode, int* interfaceSelector);
+// I2C_WRITE and I2C_READ calls received for the interface, refused ones
+// included: all of them, or those that carried `transferParameter`.
+VESKOL_API int VESKOL_CALL VeskolSimTransferCount(int index);
+VESKOL_API int VESKOL_CALL VeskolSimTransferParameterCount(int index, int transferParameter);
 
 // Fault injection, e.g. "seed=7,checksum=100,null=50,next=nak*2,disappear=500"
 // (rates per mille). An empty spec removes all faults.

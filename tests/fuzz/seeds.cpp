@@ -71,6 +71,11 @@ constexpr NamedText kCapabilities[] = {
      "B6 C0 C6 C8 C9 CA(01 02) CC(01 02 03 04 05 06 07 08 09 0A 0D 12 14 1E) D6(01 04 05) "
      "DC(00 02 03 04 05 06 0B 0C 0E) DF E0 E1 E2 EA F0 FF)mswhql(1)asset_eep(40)mccs_ver(3.0)"
      "vcp_p01(10 20 30(0 1))window1(type(PIP) area(25 25 1895 1175))mpu_ver(4.0.12))"},
+    {"mccs22_nested_values",
+     "(prot(monitor)type(LCD)model(QV27D)cmds(01 02 03 07 0C E3 F3)vcp(02 04 05 08 10 12 "
+     "14(05 06 08 0B) 16 18 1A 60(0F 11 12) 62 6C 6E 70 AC AE B6 C6 C8 "
+     "DC (00 (00 10 13) 01 02 03) DF E1(02 (00 01) 03 (00 01 02 03)) "
+     "E2(1(0 1)(2 3) 4) FF)mccs_ver(2.2)asset_eep(40))"},
 };
 
 // --- EDID images ---

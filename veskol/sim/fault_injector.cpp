@@ -155,13 +155,15 @@ void FaultInjector::corruptReply(Fault fault, uint8_t* frame, int length) {
         return;
     }
     const int payload = frame[1] & 0x7F;
-    auto reseal = [&] {
+    // Puts the checksum of a frame announcing `announced` payload bytes in
+    // its place, when the reader's buffer reaches that far.
+    auto reseal = [&](int announced) {
         uint8_t sum = 0x50;
-        for (int i = 0; i < payload + 2 && i < length; ++i) {
+        for (int i = 0; i < announced + 2 && i < length; ++i) {
             sum ^= frame[i];
         }
-        if (payload + 2 < length) {
-            frame[payload + 2] = sum;
+        if (announced + 2 < length) {
+            frame[announced + 2] = sum;
         }
     };
     switch (fault) {
@@ -175,18 +177,14 @@ void FaultInjector::corruptReply(Fault fault, uint8_t* frame, int length) {
             // than it carries, with a checksum that fits the shorter frame.
             if (payload > 0) {
                 frame[1] = static_cast<uint8_t>(0x80 | (payload - 1));
-                uint8_t sum = 0x50;
-                for (int i = 0; i < payload + 1; ++i) {
-                    sum ^= frame[i];
-                }
-                frame[payload + 1] = sum;
+                reseal(payload - 1);
             }
             break;
         case Fault::Wrong:
             // A well-formed reply to some other request: opcode changed.
             if (payload > 0) {
                 frame[2] ^= 0x80;
-                reseal();
+                reseal(payload);
             }
             break;
         case Fault::Null:

@@ -45,6 +45,29 @@ bool savedValuesFit(const SimMonitor& monitor, const SavedValues& values) {
     return true;
 }
 
+// One name of VESKOL_SIMULATE: a profile, optionally followed by ":skip".
+struct ProfileChoice {
+    std::string profile;
+    bool skip = false;
+    std::string error;  // an option the simulator does not know
+};
+
+ProfileChoice parseProfileChoice(const std::string& name) {
+    constexpr const char* kSkipOption = "skip";
+    ProfileChoice choice;
+    const size_t colon = name.find(':');
+    choice.profile = name.substr(0, colon);
+    if (colon != std::string::npos) {
+        const std::string option = name.substr(colon + 1);
+        if (option == kSkipOption) {
+            choice.skip = true;
+        } else {
+            choice.error = "unknown option '" + option + "'";
+        }
+    }
+    return choice;
+}
+
 }  // namespace
 
 std::vector<std::string> splitProfileList(const std::string& text) {
@@ -88,6 +111,7 @@ void SimBus::configure(const std::string& profiles, const std::string& statePath
     configured_ = true;
     interfaces_.clear();
     frames_.clear();
+    enumeration_ = {};
     if (logFile_) {
         std::fclose(logFile_);
         logFile_ = nullptr;
@@ -105,14 +129,19 @@ void SimBus::configure(const std::string& profiles, const std::string& statePath
     interfaces_.resize(names.size());
     for (size_t i = 0; i < names.size(); ++i) {
         SimInterface& iface = interfaces_[i];
-        iface.profileName = names[i];
-        const MonitorProfile* profile = findProfile(names[i].c_str());
+        const ProfileChoice choice = parseProfileChoice(names[i]);
+        iface.profileName = choice.profile;
+        iface.skip = choice.skip;
+        iface.error = choice.error;
+        const MonitorProfile* profile = findProfile(choice.profile.c_str());
         if (!profile) {
-            iface.error = "unknown profile '" + names[i] + "'";
+            iface.error = "unknown profile '" + choice.profile + "'";
+        }
+        if (!iface.error.empty()) {
             continue;
         }
         auto monitor = std::make_unique<SimMonitor>(*profile);
-        const MonitorKey key{static_cast<int>(i), names[i]};
+        const MonitorKey key{static_cast<int>(i), choice.profile};
         if (state_) {
             if (const SavedValues* saved = state_->find(key)) {
                 if (savedValuesFit(*monitor, *saved)) {
@@ -162,17 +191,21 @@ void SimBus::installDevice(int index, std::unique_ptr<SimDevice> device) {
         interfaces_.resize(static_cast<size_t>(index) + 1);
     }
     SimInterface& iface = interfaces_[static_cast<size_t>(index)];
+    iface = SimInterface{};
     iface.profileName = "scripted";
-    iface.error.clear();
-    iface.monitor = nullptr;
-    iface.faults.reset();
     iface.device = std::move(device);
 }
 
-int SimBus::enumerate() {
+int SimBus::enumerate(int mode, int interfaceSelector) {
     auto guard = lock();
     ensureConfigured();
+    enumeration_ = {enumeration_.calls + 1, mode, interfaceSelector};
     return static_cast<int>(interfaces_.size());
+}
+
+EnumerationRecord SimBus::enumeration() {
+    auto guard = lock();
+    return enumeration_;
 }
 
 unsigned SimBus::interfaceCount() {
@@ -194,7 +227,7 @@ int SimBus::interfaceInfo(int index, DisplayInterfaceInfo* info) {
     const char* name =
         iface->monitor ? iface->monitor->profile().driverName : "VESKOL scripted bus";
     std::strncpy(info->driverName, name, sizeof info->driverName - 1);
-    info->skip = 0;
+    info->skip = iface->skip ? 1 : 0;
     return 0;
 }
 
@@ -213,11 +246,17 @@ void SimBus::delayTransfer(int index) {
 }
 
 // The interface a transfer goes to, or the library error that refuses it
-// (bad index or buffer, unknown profile, a monitor that has gone).
+// (bad index or buffer, unknown profile, a monitor that has gone). Every
+// call to a known interface is recorded with its transfer parameter.
 // Called with the lock held.
-int SimBus::beginTransfer(int index, const void* bytes, int length, SimInterface*& iface) {
+int SimBus::beginTransfer(int index, const void* bytes, int length, int transferParameter,
+                          SimInterface*& iface) {
     iface = at(index);
-    if (!iface || (!bytes && length > 0)) {
+    if (!iface) {
+        return kLibBadArgument;
+    }
+    ++iface->transferParameters[transferParameter];
+    if (!bytes && length > 0) {
         return kLibBadArgument;
     }
     if (!iface->device) {
@@ -226,11 +265,13 @@ int SimBus::beginTransfer(int index, const void* bytes, int length, SimInterface
     return iface->faults.countTransferAndCheckGone() ? kLibNoDevice : 0;
 }
 
-int SimBus::write(int index, uint8_t address, const uint8_t* data, int length) {
+int SimBus::write(int index, uint8_t address, const uint8_t* data, int length,
+                  int transferParameter) {
     delayTransfer(index);
     auto guard = lock();
     SimInterface* iface = nullptr;
-    if (const int refused = beginTransfer(index, data, length, iface); refused != 0) {
+    if (const int refused = beginTransfer(index, data, length, transferParameter, iface);
+        refused != 0) {
         return refused;
     }
     logFrame('W', index, address, data, length);
@@ -240,11 +281,12 @@ int SimBus::write(int index, uint8_t address, const uint8_t* data, int length) {
     return iface->device->write(address, data, length);
 }
 
-int SimBus::read(int index, uint8_t address, uint8_t* buffer, int length) {
+int SimBus::read(int index, uint8_t address, uint8_t* buffer, int length, int transferParameter) {
     delayTransfer(index);
     auto guard = lock();
     SimInterface* iface = nullptr;
-    if (const int refused = beginTransfer(index, buffer, length, iface); refused != 0) {
+    if (const int refused = beginTransfer(index, buffer, length, transferParameter, iface);
+        refused != 0) {
         return refused;
     }
     const int result = iface->device->read(address, buffer, length);

@@ -4,11 +4,16 @@
 // a fault injector and its part of the saved state. Every frame that crosses
 // a bus is kept in memory for inspection and, with VESKOL_LOG, appended to
 // a file as "<ms since load> <W|R> <interface> <address hex> <bytes hex>".
+// A name may carry the option ":skip", which sets the interface's skip flag
+// (byte 93 of its information record). The bus also records the arguments
+// the library received: those of the last enumeration and, per interface,
+// the transfer parameter of every transfer call.
 // All operations take one lock, so the program's threads may share it.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -28,6 +33,18 @@ struct SimInterface {
     std::unique_ptr<SimDevice> device;  // null for an unknown profile
     SimMonitor* monitor = nullptr;      // the device, when it is a simulated monitor
     FaultInjector faults;
+    bool skip = false;  // the information record tells the program to leave it out
+    // Transfer calls received for this interface, refused ones included,
+    // counted by the transfer parameter they carried.
+    std::map<int, int> transferParameters;
+};
+
+// What the last EnumerateInterfaces call received, and how many calls there
+// were since the interfaces were configured.
+struct EnumerationRecord {
+    int calls = 0;
+    int mode = 0;
+    int interfaceSelector = 0;
 };
 
 class SimBus {
@@ -42,11 +59,11 @@ class SimBus {
     void configureFromEnvironment();
 
     // The five library functions.
-    int enumerate();
+    int enumerate(int mode, int interfaceSelector);
     unsigned interfaceCount();
     int interfaceInfo(int index, DisplayInterfaceInfo* info);
-    int write(int index, uint8_t address, const uint8_t* data, int length);
-    int read(int index, uint8_t address, uint8_t* buffer, int length);
+    int write(int index, uint8_t address, const uint8_t* data, int length, int transferParameter);
+    int read(int index, uint8_t address, uint8_t* buffer, int length, int transferParameter);
 
     // Inspection and test hooks. Callers hold lock() while using pointers.
     [[nodiscard]] std::unique_lock<std::recursive_mutex> lock();
@@ -57,6 +74,7 @@ class SimBus {
     [[nodiscard]] size_t frameCount();
     [[nodiscard]] bool frameAt(size_t position, std::string& line);
     void clearFrames();
+    [[nodiscard]] EnumerationRecord enumeration();
 
   private:
     SimBus();
@@ -64,7 +82,8 @@ class SimBus {
     void logFrame(char direction, int index, uint8_t address, const uint8_t* bytes, int length);
     void persist(int index);
     void delayTransfer(int index);
-    [[nodiscard]] int beginTransfer(int index, const void* bytes, int length, SimInterface*& iface);
+    [[nodiscard]] int beginTransfer(int index, const void* bytes, int length, int transferParameter,
+                                    SimInterface*& iface);
 
     std::recursive_mutex mutex_;
     bool configured_ = false;
@@ -73,6 +92,7 @@ class SimBus {
     std::unique_ptr<StateFile> state_;
     std::FILE* logFile_ = nullptr;
     std::vector<std::string> frames_;
+    EnumerationRecord enumeration_;
 };
 
 // Splits "a, b,c" into names; an empty text gives none.

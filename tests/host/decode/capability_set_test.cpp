@@ -92,6 +92,22 @@ TEST(CapabilitySet, ReadsAFlatPanelString) {
     EXPECT_EQ(set.commandCodesCount, 0);  // "cmds(" is not "cmds_c2("
 }
 
+// An MCCS 2.2 panel that lists the choices of complex features inside their
+// value lists: it claims no code it never listed (degauss 01, geometry
+// reset 06), and each outer list keeps the values at its own level.
+TEST(CapabilitySet, ReadsValueListsNestedInAValueList) {
+    CapabilitySet set;
+    ASSERT_EQ(set.parseCapabilities("(type(LCD)vcp(10 14(05 06) DC (00 (00 10 13) 01 02 06) "
+                                    "E1(02 (00 01) 03 (00 01 02 03)) FF)mccs_ver(2.2))"),
+              0);
+    EXPECT_EQ(listOf(set), (Codes{0x10, 0x14, 0xDC, 0xE1, 0xFF}));
+    ASSERT_EQ(set.vcpCodesWithValuesCount, 3);
+    EXPECT_EQ(valuesOf(set, 0x14), (Codes{5, 6}));
+    EXPECT_EQ(valuesOf(set, 0xDC), (Codes{0, 1, 2, 6}));
+    EXPECT_EQ(valuesOf(set, 0xE1), (Codes{2, 3}));
+    EXPECT_STREQ(set.mccsVersion, "2.2");
+}
+
 struct ListCase {
     const char* body;
     Codes codes;
@@ -115,6 +131,11 @@ TEST(CapabilitySet, WalksCodeLists) {
         {"page12(01 02(1 2))", {0x0C01, 0x0C02}, {0x0C02}},
         {"page0x1F(05) page010(06)", {0x1F05, 0x0806}, {}},
         {"pagez 10", {0x10}, {}},
+        // Lists nested in a value list belong to it: what follows an inner
+        // list is still a value, and only the outer list has an owner.
+        {"E1(02 (00 01) 03 (00 01 02 03)) E2", {0xE1, 0xE2}, {0xE1}},
+        {"DC (00 (00 10 13) 01 06) DF", {0xDC, 0xDF}, {0xDC}},
+        {"14(1((2)3)4) 16(5)", {0x14, 0x16}, {0x14, 0x16}},
     };
     for (const ListCase& c : cases) {
         const VcpListScan scan = CapabilitySet::search_vcps(c.body);
@@ -123,6 +144,9 @@ TEST(CapabilitySet, WalksCodeLists) {
     }
     EXPECT_EQ(CapabilitySet::search_enum_vcps("60(1 3 F) 62(4)", 0x60), (Codes{1, 3, 0xF}));
     EXPECT_EQ(CapabilitySet::search_enum_vcps("page12(02(1 22))", 0x0C02), (Codes{1, 0x22}));
+    EXPECT_EQ(CapabilitySet::search_enum_vcps("E1(02 (00 01) 03 (00 01 02 03))", 0xE1),
+              (Codes{2, 3}));
+    EXPECT_EQ(CapabilitySet::search_enum_vcps("14(1((2)3)4) 16(5)", 0x14), (Codes{1, 4}));
     // A code listed twice owns both lists.
     EXPECT_EQ(CapabilitySet::search_enum_vcps("14(01) 16 14(02)", 0x14), (Codes{1, 2}));
 }

@@ -178,7 +178,9 @@ TEST(EdidDecode, ReadsDescriptorsOfACeaExtension) {
     };
     const Case cases[] = {
         {0x02, 4, 10},   // offsets 4 to 94
-        {0x02, 20, 9},   // offsets 20 to 92
+        {0x02, 18, 10},  // offsets 18 to 108: the last ends just before the checksum
+        {0x02, 19, 10},  // offsets 19 to 109
+        {0x02, 20, 9},   // offsets 20 to 92: one at 110 would cover the checksum
         {0x02, 92, 5},   // only the first: the next would start at 110
         {0x02, 110, 5},  // the last place a descriptor fits
         {0x02, 111, 4},  // none fits in the block
@@ -195,6 +197,24 @@ TEST(EdidDecode, ReadsDescriptorsOfACeaExtension) {
         const EdidInfo info = decode(image);
         EXPECT_EQ(info.descriptorCount, c.descriptors) << int(c.offset);
         EXPECT_EQ(std::strlen(info.modelName), static_cast<size_t>(c.descriptors - 4));
+    }
+}
+
+// A monitor may put its serial-number text in the last place of the
+// extension; the information page must show it, not the numeric serial.
+TEST(EdidDecode, ReadsASerialTextInTheLastPlaceOfACeaExtension) {
+    struct Case {
+        uint8_t firstOffset;  // the serial descriptor is the sixth, 90 bytes on
+        const char* serialText;
+    };
+    const Case cases[] = {{18, "SN108"}, {19, "SN109"}, {20, "0"}};
+    for (const Case& c : cases) {
+        EdidImage image;
+        image.addExtension(0x02, c.firstOffset);
+        const int last = c.firstOffset + 5 * kEdidDescriptorBytes;
+        image.setDescriptorAt(1, last,
+                              textDescriptor(0xFF, ("SN" + std::to_string(last) + "\n").c_str()));
+        EXPECT_STREQ(decode(image).serialText, c.serialText) << int(c.firstOffset);
     }
 }
 

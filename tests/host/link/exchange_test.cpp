@@ -1,4 +1,7 @@
+#include <functional>
+
 #include "tests/host/link/link_fixture.h"
+#include "veskol/simulator_api.h"
 
 namespace {
 
@@ -125,4 +128,52 @@ TEST_F(ExchangeTest, ReadOnlyTakesNullAsSuccessAndRetriesErrors) {
     EXPECT_EQ(link.exchangeRead(reply, length, 50), 0);
     EXPECT_EQ(length, 3);
     EXPECT_EQ(reply[0], 0xC7);
+}
+
+// Every path that takes the bus: when it is refused, nothing reaches the
+// library, the bus is not given back and nobody waits.
+TEST_F(ExchangeTest, ARefusedBusSkipsTheTransferTheReleaseAndTheWaits) {
+    constexpr int kRefused = -40;
+    bool refuse = true;
+    int releases = 0;
+    link.transport().setAccessSteps({[&] { return refuse ? kRefused : 0; },
+                                     [&] {
+                                         ++releases;
+                                         return 0;
+                                     }});
+    uint8_t reply[8];
+    uint8_t edid[kEdidSize];
+    struct Case {
+        const char* name;
+        std::function<int()> run;
+    };
+    const Case cases[] = {
+        {"send", [&] { return link.exchangeWrite(kGetBrightness, 2, 50); }},
+        {"send and read",
+         [&] {
+             int length = 8;
+             return link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50);
+         }},
+        {"read",
+         [&] {
+             int length = 8;
+             return link.exchangeRead(reply, length, 50);
+         }},
+        {"probe", [&] { return link.probe(); }},
+        {"EDID", [&] { return link.readEdid(edid); }},
+    };
+    for (const Case& c : cases) {
+        refuse = true;
+        releases = 0;
+        clock.clearRecord();
+        const int transfers = VeskolSimTransferCount(0);
+        EXPECT_EQ(c.run(), kRefused) << c.name;
+        EXPECT_EQ(VeskolSimTransferCount(0), transfers) << c.name;
+        EXPECT_EQ(releases, 0) << c.name;
+        EXPECT_EQ(clock.waitCount(), 0) << c.name;
+
+        refuse = false;  // the same call on a bus that is given back once
+        (void)c.run();
+        EXPECT_EQ(releases, 1) << c.name;
+    }
 }

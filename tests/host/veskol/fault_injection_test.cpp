@@ -72,6 +72,27 @@ TEST_F(FaultInjectionTest, FaultsReachTheLinkAsItsErrors) {
     }
 }
 
+// A reader may ask for fewer bytes than the reply holds; the cut-short
+// reply must stay inside its buffer (the sanitizer sees any byte past it).
+TEST_F(FaultInjectionTest, ATruncatedReplyStaysInsideTheReadersBuffer) {
+    // The brightness reply: 6E 88, eight payload bytes, checksum.
+    for (const int length : {3, 6, 10, 11}) {
+        ASSERT_EQ(VeskolSimSetFaults(0, "next=truncate"), 0);
+        EXPECT_EQ(send(0, request({0x01, 0x10})), 0);
+        clock.sleep(50);
+        std::vector<uint8_t> frame(static_cast<size_t>(length));
+        ASSERT_EQ(I2C_READ(0, 0x6F, frame.data(), static_cast<uint8_t>(length), 10000), 0);
+        EXPECT_EQ(frame[1], 0x87) << length;  // one byte less than it carries
+        if (length >= 10) {                   // the shorter frame's checksum fits
+            uint8_t sum = 0x50;
+            for (int i = 0; i < 10; ++i) {
+                sum ^= frame[static_cast<size_t>(i)];
+            }
+            EXPECT_EQ(sum, 0) << length;
+        }
+    }
+}
+
 TEST_F(FaultInjectionTest, AMonitorThatDisappearsStaysGone) {
     ASSERT_EQ(VeskolSimSetFaults(0, "disappear=4"), 0);
     MonitorCommandSet link(0, 10000, 3);

@@ -32,6 +32,55 @@ TEST_F(SimulatorTest, ListsOneInterfacePerProfileAndDescribesThem) {
     EXPECT_EQ(VeskolSimInterfaceStatus(3, nullptr, 0, nullptr, 0), -1);
 }
 
+// What the program's monitor list must honour and pass can be set up and
+// read back: the skip flag, the enumeration's arguments and the transfer
+// parameter of every transfer.
+TEST_F(SimulatorTest, FlagsSkippedInterfacesAndRecordsTheArgumentsItReceives) {
+    VeskolSimConfigure("qrv-crt:skip,qrv-crt:hidden,tsw-lcd", nullptr, nullptr);
+    char profile[32], error[80];
+    struct Case {
+        int status;  // of VeskolSimInterfaceStatus
+        const char* error;
+        uint8_t skip;
+    };
+    const Case cases[] = {{0, "", 1}, {1, "unknown option 'hidden'", 0}, {0, "", 0}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(VeskolSimInterfaceStatus(i, profile, sizeof profile, error, sizeof error),
+                  cases[i].status);
+        EXPECT_STREQ(error, cases[i].error);
+        DisplayInterfaceInfo info{};
+        info.size = 96;
+        EXPECT_EQ(GetDisplayInterfaceInfo(i, &info) == 0, cases[i].status == 0) << i;
+        EXPECT_EQ(reinterpret_cast<const uint8_t*>(&info)[93], cases[i].skip) << i;
+    }
+    EXPECT_STREQ(profile, "tsw-lcd");
+
+    int mode = -1, selector = -1;
+    EXPECT_EQ(VeskolSimEnumerateCalls(&mode, &selector), 0);
+    (void)EnumerateInterfaces(1, 3);
+    (void)EnumerateInterfaces(5, 7);
+    EXPECT_EQ(VeskolSimEnumerateCalls(&mode, &selector), 2);
+    EXPECT_EQ(mode, 5);
+    EXPECT_EQ(selector, 7);
+
+    // Refused transfers count too: the program must not even try them.
+    const Bytes frame = request({0x01, 0x10});
+    uint8_t raw[16];
+    EXPECT_EQ(send(0, frame), 0);  // the skipped interface still answers
+    EXPECT_EQ(I2C_READ(0, 0x6F, raw, 11, 77), 0);
+    EXPECT_LT(send(1, frame), 0);
+    EXPECT_EQ(VeskolSimTransferCount(0), 2);
+    EXPECT_EQ(VeskolSimTransferParameterCount(0, 10000), 1);
+    EXPECT_EQ(VeskolSimTransferParameterCount(0, 77), 1);
+    EXPECT_EQ(VeskolSimTransferCount(1), 1);
+    EXPECT_EQ(VeskolSimTransferCount(2), 0);
+    EXPECT_EQ(VeskolSimTransferCount(3), -1);
+
+    VeskolSimConfigure("qrv-crt", nullptr, nullptr);  // a new record
+    EXPECT_EQ(VeskolSimEnumerateCalls(nullptr, nullptr), 0);
+    EXPECT_EQ(VeskolSimTransferCount(0), 0);
+}
+
 TEST_F(SimulatorTest, EveryBuiltInProfileHasAValidEdidAndAnswersBrightness) {
     for (const veskol::MonitorProfile& p : veskol::builtInProfiles()) {
         VeskolSimConfigure(p.name, nullptr, nullptr);

@@ -72,3 +72,26 @@ TEST_F(MonitorPictureTest, FollowsTheOpenMonitorsModel) {
     start("other-vendor");
     EXPECT_EQ(app().monitorPictureNumber, kDefaultMonitorPicture);
 }
+
+using MonitorListTest = MainWindowTest;
+
+// An interface whose record says "leave out" and one whose information call
+// fails are passed over without a single transfer; the others are reached
+// with the library's fixed arguments.
+TEST_F(MonitorListTest, SkipsFlaggedAndFailingInterfacesWithoutTouchingTheirBus) {
+    start("qrv-crt:skip,no-such-monitor,tsw-lcd");
+    const auto listed = rows();
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].second, 2);
+    EXPECT_EQ(monitor().interfaceIndex(), 2);
+    EXPECT_EQ(VeskolSimTransferCount(0), 0);
+    EXPECT_EQ(VeskolSimTransferCount(1), 0);
+    const int transfers = VeskolSimTransferCount(2);
+    EXPECT_GT(transfers, 0);
+    EXPECT_EQ(VeskolSimTransferParameterCount(2, 10000), transfers);
+
+    int mode = 0, selector = 0;
+    EXPECT_EQ(VeskolSimEnumerateCalls(&mode, &selector), 1);
+    EXPECT_EQ(mode, 1);
+    EXPECT_EQ(selector, 3);
+}
