@@ -363,9 +363,20 @@ struct Parent {
 TEST(Dialogs, PageTemplateIsAnEmptyHiddenChildThatLetsTheIllustrationPaintOverItsControls) {
     EXPECT_NE(FindResourceW(module(), L"ScreenDlg", reinterpret_cast<LPCWSTR>(RT_DIALOG)), nullptr);
     EXPECT_NE(FindResourceW(module(), L"SCREENDLG", reinterpret_cast<LPCWSTR>(RT_DIALOG)), nullptr);
+    // The template names the pages' own class, which the main window
+    // registers as a dialog class.
+    WNDCLASSW pageClass{};
+    pageClass.lpfnWndProc = DefDlgProcW;
+    pageClass.cbWndExtra = DLGWINDOWEXTRA;
+    pageClass.hInstance = module();
+    pageClass.lpszClassName = L"ScreenDlg";
+    RegisterClassW(&pageClass);
     Parent parent;
     HWND page = CreateDialogParamW(module(), kPageTemplate, parent.window, recordingDialogProc, 0);
     ASSERT_NE(page, nullptr);
+    wchar_t className[32] = {};
+    GetClassNameW(page, className, 32);
+    EXPECT_STREQ(className, L"ScreenDlg");
     LONG_PTR style = GetWindowLongPtrW(page, GWL_STYLE);
     EXPECT_TRUE(style & WS_CHILD);
     EXPECT_FALSE(style & WS_VISIBLE) << "the shell shows the page once it is laid out";
