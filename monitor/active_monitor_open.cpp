@@ -109,7 +109,9 @@ int ActiveMonitor::readIdentity() {
     identity_.maxVerticalRate = 0;
     digitalInput_ = 0;
 
-    uint8_t buffer[kEdidSize];
+    // Zeroed: a read the library calls done but that fills nothing must fail
+    // the header check, never pass the last interface's EDID as this one's.
+    uint8_t buffer[kEdidSize] = {};
     const int result = commandChannel_->readEdid(buffer);
     if (result < 0) {
         return result;

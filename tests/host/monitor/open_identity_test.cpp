@@ -114,3 +114,34 @@ TEST_F(MonitorTest, EdidFailureLeavesTheMonitorClosedWithoutIdentity) {
     EXPECT_EQ(monitor.identityFields().monitorId, 0u);
     EXPECT_STREQ(monitor.identityFields().vendorLetters, "");
 }
+
+namespace {
+
+// A bus whose library reports every read as done (a non-negative result)
+// without putting a byte into the buffer.
+class EmptyReadBus : public veskol::SimDevice {
+  public:
+    int write(uint8_t, const uint8_t*, int) override { return 0; }
+    int read(uint8_t, uint8_t*, int) override { return 1; }
+};
+
+}  // namespace
+
+TEST_F(MonitorTest, AnEdidReadThatFillsNothingNeverShowsThePreviousMonitor) {
+    VeskolSimConfigure("tsw-lcd", "", "");
+    veskol::SimBus::instance().installDevice(1, std::make_unique<EmptyReadBus>());
+    // One interface after the other from one place, as the monitor list reads
+    // them: the second read's buffer lies where the first one's bytes are.
+    ActiveMonitor first{0};
+    ActiveMonitor second{1};
+    ActiveMonitor* const readers[] = {&first, &second};
+    int results[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        results[i] = readers[i]->readIdentity();
+    }
+    EXPECT_EQ(results[0], 0);
+    EXPECT_EQ(first.identityFields().monitorId, 0x77524C20u);
+    EXPECT_NE(results[1], 0);
+    EXPECT_EQ(second.identityFields().monitorId, 0u);
+    EXPECT_STREQ(second.identityFields().vendorLetters, "");
+}
