@@ -64,7 +64,9 @@ void ActiveMonitor::clearIdentity() {
 }
 
 int ActiveMonitor::openMonitor(int interfaceIndex, bool fullLoad) {
-    open_ = 0;
+    // Every open starts from closed with an empty table, so a failed open
+    // leaves nothing of the monitor before to restore or store.
+    clearControls();
     capabilitiesLoaded_ = 0;
     // A listed model must never see the capability list of the monitor
     // opened before it.

@@ -60,7 +60,9 @@ TEST_F(MonitorTest, FullOpenReadsIdentityCapabilitiesControlsTimingAndStatus) {
 TEST_F(MonitorTest, ClosingForgetsTheMonitorAndANewOpenStartsAfresh) {
     open("tsw-lcd,qrv-crt");
     ASSERT_EQ(monitor.isOpen(), 1);
+    ASSERT_EQ(monitor.setValue(14, 10), 0);
     ASSERT_EQ(monitor.openMonitor(-1, true), 0);
+    EXPECT_EQ(monitor.anyModified(), 0);
     EXPECT_EQ(monitor.isOpen(), 0);
     EXPECT_EQ(monitor.identity(), nullptr);
     EXPECT_EQ(monitor.capabilitiesLoaded(), 0);
@@ -144,4 +146,22 @@ TEST_F(MonitorTest, AnEdidReadThatFillsNothingNeverShowsThePreviousMonitor) {
     EXPECT_NE(results[1], 0);
     EXPECT_EQ(second.identityFields().monitorId, 0u);
     EXPECT_STREQ(second.identityFields().vendorLetters, "");
+}
+
+TEST_F(MonitorTest, AFailedOpenNeverRestoresOrStoresTheMonitorBefore) {
+    open("tsw-lcd");
+    ASSERT_EQ(monitor.setValue(14, 10), 0);
+    // The next monitor's EDID is unreadable (all zeros): its open fails.
+    auto next = std::make_unique<ScriptedDevice>();
+    const ScriptedDevice& nextBus = *next;
+    veskol::SimBus::instance().installDevice(1, std::move(next));
+    ASSERT_EQ(monitor.openMonitor(1, true), 0);
+    ASSERT_EQ(monitor.isOpen(), 0);
+
+    // The store question is not asked, and answering it sends nothing.
+    EXPECT_EQ(monitor.anyModified(), 0);
+    EXPECT_EQ(monitor.restoreAll(), 0);
+    EXPECT_EQ(monitor.storeSettings(), -1);
+    EXPECT_TRUE(nextBus.sentPayloads().empty());
+    EXPECT_EQ(simValue(0x10), 10);
 }
