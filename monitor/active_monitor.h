@@ -198,8 +198,9 @@ class ActiveMonitor final {
     // current value, marked modified. 0 or -1.
     [[nodiscard]] int writeEntry(ControlEntry& entry, int value);
     // A Get VCP is good when the call succeeded, the monitor did not call the
-    // code unsupported and the maximum is above 0.
-    enum class ReadOutcome { Good, NotGood, Failed };
+    // code unsupported and the maximum is above 0. A well-formed answer with
+    // maximum 0 has no value, yet still shows that the monitor knows the code.
+    enum class ReadOutcome { Good, NoValue, Unsupported, Failed };
     [[nodiscard]] ReadOutcome readControl(int code, int& current, int& maximum);
     [[nodiscard]] std::string text(int id) const;
     [[nodiscard]] std::string numberedPreset(int number) const;

@@ -194,7 +194,10 @@ ActiveMonitor::ReadOutcome ActiveMonitor::readControl(int code, int& current, in
     if (commandChannel_->getVcp(code, current, maximum, resultCode, typeCode) != 0) {
         return ReadOutcome::Failed;
     }
-    return resultCode == 0 && maximum > 0 ? ReadOutcome::Good : ReadOutcome::NotGood;
+    if (resultCode != 0) {
+        return ReadOutcome::Unsupported;
+    }
+    return maximum > 0 ? ReadOutcome::Good : ReadOutcome::NoValue;
 }
 
 int ActiveMonitor::readAllControls() {
@@ -235,12 +238,14 @@ int ActiveMonitor::readAllControls() {
                 entry.modified = 0;
                 valueRead = true;
                 break;
-            case ReadOutcome::NotGood:
+            case ReadOutcome::NoValue:
                 if (action) {  // the monitor knows the action but has no value for it
                     entry.supported = 1;
                     entry.baselineValid = 1;
                     entry.current = 0;
                 }
+                break;
+            case ReadOutcome::Unsupported:  // never offer what the monitor refuses
                 break;
             case ReadOutcome::Failed:
                 ++failures;

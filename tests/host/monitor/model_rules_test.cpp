@@ -290,6 +290,30 @@ TEST_F(MonitorTest, ActionsNotAvailableSendNothing) {
     EXPECT_EQ(monitor.canDegauss(), 0);
 }
 
+TEST_F(MonitorTest, ActionsTheMonitorCallsUnsupportedAreNeverOffered) {
+    // Neither model has a code template, so every action code is asked for;
+    // both answer only the factory and colour resets.
+    for (const char* profile : {"qrv-no-caps", "tsw-lcd-p5"}) {
+        open(profile);
+        EXPECT_EQ(monitor.canDegauss(), 0) << profile;
+        EXPECT_EQ(monitor.canResetGeometry(), 0) << profile;
+        EXPECT_EQ(monitor.canAutoSetup(), 0) << profile;
+        EXPECT_EQ(monitor.canAutoGeometry(), 0) << profile;
+        EXPECT_EQ(monitor.canFactoryReset(), 1) << profile;
+        EXPECT_EQ(monitor.canResetColour(), 1) << profile;
+        const int writes = requests(0x03);
+        EXPECT_EQ(monitor.degauss(), -1) << profile;
+        EXPECT_EQ(monitor.autoSetup(), -1) << profile;
+        EXPECT_EQ(requests(0x03), writes) << profile;
+    }
+
+    // A well-formed answer without a value still shows the action exists.
+    VeskolSimConfigure("qrv-no-caps", "", "");
+    ASSERT_EQ(VeskolSimSetMaximum(0, 0x04, 0), 0);
+    ASSERT_EQ(monitor.openMonitor(0, true), 0);
+    EXPECT_EQ(monitor.canFactoryReset(), 1);
+}
+
 TEST_F(MonitorTest, BrightnessAndContrastDefaultsByTechnology) {
     open("qrv-crt");  // a tube
     ASSERT_EQ(monitor.canResetBrightnessContrast(), 1);
