@@ -209,6 +209,9 @@ class ActiveMonitor final {
     [[nodiscard]] int modelPresetAvailability();
     [[nodiscard]] int capabilityColourAvailability(int code, int index);
     [[nodiscard]] int actionThenReload(bool available, int code, bool colourOnly);
+    // Four-preset models fix brightness, contrast, gains and colour
+    // temperature in their sRGB preset, 4.
+    [[nodiscard]] bool inLockedFourPreset() const;
     void applyFourPresetRule();
     void clearIdentity();
     void setIdentityModel();

@@ -252,6 +252,11 @@ int ActiveMonitor::readAllControls() {
                 break;
         }
     }
+    // A monitor opened in its locked preset is locked from the start; only a
+    // switch may unlock the controls.
+    if (inLockedFourPreset()) {
+        applyFourPresetRule();
+    }
     factoryResetAvailable_ = controls_[kIndexFactoryReset].supported == 1;
     degaussAvailable_ = controls_[kIndexDegauss].supported == 1;
     geometryResetAvailable_ = controls_[kIndexGeometryReset].supported == 1;
@@ -263,16 +268,20 @@ int ActiveMonitor::readAllControls() {
     return valueRead ? 1 : 0;
 }
 
+bool ActiveMonitor::inLockedFourPreset() const {
+    return model().fourPreset && controls_[kIndexPreset].current == 4;
+}
+
 void ActiveMonitor::applyFourPresetRule() {
     if (!model().fourPreset) {
         return;
     }
     static constexpr int kLockedByPresetFour[] = {6, 7, 8, 9, 10};
-    const bool presetFour = controls_[kIndexPreset].current == 4;
+    const bool locked = inLockedFourPreset();
     for (int index : kLockedByPresetFour) {
-        controls_[index].supported = presetFour ? 0 : 1;
+        controls_[index].supported = locked ? 0 : 1;
     }
-    if (presetFour) {
+    if (locked) {
         controls_[kIndexTableColourTemperature].supported = 0;
     }
 }
@@ -283,7 +292,7 @@ int ActiveMonitor::refreshControl(int index, bool newBaseline) {
     }
     ControlEntry& entry = controls_[index];
     int readable = isColourCodeReadable(entry.vcpCode);
-    if (model().fourPreset && controls_[kIndexPreset].current == 4) {
+    if (inLockedFourPreset()) {
         readable = 0;
     }
     applyFourPresetRule();
