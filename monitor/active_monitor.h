@@ -192,7 +192,8 @@ class ActiveMonitor final {
     [[nodiscard]] const ModelRow& model() const { return *model_; }
     [[nodiscard]] bool aborted() const;
     // The entry of `feature` of an open monitor: 0, or -1 (not open) or -2
-    // (no control-table place) with `entry` untouched.
+    // (no control-table place, or one without a bus code) with `entry`
+    // untouched.
     [[nodiscard]] int findEntry(int feature, ControlEntry*& entry);
     // Writes `value` to the entry's control; on success it becomes the
     // current value, marked modified. 0 or -1.

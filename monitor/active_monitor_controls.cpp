@@ -122,7 +122,8 @@ int ActiveMonitor::findEntry(int feature, ControlEntry*& entry) {
         return -1;
     }
     const int index = featureToControl(feature);
-    if (index < 0) {
+    // A place without a bus code is no control: nothing to write or undo.
+    if (index < 0 || controls_[index].vcpCode == kNoVcpCode) {
         return -2;
     }
     entry = &controls_[index];

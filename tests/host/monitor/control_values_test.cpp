@@ -35,8 +35,18 @@ TEST_F(MonitorTest, FeatureNumbersWithoutAControlAndClosedMonitorsAreToldApart) 
     EXPECT_EQ(monitor.setValue(99, 1), -2);
     EXPECT_EQ(monitor.isModified(99), -2);
     EXPECT_EQ(monitor.featureAvailability(99), 0);
-    EXPECT_EQ(monitor.featureAvailability(75), 0);  // a feature with a place but no code
-    EXPECT_EQ(monitor.permille(0), 0);              // never read: maximum 0
+    EXPECT_EQ(monitor.permille(0), 0);  // never read: maximum 0
+
+    // Features with a place in the table but no bus code: never written.
+    veskol::SimBus::instance().clearFrames();
+    for (int feature : {75, 76, 48, 73, 74, 41, 79}) {
+        EXPECT_EQ(monitor.featureAvailability(feature), 0) << feature;
+        EXPECT_EQ(monitor.setValue(feature, 1), -2) << feature;
+        EXPECT_EQ(monitor.restoreFeature(feature), -2) << feature;
+        EXPECT_EQ(monitor.isModified(feature), 0) << feature;
+    }
+    EXPECT_EQ(VeskolSimFrameCount(), 0);
+    EXPECT_EQ(monitor.anyModified(), 0);
 
     ASSERT_EQ(monitor.openMonitor(-1, true), 0);
     EXPECT_EQ(monitor.value(kBrightness), -1);
