@@ -80,6 +80,14 @@ TEST_F(MonitorTest, CancelRestoresEveryModifiedControlAndOkCommits) {
     ASSERT_EQ(monitor.restoreAll(), 0);  // nothing left to restore
     EXPECT_EQ(requests(0x03), writesBefore);
     EXPECT_EQ(simValue(0x10), 11);
+    // The committed value is what Undo and Cancel return to from now on.
+    ASSERT_EQ(monitor.setValue(kBrightness, 12), 0);
+    ASSERT_EQ(monitor.restoreFeature(kBrightness), 0);
+    EXPECT_EQ(simValue(0x10), 11);
+    EXPECT_EQ(monitor.isFeatureChanged(kBrightness), 0);
+    ASSERT_EQ(monitor.setValue(kBrightness, 13), 0);
+    ASSERT_EQ(monitor.restoreAll(), 0);
+    EXPECT_EQ(simValue(0x10), 11);
 }
 
 TEST_F(MonitorTest, ReloadWithoutNewBaselineMarksWhatTheMonitorChanged) {
@@ -121,7 +129,17 @@ TEST_F(MonitorTest, ControlThatStopsAnsweringLosesItsMaximum) {
     EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);
     EXPECT_EQ(monitor.control(kIndexBrightness).supported, 0);
     EXPECT_EQ(monitor.maximum(kBrightness), 0);
-    EXPECT_EQ(monitor.brightnessAvailability(), 1);                // listed, but not answering
-    EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);  // colour code: read again
+    EXPECT_EQ(monitor.brightnessAvailability(), 1);  // listed, but not answering
+
+    // A colour code is read again. Changed meanwhile on the monitor's own
+    // buttons, it shows as changed, but with no value read before there is
+    // nothing for Cancel to put back.
+    ASSERT_EQ(VeskolSimSetValue(0, 0x10, 33), 0);
+    EXPECT_EQ(monitor.refreshControl(kIndexBrightness, false), 1);
     EXPECT_EQ(monitor.brightnessAvailability(), 2);
+    EXPECT_EQ(monitor.isModified(kBrightness), 1);
+    const int writes = requests(0x03);
+    ASSERT_EQ(monitor.restoreAll(), 0);
+    EXPECT_EQ(requests(0x03), writes);
+    EXPECT_EQ(simValue(0x10), 33);
 }
