@@ -152,6 +152,9 @@ int ActiveMonitor::restoreFeature(int feature) {
     if (const int missing = findEntry(feature, entry); missing != 0) {
         return missing;
     }
+    if (!entry->baselineValid) {
+        return -1;  // never read: there is no value to go back to
+    }
     return writeEntry(*entry, entry->baseline);
 }
 
@@ -160,7 +163,9 @@ int ActiveMonitor::isFeatureChanged(int feature) {
     if (const int missing = findEntry(feature, entry); missing != 0) {
         return missing;
     }
-    return entry->modified == 1 && entry->baseline != entry->current ? 1 : 0;
+    // Only a change that can be undone counts.
+    return entry->modified == 1 && entry->baselineValid && entry->baseline != entry->current ? 1
+                                                                                             : 0;
 }
 
 int ActiveMonitor::isModified(int feature) {

@@ -129,17 +129,23 @@ TEST_F(MonitorTest, ControlThatStopsAnsweringLosesItsMaximum) {
     EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);
     EXPECT_EQ(monitor.control(kIndexBrightness).supported, 0);
     EXPECT_EQ(monitor.maximum(kBrightness), 0);
-    EXPECT_EQ(monitor.brightnessAvailability(), 1);  // listed, but not answering
-
-    // A colour code is read again. Changed meanwhile on the monitor's own
-    // buttons, it shows as changed, but with no value read before there is
-    // nothing for Cancel to put back.
-    ASSERT_EQ(VeskolSimSetValue(0, 0x10, 33), 0);
-    EXPECT_EQ(monitor.refreshControl(kIndexBrightness, false), 1);
+    EXPECT_EQ(monitor.brightnessAvailability(), 1);                // listed, but not answering
+    EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);  // colour code: read again
     EXPECT_EQ(monitor.brightnessAvailability(), 2);
-    EXPECT_EQ(monitor.isModified(kBrightness), 1);
+}
+
+TEST_F(MonitorTest, UndoAndCancelNeverWriteAValueThatWasNeverRead) {
+    VeskolSimConfigure("tsw-lcd", "", "");
+    ASSERT_EQ(VeskolSimSetMaximum(0, 0x10, 0), 0);  // brightness has no value at first
+    ASSERT_EQ(monitor.openMonitor(0, true), 0);
+    ASSERT_EQ(VeskolSimSetMaximum(0, 0x10, 100), 0);
+    ASSERT_EQ(VeskolSimSetValue(0, 0x10, 60), 0);
+    EXPECT_EQ(monitor.reload(0, false), 1);
+    EXPECT_EQ(monitor.value(kBrightness), 60);
+    EXPECT_EQ(monitor.isFeatureChanged(kBrightness), 0);  // no Undo offered
     const int writes = requests(0x03);
+    EXPECT_EQ(monitor.restoreFeature(kBrightness), -1);
     ASSERT_EQ(monitor.restoreAll(), 0);
     EXPECT_EQ(requests(0x03), writes);
-    EXPECT_EQ(simValue(0x10), 33);
+    EXPECT_EQ(simValue(0x10), 60);
 }
