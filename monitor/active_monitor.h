@@ -192,14 +192,16 @@ class ActiveMonitor final {
     [[nodiscard]] const ModelRow& model() const { return *model_; }
     [[nodiscard]] bool aborted() const;
     // The entry of `feature` of an open monitor: 0, or -1 (not open) or -2
-    // (no control-table place) with `entry` untouched.
+    // (no control-table place, or one without a bus code) with `entry`
+    // untouched.
     [[nodiscard]] int findEntry(int feature, ControlEntry*& entry);
     // Writes `value` to the entry's control; on success it becomes the
     // current value, marked modified. 0 or -1.
     [[nodiscard]] int writeEntry(ControlEntry& entry, int value);
     // A Get VCP is good when the call succeeded, the monitor did not call the
-    // code unsupported and the maximum is above 0.
-    enum class ReadOutcome { Good, NotGood, Failed };
+    // code unsupported and the maximum is above 0. A well-formed answer with
+    // maximum 0 has no value, yet still shows that the monitor knows the code.
+    enum class ReadOutcome { Good, NoValue, Unsupported, Failed };
     [[nodiscard]] ReadOutcome readControl(int code, int& current, int& maximum);
     [[nodiscard]] std::string text(int id) const;
     [[nodiscard]] std::string numberedPreset(int number) const;
@@ -208,6 +210,9 @@ class ActiveMonitor final {
     [[nodiscard]] int modelPresetAvailability();
     [[nodiscard]] int capabilityColourAvailability(int code, int index);
     [[nodiscard]] int actionThenReload(bool available, int code, bool colourOnly);
+    // Four-preset models fix brightness, contrast, gains and colour
+    // temperature in their sRGB preset, 4.
+    [[nodiscard]] bool inLockedFourPreset() const;
     void applyFourPresetRule();
     void clearIdentity();
     void setIdentityModel();

@@ -122,7 +122,8 @@ int ActiveMonitor::findEntry(int feature, ControlEntry*& entry) {
         return -1;
     }
     const int index = featureToControl(feature);
-    if (index < 0) {
+    // A place without a bus code is no control: nothing to write or undo.
+    if (index < 0 || controls_[index].vcpCode == kNoVcpCode) {
         return -2;
     }
     entry = &controls_[index];
@@ -151,6 +152,9 @@ int ActiveMonitor::restoreFeature(int feature) {
     if (const int missing = findEntry(feature, entry); missing != 0) {
         return missing;
     }
+    if (!entry->baselineValid) {
+        return -1;  // never read: there is no value to go back to
+    }
     return writeEntry(*entry, entry->baseline);
 }
 
@@ -159,7 +163,9 @@ int ActiveMonitor::isFeatureChanged(int feature) {
     if (const int missing = findEntry(feature, entry); missing != 0) {
         return missing;
     }
-    return entry->modified == 1 && entry->baseline != entry->current ? 1 : 0;
+    // Only a change that can be undone counts.
+    return entry->modified == 1 && entry->baselineValid && entry->baseline != entry->current ? 1
+                                                                                             : 0;
 }
 
 int ActiveMonitor::isModified(int feature) {
@@ -194,7 +200,10 @@ ActiveMonitor::ReadOutcome ActiveMonitor::readControl(int code, int& current, in
     if (commandChannel_->getVcp(code, current, maximum, resultCode, typeCode) != 0) {
         return ReadOutcome::Failed;
     }
-    return resultCode == 0 && maximum > 0 ? ReadOutcome::Good : ReadOutcome::NotGood;
+    if (resultCode != 0) {
+        return ReadOutcome::Unsupported;
+    }
+    return maximum > 0 ? ReadOutcome::Good : ReadOutcome::NoValue;
 }
 
 int ActiveMonitor::readAllControls() {
@@ -235,17 +244,24 @@ int ActiveMonitor::readAllControls() {
                 entry.modified = 0;
                 valueRead = true;
                 break;
-            case ReadOutcome::NotGood:
+            case ReadOutcome::NoValue:
                 if (action) {  // the monitor knows the action but has no value for it
                     entry.supported = 1;
                     entry.baselineValid = 1;
                     entry.current = 0;
                 }
                 break;
+            case ReadOutcome::Unsupported:  // never offer what the monitor refuses
+                break;
             case ReadOutcome::Failed:
                 ++failures;
                 break;
         }
+    }
+    // A monitor opened in its locked preset is locked from the start; only a
+    // switch may unlock the controls.
+    if (inLockedFourPreset()) {
+        applyFourPresetRule();
     }
     factoryResetAvailable_ = controls_[kIndexFactoryReset].supported == 1;
     degaussAvailable_ = controls_[kIndexDegauss].supported == 1;
@@ -258,16 +274,20 @@ int ActiveMonitor::readAllControls() {
     return valueRead ? 1 : 0;
 }
 
+bool ActiveMonitor::inLockedFourPreset() const {
+    return model().fourPreset && controls_[kIndexPreset].current == 4;
+}
+
 void ActiveMonitor::applyFourPresetRule() {
     if (!model().fourPreset) {
         return;
     }
     static constexpr int kLockedByPresetFour[] = {6, 7, 8, 9, 10};
-    const bool presetFour = controls_[kIndexPreset].current == 4;
+    const bool locked = inLockedFourPreset();
     for (int index : kLockedByPresetFour) {
-        controls_[index].supported = presetFour ? 0 : 1;
+        controls_[index].supported = locked ? 0 : 1;
     }
-    if (presetFour) {
+    if (locked) {
         controls_[kIndexTableColourTemperature].supported = 0;
     }
 }
@@ -278,7 +298,7 @@ int ActiveMonitor::refreshControl(int index, bool newBaseline) {
     }
     ControlEntry& entry = controls_[index];
     int readable = isColourCodeReadable(entry.vcpCode);
-    if (model().fourPreset && controls_[kIndexPreset].current == 4) {
+    if (inLockedFourPreset()) {
         readable = 0;
     }
     applyFourPresetRule();

@@ -64,7 +64,9 @@ void ActiveMonitor::clearIdentity() {
 }
 
 int ActiveMonitor::openMonitor(int interfaceIndex, bool fullLoad) {
-    open_ = 0;
+    // Every open starts from closed with an empty table, so a failed open
+    // leaves nothing of the monitor before to restore or store.
+    clearControls();
     capabilitiesLoaded_ = 0;
     // A listed model must never see the capability list of the monitor
     // opened before it.
@@ -109,7 +111,9 @@ int ActiveMonitor::readIdentity() {
     identity_.maxVerticalRate = 0;
     digitalInput_ = 0;
 
-    uint8_t buffer[kEdidSize];
+    // Zeroed: a read the library calls done but that fills nothing must fail
+    // the header check, never pass the last interface's EDID as this one's.
+    uint8_t buffer[kEdidSize] = {};
     const int result = commandChannel_->readEdid(buffer);
     if (result < 0) {
         return result;

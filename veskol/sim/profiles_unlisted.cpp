@@ -331,7 +331,8 @@ constexpr MonitorProfile kProfiles[] = {
     {
         .name = "qrv-no-caps",
         .description = "QRV L15E, unlisted panel that never answers the capabilities "
-                       "request: every control is tried and no action can be offered",
+                       "request: every control is tried, and of the actions only the "
+                       "factory and colour resets it answers can be offered",
         .edid = {.vendor = "QRV",
                  .productCode = 0x3215,
                  .serialNumber = 0x0007C001,

@@ -35,8 +35,18 @@ TEST_F(MonitorTest, FeatureNumbersWithoutAControlAndClosedMonitorsAreToldApart) 
     EXPECT_EQ(monitor.setValue(99, 1), -2);
     EXPECT_EQ(monitor.isModified(99), -2);
     EXPECT_EQ(monitor.featureAvailability(99), 0);
-    EXPECT_EQ(monitor.featureAvailability(75), 0);  // a feature with a place but no code
-    EXPECT_EQ(monitor.permille(0), 0);              // never read: maximum 0
+    EXPECT_EQ(monitor.permille(0), 0);  // never read: maximum 0
+
+    // Features with a place in the table but no bus code: never written.
+    veskol::SimBus::instance().clearFrames();
+    for (int feature : {75, 76, 48, 73, 74, 41, 79}) {
+        EXPECT_EQ(monitor.featureAvailability(feature), 0) << feature;
+        EXPECT_EQ(monitor.setValue(feature, 1), -2) << feature;
+        EXPECT_EQ(monitor.restoreFeature(feature), -2) << feature;
+        EXPECT_EQ(monitor.isModified(feature), 0) << feature;
+    }
+    EXPECT_EQ(VeskolSimFrameCount(), 0);
+    EXPECT_EQ(monitor.anyModified(), 0);
 
     ASSERT_EQ(monitor.openMonitor(-1, true), 0);
     EXPECT_EQ(monitor.value(kBrightness), -1);
@@ -69,6 +79,14 @@ TEST_F(MonitorTest, CancelRestoresEveryModifiedControlAndOkCommits) {
     const int writesBefore = requests(0x03);
     ASSERT_EQ(monitor.restoreAll(), 0);  // nothing left to restore
     EXPECT_EQ(requests(0x03), writesBefore);
+    EXPECT_EQ(simValue(0x10), 11);
+    // The committed value is what Undo and Cancel return to from now on.
+    ASSERT_EQ(monitor.setValue(kBrightness, 12), 0);
+    ASSERT_EQ(monitor.restoreFeature(kBrightness), 0);
+    EXPECT_EQ(simValue(0x10), 11);
+    EXPECT_EQ(monitor.isFeatureChanged(kBrightness), 0);
+    ASSERT_EQ(monitor.setValue(kBrightness, 13), 0);
+    ASSERT_EQ(monitor.restoreAll(), 0);
     EXPECT_EQ(simValue(0x10), 11);
 }
 
@@ -114,4 +132,20 @@ TEST_F(MonitorTest, ControlThatStopsAnsweringLosesItsMaximum) {
     EXPECT_EQ(monitor.brightnessAvailability(), 1);                // listed, but not answering
     EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);  // colour code: read again
     EXPECT_EQ(monitor.brightnessAvailability(), 2);
+}
+
+TEST_F(MonitorTest, UndoAndCancelNeverWriteAValueThatWasNeverRead) {
+    VeskolSimConfigure("tsw-lcd", "", "");
+    ASSERT_EQ(VeskolSimSetMaximum(0, 0x10, 0), 0);  // brightness has no value at first
+    ASSERT_EQ(monitor.openMonitor(0, true), 0);
+    ASSERT_EQ(VeskolSimSetMaximum(0, 0x10, 100), 0);
+    ASSERT_EQ(VeskolSimSetValue(0, 0x10, 60), 0);
+    EXPECT_EQ(monitor.reload(0, false), 1);
+    EXPECT_EQ(monitor.value(kBrightness), 60);
+    EXPECT_EQ(monitor.isFeatureChanged(kBrightness), 0);  // no Undo offered
+    const int writes = requests(0x03);
+    EXPECT_EQ(monitor.restoreFeature(kBrightness), -1);
+    ASSERT_EQ(monitor.restoreAll(), 0);
+    EXPECT_EQ(requests(0x03), writes);
+    EXPECT_EQ(simValue(0x10), 60);
 }

@@ -128,20 +128,32 @@ TEST_F(MonitorTest, FailedPresetWriteNeitherWaitsNorReloads) {
 }
 
 TEST_F(MonitorTest, PresetFourOfTheFourPresetModelsLocksBrightnessContrastAndGains) {
+    const auto expectLocked = [this](const char* when) {
+        EXPECT_EQ(monitor.brightnessAvailability(), 1) << when;
+        EXPECT_EQ(monitor.contrastAvailability(), 1) << when;
+        for (int index :
+             {kIndexRedGain, kIndexGreenGain, kIndexBlueGain, kIndexTableColourTemperature}) {
+            EXPECT_EQ(monitor.control(index).supported, 0) << when << " index " << index;
+        }
+        EXPECT_EQ(monitor.isSrgbActive(), 1) << when;
+    };
     open("tsw-four-preset");
     EXPECT_EQ(monitor.brightnessAvailability(), 2);
     ASSERT_EQ(monitor.selectPreset(4), 0);
-    EXPECT_EQ(monitor.brightnessAvailability(), 1);
-    EXPECT_EQ(monitor.contrastAvailability(), 1);
-    EXPECT_EQ(monitor.control(kIndexRedGain).supported, 0);
-    EXPECT_EQ(monitor.control(kIndexTableColourTemperature).supported, 0);
-    EXPECT_EQ(monitor.isSrgbActive(), 1);
+    expectLocked("after the switch");
     // These models store each switch (vendor queries 06 and 05).
     EXPECT_EQ(VeskolSimSaveCount(0), 1);
 
     ASSERT_EQ(monitor.selectPreset(2), 0);
     EXPECT_EQ(monitor.brightnessAvailability(), 2);
     EXPECT_EQ(monitor.control(kIndexRedGain).supported, 1);
+
+    // Opened while already in preset 4: locked from the start.
+    VeskolSimConfigure("tsw-four-preset", "", "");
+    ASSERT_EQ(VeskolSimSetValue(0, 0x14, 4), 0);
+    ASSERT_EQ(monitor.openMonitor(0, true), 0);
+    ASSERT_EQ(monitor.isOpen(), 1);
+    expectLocked("at open");
 }
 
 TEST_F(MonitorTest, StoreAfterEachWriteArmsTheDeferredSave) {
@@ -288,6 +300,30 @@ TEST_F(MonitorTest, ActionsNotAvailableSendNothing) {
     ASSERT_EQ(monitor.openMonitor(-1, true), 0);
     EXPECT_EQ(monitor.degauss(), -1);
     EXPECT_EQ(monitor.canDegauss(), 0);
+}
+
+TEST_F(MonitorTest, ActionsTheMonitorCallsUnsupportedAreNeverOffered) {
+    // Neither model has a code template, so every action code is asked for;
+    // both answer only the factory and colour resets.
+    for (const char* profile : {"qrv-no-caps", "tsw-lcd-p5"}) {
+        open(profile);
+        EXPECT_EQ(monitor.canDegauss(), 0) << profile;
+        EXPECT_EQ(monitor.canResetGeometry(), 0) << profile;
+        EXPECT_EQ(monitor.canAutoSetup(), 0) << profile;
+        EXPECT_EQ(monitor.canAutoGeometry(), 0) << profile;
+        EXPECT_EQ(monitor.canFactoryReset(), 1) << profile;
+        EXPECT_EQ(monitor.canResetColour(), 1) << profile;
+        const int writes = requests(0x03);
+        EXPECT_EQ(monitor.degauss(), -1) << profile;
+        EXPECT_EQ(monitor.autoSetup(), -1) << profile;
+        EXPECT_EQ(requests(0x03), writes) << profile;
+    }
+
+    // A well-formed answer without a value still shows the action exists.
+    VeskolSimConfigure("qrv-no-caps", "", "");
+    ASSERT_EQ(VeskolSimSetMaximum(0, 0x04, 0), 0);
+    ASSERT_EQ(monitor.openMonitor(0, true), 0);
+    EXPECT_EQ(monitor.canFactoryReset(), 1);
 }
 
 TEST_F(MonitorTest, BrightnessAndContrastDefaultsByTechnology) {

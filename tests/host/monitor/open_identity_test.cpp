@@ -60,7 +60,9 @@ TEST_F(MonitorTest, FullOpenReadsIdentityCapabilitiesControlsTimingAndStatus) {
 TEST_F(MonitorTest, ClosingForgetsTheMonitorAndANewOpenStartsAfresh) {
     open("tsw-lcd,qrv-crt");
     ASSERT_EQ(monitor.isOpen(), 1);
+    ASSERT_EQ(monitor.setValue(14, 10), 0);
     ASSERT_EQ(monitor.openMonitor(-1, true), 0);
+    EXPECT_EQ(monitor.anyModified(), 0);
     EXPECT_EQ(monitor.isOpen(), 0);
     EXPECT_EQ(monitor.identity(), nullptr);
     EXPECT_EQ(monitor.capabilitiesLoaded(), 0);
@@ -113,4 +115,53 @@ TEST_F(MonitorTest, EdidFailureLeavesTheMonitorClosedWithoutIdentity) {
     EXPECT_EQ(monitor.isOpen(), 0);
     EXPECT_EQ(monitor.identityFields().monitorId, 0u);
     EXPECT_STREQ(monitor.identityFields().vendorLetters, "");
+}
+
+namespace {
+
+// A bus whose library reports every read as done (a non-negative result)
+// without putting a byte into the buffer.
+class EmptyReadBus : public veskol::SimDevice {
+  public:
+    int write(uint8_t, const uint8_t*, int) override { return 0; }
+    int read(uint8_t, uint8_t*, int) override { return 1; }
+};
+
+}  // namespace
+
+TEST_F(MonitorTest, AnEdidReadThatFillsNothingNeverShowsThePreviousMonitor) {
+    VeskolSimConfigure("tsw-lcd", "", "");
+    veskol::SimBus::instance().installDevice(1, std::make_unique<EmptyReadBus>());
+    // One interface after the other from one place, as the monitor list reads
+    // them: the second read's buffer lies where the first one's bytes are.
+    ActiveMonitor first{0};
+    ActiveMonitor second{1};
+    ActiveMonitor* const readers[] = {&first, &second};
+    int results[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        results[i] = readers[i]->readIdentity();
+    }
+    EXPECT_EQ(results[0], 0);
+    EXPECT_EQ(first.identityFields().monitorId, 0x77524C20u);
+    EXPECT_NE(results[1], 0);
+    EXPECT_EQ(second.identityFields().monitorId, 0u);
+    EXPECT_STREQ(second.identityFields().vendorLetters, "");
+}
+
+TEST_F(MonitorTest, AFailedOpenNeverRestoresOrStoresTheMonitorBefore) {
+    open("tsw-lcd");
+    ASSERT_EQ(monitor.setValue(14, 10), 0);
+    // The next monitor's EDID is unreadable (all zeros): its open fails.
+    auto next = std::make_unique<ScriptedDevice>();
+    const ScriptedDevice& nextBus = *next;
+    veskol::SimBus::instance().installDevice(1, std::move(next));
+    ASSERT_EQ(monitor.openMonitor(1, true), 0);
+    ASSERT_EQ(monitor.isOpen(), 0);
+
+    // The store question is not asked, and answering it sends nothing.
+    EXPECT_EQ(monitor.anyModified(), 0);
+    EXPECT_EQ(monitor.restoreAll(), 0);
+    EXPECT_EQ(monitor.storeSettings(), -1);
+    EXPECT_TRUE(nextBus.sentPayloads().empty());
+    EXPECT_EQ(simValue(0x10), 10);
 }
