@@ -10,6 +10,9 @@
 
 #include "platform/win32.h"
 
+// After windows.h, which it needs.
+#include <shellapi.h>
+
 class ActiveMonitor;
 class AnimatedIllustration;
 
@@ -48,6 +51,12 @@ struct AppState {
         [](HWND owner, const wchar_t* text, const wchar_t* title, UINT flags) {
             return MessageBoxW(owner, text, title, flags);
         };
+    // Opens a web address or file with the shell's "open" verb, shown
+    // normally; tests record the request instead of starting a browser.
+    std::function<void(HWND owner, const wchar_t* target)> openInShell = [](HWND owner,
+                                                                            const wchar_t* target) {
+        ShellExecuteW(owner, L"open", target, nullptr, nullptr, SW_SHOWNORMAL);
+    };
     // Shows a popup menu at the pointer (the pages' undo menu); tests look
     // at the menu instead of tracking it.
     std::function<void(HMENU menu, int x, int y, HWND owner)> trackMenu = [](HMENU menu, int x,

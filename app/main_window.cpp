@@ -6,6 +6,7 @@
 #include "app/tabs.h"
 #include "app/workers.h"
 #include "monitor/active_monitor.h"
+#include "panels/about_box.h"
 #include "patterns/pattern_window.h"
 #include "resources/resource_ids.h"
 
@@ -112,8 +113,11 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             onCommand(window, LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_SYSCOMMAND:
+            // The whole value: the item's number is no multiple of 16, so the
+            // low bits the system reserves are part of it.
             if (wParam == static_cast<WPARAM>(kSysMenuAbout)) {
-                return 0;  // the about box joins with the information page
+                showAboutBox(app().tabControl);
+                return 0;
             }
             break;
         case WM_TIMER:
