@@ -16,6 +16,10 @@
 class ActiveMonitor;
 class AnimatedIllustration;
 
+// The HTML Help viewer's display-topic command for `file`; nothing when the
+// viewer is not installed.
+void showHelpInViewer(HWND owner, const wchar_t* file);
+
 struct AppState {
     HINSTANCE instance = nullptr;
     HWND mainWindow = nullptr;
@@ -57,6 +61,9 @@ struct AppState {
                                                                             const wchar_t* target) {
         ShellExecuteW(owner, L"open", target, nullptr, nullptr, SW_SHOWNORMAL);
     };
+    // Shows a help file in the HTML Help viewer (loaded when first needed),
+    // at its default topic; tests record the request instead.
+    std::function<void(HWND owner, const wchar_t* file)> showHelpFile = showHelpInViewer;
     // Shows a popup menu at the pointer (the pages' undo menu); tests look
     // at the menu instead of tracking it.
     std::function<void(HMENU menu, int x, int y, HWND owner)> trackMenu = [](HMENU menu, int x,

@@ -1,5 +1,7 @@
 #include "app/strings.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "app/app_state.h"
@@ -54,10 +56,19 @@ std::wstring formatText(std::wstring_view format, std::initializer_list<TextArg>
             i = j;
             continue;
         }
-        size_t width = 0;
-        while (j < format.size() && format[j] >= L'0' && format[j] <= L'9') {
-            width = width * 10 + static_cast<size_t>(format[j] - L'0');
+        const auto readNumber = [&] {
+            size_t number = 0;
+            while (j < format.size() && format[j] >= L'0' && format[j] <= L'9') {
+                number = number * 10 + static_cast<size_t>(format[j] - L'0');
+                ++j;
+            }
+            return number;
+        };
+        const size_t width = readNumber();
+        size_t precision = 6;
+        if (j < format.size() && format[j] == L'.') {
             ++j;
+            precision = std::min<size_t>(readNumber(), 9);
         }
         if (j >= format.size()) {
             out.append(format.substr(i));
@@ -81,6 +92,14 @@ std::wstring formatText(std::wstring_view format, std::initializer_list<TextArg>
                         value = static_cast<long long>(static_cast<unsigned>(value));
                     }
                     piece = std::to_wstring(value);
+                }
+                break;
+            case L'f':
+                if (arg && std::holds_alternative<double>(*arg)) {
+                    wchar_t number[64];
+                    std::swprintf(number, 64, L"%.*f", static_cast<int>(precision),
+                                  std::get<double>(*arg));
+                    piece = number;
                 }
                 break;
             default:  // not a conversion we know: keep the text as it stands

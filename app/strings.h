@@ -17,10 +17,10 @@
 [[nodiscard]] std::string toUtf8(std::wstring_view text);
 [[nodiscard]] std::wstring fromUtf8(std::string_view text);
 
-using TextArg = std::variant<long long, std::wstring>;
+using TextArg = std::variant<long long, std::wstring, double>;
 
-// Formats `format` with %s (text), %i, %d, %u (numbers, an optional width
-// digit such as %1u is accepted and ignored below the number's own width)
-// and %%. Arguments that are missing or of the wrong kind print nothing.
+// Formats `format` with %s (text), %i, %d, %u (whole numbers), %f (a
+// double, with an optional precision such as %3.1f) and %%; an optional
+// width such as %1u pads on the left and never cuts. Arguments that are missing or of the wrong kind print nothing.
 [[nodiscard]] std::wstring formatText(std::wstring_view format,
                                       std::initializer_list<TextArg> args);

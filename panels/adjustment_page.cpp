@@ -98,6 +98,7 @@ void AdjustmentPage::handleCommand(int id, int notification) {
     switch (id) {
         case kCmdPictureChanged:
             showMonitorPicture();
+            onPictureChanged();
             break;
         case kCmdUndo:
             if (monitorOpen()) {

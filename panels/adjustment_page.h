@@ -38,9 +38,10 @@ class AdjustmentPage {
     AdjustmentPage() = default;
 
     // --- what each page implements ---
-    virtual void onInit() = 0;     // create the controls and build
-    virtual void onRefresh() = 0;  // command 200: rebuild from the monitor
-    virtual void onUndo();         // command 199: after the feature was restored
+    virtual void onInit() = 0;          // create the controls and build
+    virtual void onRefresh() = 0;       // command 200: rebuild from the monitor
+    virtual void onUndo();              // command 199: after the feature was restored
+    virtual void onPictureChanged() {}  // command 197: after control 198 got the new picture
     virtual bool onCommand(int id, int notification);
     virtual void onScroll(HWND bar, int request, int thumb);
     virtual void onContextMenu(HWND over, POINT at);

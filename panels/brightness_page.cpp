@@ -1,5 +1,4 @@
 #include "panels/brightness_page.h"
-#include "draw/bitmap_background.h"
 
 #include <algorithm>
 
@@ -7,6 +6,7 @@
 #include "app/illustration_worker.h"
 #include "app/shared_utilities.h"
 #include "app/strings.h"
+#include "draw/bitmap_background.h"
 #include "draw/picture_button_group.h"
 #include "monitor/active_monitor.h"
 #include "panels/page_state.h"

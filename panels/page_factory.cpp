@@ -1,9 +1,13 @@
 #include "panels/page_factory.h"
 
+#include "app/tabs.h"
 #include "panels/brightness_page.h"
+#include "panels/information_page.h"
 
 HWND createPage(int tag, HWND tabControl, const wchar_t* templateName) {
     switch (tag) {
+        case kTabInformation:
+            return AdjustmentPage::create(new InformationPage(), tabControl, templateName);
         default:  // the other pages join as they are built
             return AdjustmentPage::create(new BrightnessPage(), tabControl, templateName);
     }

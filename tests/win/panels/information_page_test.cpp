@@ -1,0 +1,98 @@
+#include <string>
+#include <vector>
+
+#include "app/strings.h"
+#include "app/tabs.h"
+#include "draw/animated_illustration.h"
+#include "panels/information_text.h"
+#include "tests/win/app/main_window_fixture.h"
+
+TEST(InformationText, LinesFollowWhatIsKnownOfTheMonitor) {
+    MonitorInformation facts{.open = true,
+                             .model = L"QRV G17",
+                             .serial = L"A1234",
+                             .year = 2009,
+                             .week = 12,
+                             .horizontalFrequency = 68.68,
+                             .verticalFrequency = 85.0,
+                             .minHorizontalRate = 30,
+                             .maxHorizontalRate = 96,
+                             .minVerticalRate = 48,
+                             .maxVerticalRate = 160,
+                             .statusByte = 0,
+                             .driver = L"simulated bus"};
+    EXPECT_EQ(informationText(facts),
+              L"モデル: QRV G17\nシリアル番号: A1234\n製造年週: 2009 Week 12\n"
+              L"水平周波数: 68.7 kHz\n垂直周波数: 85.0 Hz\n水平周波数範囲: 30 - 96 kHz\n"
+              L"垂直周波数範囲: 48 - 160 Hz\nタイミング番号: プリセット 1\n"
+              L"DDC/CIドライバ: simulated bus\n");
+
+    // Frequencies not above 0 and an unread status byte leave their lines out.
+    facts.horizontalFrequency = 0;
+    facts.verticalFrequency = -1;
+    facts.statusByte = -1;
+    const std::wstring text = informationText(facts);
+    for (const wchar_t* gone : {L"水平周波数: ", L"垂直周波数: ", L"タイミング番号"}) {
+        EXPECT_EQ(text.find(gone), std::wstring::npos) << gone;
+    }
+    EXPECT_NE(text.find(L"水平周波数範囲: 30 - 96 kHz\n"), std::wstring::npos);
+
+    const std::pair<int, const wchar_t*> timings[] = {{0, L"プリセット 1"},
+                                                      {127, L"プリセット 128"},
+                                                      {128, L"ユーザ 1"},
+                                                      {254, L"ユーザ 127"},
+                                                      {255, L"未設定の信号"}};
+    for (const auto& [status, expected] : timings) {
+        EXPECT_EQ(timingMemoryText(status), expected) << status;
+    }
+
+    MonitorInformation none;
+    none.driver = L"VESKOL";
+    EXPECT_EQ(informationText(none),
+              L"DDC/CIモニターが見つかりません\nDDC/CIドライバ: VESKOL\n");
+}
+
+class InformationPageTest : public MainWindowTest {
+  protected:
+    // The information tab is the last of the permanent ones.
+    void showInformationPage() {
+        HWND tabs = control(kMainTabControl);
+        TabCtrl_SetCurSel(tabs, tabCount() - 1);
+        NMHDR header{tabs, kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
+        pump();
+    }
+    std::wstring text() const { return textOf(pageControl(kCtlInformationText)); }
+};
+
+TEST_F(InformationPageTest, DescribesTheOpenMonitorAndOpensTheWebPageAndTheHelp) {
+    start("qrv-crt");
+    showInformationPage();
+    const MonitorIdentity& identity = *monitor().identity();
+    const std::wstring shown = text();
+    EXPECT_EQ(shown.rfind(L"モデル: " + fromUtf8(identity.modelName) + L"\n", 0), 0u) << shown;
+    std::string driver;
+    ASSERT_EQ(monitor().driverName(driver), 0);
+    EXPECT_NE(shown.find(L"DDC/CIドライバ: " + fromUtf8(driver) + L"\n"), std::wstring::npos);
+    EXPECT_EQ(app().illustration->item(), kIllustrationAbout);
+    EXPECT_EQ(textOf(pageControl(kCtlWebPageButton)), loadString(IDS_MAKER_NAME));
+    EXPECT_EQ(textOf(pageControl(kCtlHelpButton)), L"ヘルプ");
+
+    std::vector<std::wstring> opened, helped;
+    app().openInShell = [&](HWND, const wchar_t* target) { opened.emplace_back(target); };
+    const auto savedHelp = app().showHelpFile;
+    app().showHelpFile = [&](HWND, const wchar_t* file) { helped.emplace_back(file); };
+    for (int button : {kCtlWebPageButton, kCtlHelpButton}) {
+        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(pageControl(button)));
+    }
+    app().showHelpFile = savedHelp;
+    EXPECT_EQ(opened, std::vector<std::wstring>{loadString(IDS_MAKER_WEB_ADDRESS)});
+    EXPECT_EQ(helped, std::vector<std::wstring>{L"Lumetra-JPN.chm"});
+}
+
+TEST_F(InformationPageTest, WithoutAMonitorOnlyTheLibraryIsNamed) {
+    start("other-vendor");
+    showInformationPage();
+    EXPECT_EQ(text(), L"DDC/CIモニターが見つかりません\nDDC/CIドライバ: VESKOL\n");
+}
