@@ -4,11 +4,6 @@
 #include <span>
 
 #include "app/app_state.h"
-#include "app/illustration_worker.h"
-#include "app/strings.h"
-#include "app/tabs.h"
-#include "draw/bitmap_background.h"
-#include "draw/draw_resources.h"
 #include "draw/item_button_group.h"
 #include "monitor/active_monitor.h"
 #include "panels/page_state.h"
@@ -18,7 +13,6 @@
 namespace {
 
 constexpr int kMaxFeatures = PictureButtonGroup::kCapacity;
-constexpr int kButtonSize = 37;
 
 // The features of each kind, in the order their buttons appear.
 constexpr int kGeometryFeatures[] = {1, 0, 7, 8, 9, 10, 12, 45, 46, 6, 41, 40, 42, 49, 50, 11, 43};
@@ -30,36 +24,6 @@ constexpr int kPosition = 0;
 constexpr int kSize = 1;
 constexpr int kVerticalPosition = 2;
 constexpr int kVerticalSize = 3;
-
-struct CommandButton {
-    GridKind kind;
-    int id;
-    int (ActiveMonitor::*offered)();
-    int bitmap;
-};
-
-constexpr CommandButton kCommandButtons[] = {
-    {GridKind::geometry, kCtlResetGeometry, &ActiveMonitor::canResetGeometry, IDB_RESET_GEOMETRY},
-    {GridKind::geometry, kCtlAutoGeometry, &ActiveMonitor::canAutoGeometry, IDB_AUTO_ADJUST},
-    {GridKind::geometry, kCtlAutoSetup, &ActiveMonitor::canAutoSetup, IDB_AUTO_ADJUST},
-    {GridKind::other, kCtlDegauss, &ActiveMonitor::canDegauss, IDB_DEGAUSS},
-    {GridKind::other, kCtlFactoryReset, &ActiveMonitor::canFactoryReset, IDB_FACTORY_RESET},
-};
-
-// The automatic commands: their test pattern and the page timer that
-// starts the monitor's work once the pattern is up.
-struct AutomaticCommand {
-    int id;
-    int pattern;
-    UINT_PTR timer;
-    int (ActiveMonitor::*run)();
-};
-
-constexpr AutomaticCommand kAutomaticCommands[] = {
-    {kCtlAutoGeometry, 24, 3, &ActiveMonitor::autoGeometry},
-    {kCtlAutoSetup, 23, 4, &ActiveMonitor::autoSetup},
-};
-constexpr UINT kAutomaticDelayMs = 400;
 
 // Illustration codes of messages.
 constexpr int kShowReading = -5;
@@ -101,13 +65,20 @@ int verticalPartner(int feature) {
     return feature == kSize ? kVerticalSize : -1;
 }
 
-const AutomaticCommand* automaticCommand(int id) {
-    for (const AutomaticCommand& command : kAutomaticCommands) {
-        if (command.id == id) {
-            return &command;
-        }
+// How far an arrow key moves through the grid of three columns.
+int arrowStep(UINT key) {
+    switch (key) {
+        case VK_LEFT:
+            return -1;
+        case VK_RIGHT:
+            return 1;
+        case VK_UP:
+            return -3;
+        case VK_DOWN:
+            return 3;
+        default:
+            return 0;
     }
-    return nullptr;
 }
 
 }  // namespace
@@ -117,13 +88,8 @@ int featureGridContent(GridKind kind) {
         return 0;
     }
     ActiveMonitor* monitor = app().monitor;
-    int content = static_cast<int>(listedFeatures(kind, monitor).size());
-    for (const CommandButton& command : kCommandButtons) {
-        if (command.kind == kind && (monitor->*command.offered)()) {
-            ++content;
-        }
-    }
-    return content;
+    return static_cast<int>(listedFeatures(kind, monitor).size()) +
+           FeatureGridPage::offeredCommands(kind, monitor);
 }
 
 FeatureGridPage::FeatureGridPage(GridKind kind) : kind_(kind) {}
@@ -164,6 +130,7 @@ void FeatureGridPage::onInit() {
     rebuildSliders();
     // The hints of the page's controls are attached here.
     buttons_->select(kCtlItemButtonBase + selection());
+    moveTabStop();
     startIllustrationTimer();
 }
 
@@ -176,6 +143,7 @@ void FeatureGridPage::onRefresh() {
     createCommandButtons();
     keepSelectionListed();
     buttons_->select(kCtlItemButtonBase + selection());
+    moveTabStop();
     rebuildSliders();
     // Buttons came and went: the hints are attached again here.
 }
@@ -208,42 +176,49 @@ void FeatureGridPage::keepSelectionListed() {
 void FeatureGridPage::createFeatureButtons() {
     for (int feature : features_) {
         const POINT cell = gridCell(cellCount_++);
-        (void)buttons_->createItemButton(kCtlItemButtonBase + feature, cell.x, cell.y, kButtonSize,
-                                         kButtonSize);
-    }
-}
-
-HBITMAP FeatureGridPage::commandBitmap(int bitmapId) {
-    ScopedBitmap& bitmap = bitmaps_[bitmapId];
-    if (!bitmap) {
-        bitmap.reset(static_cast<HBITMAP>(
-            LoadImageW(app().instance, MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, 0)));
-        (void)replaceGreyPixels(bitmap.get(), GetSysColor(COLOR_BTNFACE));
-    }
-    return bitmap.get();
-}
-
-void FeatureGridPage::createCommandButtons() {
-    if (!monitorOpen()) {
-        return;
-    }
-    for (const CommandButton& command : kCommandButtons) {
-        if (command.kind != kind_ || !(monitor()->*command.offered)()) {
+        const int id = kCtlItemButtonBase + feature;
+        if (buttons_->createItemButton(id, cell.x, cell.y, FeatureGridPage::kButtonSize,
+                                       FeatureGridPage::kButtonSize) != 0) {
             continue;
         }
-        const POINT cell = gridCell(cellCount_++);
-        HWND button = createControl(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_BITMAP,
-                                    command.id, cell.x, cell.y, kButtonSize, kButtonSize);
-        SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP,
-                     reinterpret_cast<LPARAM>(commandBitmap(command.bitmap)));
+        // The arrow keys move the selection through the grid.
+        SetWindowSubclass(GetDlgItem(window(), id), gridKeys, 0, reinterpret_cast<DWORD_PTR>(this));
     }
 }
 
-void FeatureGridPage::removeCommandButtons() {
-    for (const CommandButton& command : kCommandButtons) {
-        if (HWND button = GetDlgItem(window(), command.id)) {
-            DestroyWindow(button);
+LRESULT CALLBACK FeatureGridPage::gridKeys(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR page) {
+    if (message == WM_GETDLGCODE) {
+        return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTARROWS;
+    }
+    if (message == WM_KEYDOWN) {
+        const int step = arrowStep(static_cast<UINT>(wParam));
+        if (step != 0) {
+            reinterpret_cast<FeatureGridPage*>(page)->stepSelection(button, step);
+            return 0;
         }
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
+void FeatureGridPage::stepSelection(HWND from, int step) {
+    const auto at =
+        std::find(features_.begin(), features_.end(), GetDlgCtrlID(from) - kCtlItemButtonBase);
+    const long index = (at - features_.begin()) + step;
+    if (at == features_.end() || index < 0 || index >= static_cast<long>(features_.size())) {
+        return;  // the edge of the grid
+    }
+    const int feature = features_[static_cast<size_t>(index)];
+    SetFocus(GetDlgItem(window(), kCtlItemButtonBase + feature));
+    selectFeature(feature);
+}
+
+void FeatureGridPage::moveTabStop() {
+    // Tab enters the grid at the selected feature.
+    for (int feature : features_) {
+        HWND button = GetDlgItem(window(), kCtlItemButtonBase + feature);
+        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE) & ~LONG_PTR{WS_TABSTOP};
+        SetWindowLongPtrW(button, GWL_STYLE, style | (feature == selection() ? WS_TABSTOP : 0));
     }
 }
 
@@ -273,6 +248,7 @@ void FeatureGridPage::selectFeature(int feature) {
     noteAdjustedItem(feature);
     rebuildSliders();
     buttons_->select(kCtlItemButtonBase + feature);
+    moveTabStop();
 }
 
 void FeatureGridPage::onUndo() {
@@ -295,84 +271,7 @@ bool FeatureGridPage::onCommand(int id, int notification) {
         selectFeature(feature);
         return true;
     }
-    if (!monitorOpen()) {
-        return false;
-    }
-    switch (id) {
-        case kCtlResetGeometry:
-            showWaitIllustration(window());
-            (void)monitor()->resetGeometry();
-            rebuildSliders();
-            return true;
-        case kCtlDegauss:
-            (void)monitor()->degauss();
-            return true;
-        case kCtlFactoryReset:
-            factoryReset();
-            return true;
-        case kCtlAutoGeometry:
-        case kCtlAutoSetup:
-            startAutomatic(id);
-            return true;
-        default:
-            return false;
-    }
-}
-
-void FeatureGridPage::factoryReset() {
-    const int answer = app().ask(window(), loadString(IDS_ASK_FACTORY_RESET).c_str(), L"Lumetra",
-                                 MB_ICONQUESTION | MB_YESNO);
-    if (answer != IDYES) {
-        return;
-    }
-    showWaitIllustration(window());
-    (void)monitor()->factoryReset();
-    rebuildSliders();
-    updateTabs();  // last: it may replace this page
-}
-
-void FeatureGridPage::startAutomatic(int id) {
-    if (automaticTimer_ != 0) {
-        return;  // one at a time: the first remembers the pattern to restore
-    }
-    const AutomaticCommand* command = automaticCommand(id);
-    showWaitIllustration(window());
-    SetTimer(window(), command->timer, kAutomaticDelayMs, nullptr);
-    automaticTimer_ = command->timer;
-    if (patternWindowOpen()) {
-        rememberedPattern_ = currentPattern();
-        selectPattern(command->pattern);
-    } else {
-        rememberedPattern_ = -1;
-        (void)showTestPattern(command->pattern);
-    }
-}
-
-void FeatureGridPage::onTimer(UINT_PTR timer) {
-    if (timer == automaticTimer_) {
-        finishAutomatic(timer);
-    }
-}
-
-void FeatureGridPage::finishAutomatic(UINT_PTR timer) {
-    KillTimer(window(), timer);
-    automaticTimer_ = 0;
-    for (const AutomaticCommand& command : kAutomaticCommands) {
-        if (command.timer == timer && monitorOpen()) {
-            (void)(monitor()->*command.run)();
-        }
-    }
-    rebuildSliders();
-    restorePattern();
-}
-
-void FeatureGridPage::restorePattern() {
-    if (rememberedPattern_ == -1) {
-        (void)showTestPattern(0);
-    } else if (patternWindowOpen()) {
-        // The user may have closed the window meanwhile: not opened again.
-        selectPattern(rememberedPattern_);
-    }
+    return runCommand(id);
 }
 
 void FeatureGridPage::onScroll(HWND bar, int request, int thumb) {

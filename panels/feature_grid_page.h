@@ -25,8 +25,13 @@ enum class GridKind { geometry, other };
 
 class FeatureGridPage : public AdjustmentPage {
   public:
+    static constexpr int kButtonSize = 37;
+
     explicit FeatureGridPage(GridKind kind);
     ~FeatureGridPage() override;
+
+    // How many command buttons the page of `kind` offers the open `monitor`.
+    [[nodiscard]] static int offeredCommands(GridKind kind, ActiveMonitor* monitor);
 
   protected:
     void onInit() override;
@@ -47,10 +52,17 @@ class FeatureGridPage : public AdjustmentPage {
     void buildFeatureList();
     void keepSelectionListed();
     void createFeatureButtons();
+    void moveTabStop();
+    static LRESULT CALLBACK gridKeys(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR page);
+    void stepSelection(HWND from, int step);
     void createCommandButtons();
     void removeCommandButtons();
     void rebuildSliders();
     void selectFeature(int feature);
+    // The command buttons' actions (feature_grid_commands.cpp); false for
+    // another control.
+    bool runCommand(int id);
     void factoryReset();
     void startAutomatic(int id);
     void finishAutomatic(UINT_PTR timer);

@@ -192,11 +192,13 @@ void purity(const Frame& f) {
 
 // Moiré: rings that ripple out from the middle, fading as they are cleared.
 void moire(const Frame& f) {
-    f.fill(rect(2, 2, 17, 17), rgb(236, 238, 242));
+    const Shape field = rect(2, 2, 17, 17);
+    f.fill(field, rgb(236, 238, 242));
     const float shift = 1.5f * (f.t + 1);
     for (int i = 0; i < 4; ++i) {
         const float r = 2 + 4 * i + shift;
-        f.fill(outline(circle(16, 16, r), 1.2f), kEdge, 0.9f);
+        // Kept inside the field, so the background around it stays whole.
+        f.fill(intersect(outline(circle(16, 16, r), 1.2f), field), kEdge, 0.9f);
     }
 }
 

@@ -117,20 +117,21 @@ TEST(ItemButtonGroup, IconMirrorsOneFrameIntoFourQuarters) {
     EXPECT_EQ(untouched.count(kMarker), 64);
 }
 
-// Raised, the icon sits at (2, 2) on the shadow colour; pressed, at (3, 3).
-// Every program strip leaves no light grey in its icon.
+// Raised, the icon sits at (2, 2) on the shadow colour with phase 0;
+// pressed, at (3, 3) with the running phase. No phase of any program strip
+// leaves light grey in its icon.
 TEST(ItemButtonGroup, DrawsEachFeatureIconRaisedOrPressed) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
     ItemButtonGroup group;
-    for (int feature : {0, 1, 6, 8, 11, 12, 13, 40, 43, 44, 48, 51, 62, 73, 75, 82}) {
+    // One feature for each strip.
+    const int features[] = {0, 1, 6, 8, 11, 12, 13, 40, 43, 44, 48, 51, 62, 73, 75, 82};
+    for (int feature : features) {
         ASSERT_EQ(group.addButton(4000 + feature, 0), 0);
     }
-    group.select(4012);
-    for (int i = 0; i < group.count(); ++i) {
-        const int id = group.buttonId(i);
-        SCOPED_TRACE(id);
-        const bool pressed = id == 4012;
+    const auto draw = [&](int id, bool pressed) {
+        SCOPED_TRACE(testing::Message() << id << (pressed ? " pressed" : " raised") << " phase "
+                                        << group.animationCounter());
         const int corner = pressed ? 3 : 2;
         Canvas canvas(38, 38);
         const DRAWITEMSTRUCT item = drawRequest(id, canvas.dc(), 37, 37);
@@ -146,6 +147,19 @@ TEST(ItemButtonGroup, DrawsEachFeatureIconRaisedOrPressed) {
         // The shadow colour shows beside the icon, on its sunken side.
         EXPECT_EQ(canvas.pixel(pressed ? 2 : 34, 18), shadow);
         EXPECT_EQ(canvas.pixel(37, 37), kMarker);
+    };
+    group.select(4000 + features[0]);
+    for (int feature : features) {
+        if (feature != features[0]) {
+            draw(4000 + feature, false);
+        }
+    }
+    for (int feature : features) {
+        group.select(4000 + feature);
+        for (int phase = 0; phase < ItemButtonGroup::kPhases; ++phase) {
+            draw(4000 + feature, true);
+            group.stepAnimation();
+        }
     }
 
     Canvas canvas(38, 38);

@@ -132,8 +132,10 @@ TEST_F(FeatureGridPageTest, ListsTheOfferedFeaturesInOrderThenTheCommands) {
         if (!c.buttons.empty()) {
             showTab(c.tag);
             EXPECT_EQ(gridButtons(), c.buttons);
-            // The first feature is selected, and its icon drawn pressed.
-            EXPECT_EQ(text(kCtlPrimaryValue).empty(), false);
+            // The first feature is the selection.
+            const int selected =
+                c.tag == kTabGeometry ? pageState().geometrySelection : pageState().otherSelection;
+            EXPECT_EQ(selected, c.buttons.front() - kCtlItemButtonBase);
         }
         close();
     }
@@ -415,4 +417,86 @@ TEST_F(FeatureGridPageTest, AnUnusablePartnerIsNeitherShownNorRestored) {
     SendMessageW(page(), WM_COMMAND, kCmdUndo, 0);
     pump();
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);  // the move and its undo
+}
+
+// The keys reach the page as the message loop hands them over: through the
+// main window's dialog navigation first.
+class FeatureGridKeyboardTest : public FeatureGridPageTest {
+  protected:
+    void key(UINT vk) {
+        for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+            MSG msg{GetFocus(), message, vk, 0, 0, {}};
+            if (!IsDialogMessageW(window, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            pump();
+        }
+    }
+    // Tabs from the monitor list until the focus is on control `id`.
+    bool tabTo(int id) {
+        SetFocus(control(kMainMonitorList));
+        for (int i = 0; i < 20; ++i) {
+            key(VK_TAB);
+            if (GetFocus() == pageControl(id)) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+TEST_F(FeatureGridKeyboardTest, TabEntersAtTheSelectionAndArrowsMoveIt) {
+    start("qrv-crt");
+    showTab(kTabGeometry);
+    ASSERT_TRUE(tabTo(kCtlItemButtonBase + kSize));
+    EXPECT_EQ(pageState().geometrySelection, kSize);
+    key(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), pageControl(kCtlItemButtonBase + kPosition));
+    EXPECT_EQ(pageState().geometrySelection, kPosition);
+    EXPECT_TRUE(visible(kCtlSecondarySlider));
+    // Down a row of three, and not past the edges.
+    key(VK_DOWN);
+    EXPECT_EQ(pageState().geometrySelection, 9);
+    EXPECT_FALSE(visible(kCtlSecondarySlider));
+    key(VK_UP);
+    key(VK_UP);
+    key(VK_LEFT);
+    key(VK_LEFT);
+    EXPECT_EQ(pageState().geometrySelection, kSize);
+    key(VK_RIGHT);
+    EXPECT_EQ(pageState().geometrySelection, kPosition);
+
+    // Tab leaves the grid for the command; coming back lands on the
+    // selection again.
+    key(VK_TAB);
+    EXPECT_EQ(GetFocus(), pageControl(kCtlAutoGeometry));
+    ASSERT_TRUE(tabTo(kCtlItemButtonBase + kPosition));
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);  // moving the focus writes nothing
+}
+
+// Enter and Space press the focused command button of the page, even where
+// its identifier is also that of the main window's OK or Cancel.
+TEST_F(FeatureGridKeyboardTest, EnterAndSpacePressTheFocusedCommand) {
+    start("qrv-crt");
+    int asked = 0;
+    app().ask = [&](HWND, const wchar_t*, const wchar_t*, UINT) {
+        ++asked;
+        return IDNO;
+    };
+    showTab(kTabOther);
+    ASSERT_TRUE(tabTo(kCtlFactoryReset));  // the same number as OK
+    key(VK_RETURN);
+    EXPECT_EQ(asked, 1);
+    key(VK_SPACE);
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(IsWindow(window));
+
+    showTab(kTabGeometry);
+    ASSERT_TRUE(tabTo(kCtlAutoGeometry));  // the same number as Cancel
+    key(VK_RETURN);
+    EXPECT_EQ(currentPattern(), 24);
+    tick(3);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+    EXPECT_TRUE(IsWindow(window));
 }
