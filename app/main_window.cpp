@@ -85,6 +85,11 @@ void onCommand(HWND window, int id, int notification) {
     }
 }
 
+// A control inside the page, rather than one of the main window's own.
+bool isPageControl(HWND control) {
+    return control && app().currentPanel && IsChild(app().currentPanel, control);
+}
+
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -110,6 +115,13 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             SetTimer(window, kTimerDisplayChange, kDisplayChangeDelayMs, nullptr);
             return 0;
         case WM_COMMAND:
+            if (isPageControl(reinterpret_cast<HWND>(lParam))) {
+                // Enter on a page's button reaches the main window with that
+                // button's identifier (which may be OK's or Cancel's): it
+                // belongs to the page.
+                SendMessageW(GetParent(reinterpret_cast<HWND>(lParam)), message, wParam, lParam);
+                return 0;
+            }
             onCommand(window, LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_SYSCOMMAND:

@@ -4,13 +4,14 @@
 
 #include "app/app_state.h"
 #include "monitor/active_monitor.h"
+#include "panels/feature_grid_page.h"
 #include "panels/page_factory.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
 std::vector<OptionalTab>& optionalTabs() {
-    static std::vector<OptionalTab> tabs;
+    static std::vector<OptionalTab> tabs = programOptionalTabs();
     return tabs;
 }
 
@@ -62,6 +63,13 @@ void sendPageCommand(int command) {
     if (app().currentPanel) {
         SendMessageW(app().currentPanel, WM_COMMAND, static_cast<WPARAM>(command), 0);
     }
+}
+
+std::vector<OptionalTab> programOptionalTabs() {
+    return {
+        {kTabOther, 3, [] { return featureGridContent(GridKind::other); }},
+        {kTabGeometry, 2, [] { return featureGridContent(GridKind::geometry); }},
+    };
 }
 
 void setOptionalTabs(std::span<const OptionalTab> tabs) {

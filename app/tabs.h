@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "platform/win32.h"
 
@@ -28,6 +29,10 @@ struct OptionalTab {
 
 // The optional tabs in the order they are updated.
 void setOptionalTabs(std::span<const OptionalTab> tabs);
+
+// The program's optional tabs, each asking its page (the ones in use until
+// setOptionalTabs replaces them).
+[[nodiscard]] std::vector<OptionalTab> programOptionalTabs();
 
 // Inserts a tab (image and parameter only) at `position`.
 void insertTab(HWND tabControl, int position, int tag, int image);

@@ -36,25 +36,33 @@ int PictureButtonGroup::drawItem(const DRAWITEMSTRUCT* item) {
     if (index < 0 || bitmapIds_[index] == 0) {
         return -1;
     }
-    std::optional<WindowDc> buttonDc;
-    HDC target = item->hDC;
-    if (!target) {
-        target = buttonDc.emplace(item->hwndItem).get();
-    }
     const RECT& rect = item->rcItem;
+    return paintButton(*item, COLOR_BTNFACE, [&](HDC dc, bool pressed) {
+        // A pressed picture sinks one pixel down and to the right.
+        const int sink = pressed ? 1 : 0;
+        (void)drawBitmapCentred(dc, bitmapIds_[index], rect.right / 2 + sink,
+                                rect.bottom / 2 + sink);
+    });
+}
+
+int PictureButtonGroup::paintButton(const DRAWITEMSTRUCT& item, int background,
+                                    const std::function<void(HDC, bool)>& paintPicture) {
+    std::optional<WindowDc> buttonDc;
+    HDC target = item.hDC;
+    if (!target) {
+        target = buttonDc.emplace(item.hwndItem).get();
+    }
+    const RECT& rect = item.rcItem;
     MemoryDc offscreen(target);
     ScopedBitmap image(CreateCompatibleBitmap(target, rect.right + 1, rect.bottom + 1));
     if (!offscreen || !image) {
         return -1;
     }
     ScopedSelectObject selectImage(offscreen.get(), image.get());
-    FillRect(offscreen.get(), &rect, GetSysColorBrush(COLOR_BTNFACE));
-    const bool pressed = drawsPressed(*item);
+    FillRect(offscreen.get(), &rect, GetSysColorBrush(background));
+    const bool pressed = drawsPressed(item);
+    paintPicture(offscreen.get(), pressed);
     drawFrame(offscreen.get(), rect.right, rect.bottom, pressed);
-    // A pressed picture sinks one pixel down and to the right.
-    const int sink = pressed ? 1 : 0;
-    (void)drawBitmapCentred(offscreen.get(), bitmapIds_[index], rect.right / 2 + sink,
-                            rect.bottom / 2 + sink);
     BitBlt(target, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
            offscreen.get(), rect.left, rect.top, SRCCOPY);
     return 0;

@@ -9,6 +9,8 @@
 // their pictures differently can derive from this one.
 #pragma once
 
+#include <functional>
+
 #include "platform/win32.h"
 
 class PictureButtonGroup {
@@ -69,6 +71,12 @@ class PictureButtonGroup {
     // (right, bottom): light at the top left when raised, at the bottom
     // right when pressed.
     static void drawFrame(HDC dc, int right, int bottom, bool pressed);
+    // Paints a button off screen and copies it in one step: the item
+    // rectangle filled with system colour `background`, the picture (told
+    // whether the button is drawn pressed), then the frame. Returns 0, or
+    // -1 when the off-screen image can't be made.
+    int paintButton(const DRAWITEMSTRUCT& item, int background,
+                    const std::function<void(HDC, bool)>& paintPicture);
 
     HWND parent_ = nullptr;
     int selected_ = 0;

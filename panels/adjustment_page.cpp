@@ -77,6 +77,8 @@ INT_PTR AdjustmentPage::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == kPageTimer) {
                 onTick();
+            } else {
+                onTimer(wParam);
             }
             return TRUE;
         case WM_DRAWITEM:
@@ -140,6 +142,8 @@ bool AdjustmentPage::onDrawItem(const DRAWITEMSTRUCT&) {
 void AdjustmentPage::onTick() {
     illustrationTick(window_);
 }
+
+void AdjustmentPage::onTimer(UINT_PTR) {}
 
 void AdjustmentPage::onClose() {}
 
@@ -230,9 +234,15 @@ int AdjustmentPage::stepFeature(const SliderRow& row, int feature, int request, 
     return result;
 }
 
-void AdjustmentPage::showUndoMenu(int feature, POINT at) {
+POINT gridCell(int k) {
+    return POINT{5 + 40 * (k % 3), 4 + 40 * (k / 3)};
+}
+
+void AdjustmentPage::showUndoMenu(int feature, POINT at, int partner) {
     pageState().undoFeature = feature;
-    const bool changed = monitorOpen() && monitor()->isFeatureChanged(feature) == 1;
+    const bool changed =
+        monitorOpen() && (monitor()->isFeatureChanged(feature) == 1 ||
+                          (partner >= 0 && monitor()->isFeatureChanged(partner) == 1));
     EnableMenuItem(undoMenu_, kCmdUndo, MF_BYCOMMAND | (changed ? MF_ENABLED : MF_GRAYED));
     app().trackMenu(undoMenu_, at.x, at.y, window_);
 }

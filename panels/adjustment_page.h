@@ -46,8 +46,9 @@ class AdjustmentPage {
     virtual void onScroll(HWND bar, int request, int thumb);
     virtual void onContextMenu(HWND over, POINT at);
     virtual bool onDrawItem(const DRAWITEMSTRUCT& item);
-    virtual void onTick();   // timer 2
-    virtual void onClose();  // the window is being destroyed
+    virtual void onTick();                 // timer 2
+    virtual void onTimer(UINT_PTR timer);  // the page's other timers
+    virtual void onClose();                // the window is being destroyed
 
     // --- shared pieces ---
     [[nodiscard]] ActiveMonitor* monitor() const;
@@ -74,8 +75,9 @@ class AdjustmentPage {
     int stepFeature(const SliderRow& row, int feature, int request, int thumb,
                     const std::function<int(int)>& limit = nullptr);
 
-    // The undo menu for `feature` at the pointer.
-    void showUndoMenu(int feature, POINT at);
+    // The undo menu for `feature` at the pointer; the entry is enabled when
+    // `feature` or its second-axis `partner` (when there is one) was changed.
+    void showUndoMenu(int feature, POINT at, int partner = -1);
 
     // Shows illustration code `code` (a feature or a message) from the next tick.
     void chooseIllustration(int code);
@@ -90,6 +92,10 @@ class AdjustmentPage {
     HWND window_ = nullptr;
     HMENU undoMenu_ = nullptr;
 };
+
+// Grid cell k of the picture buttons: three columns 40 pixels apart, rows
+// 40 pixels apart.
+[[nodiscard]] POINT gridCell(int k);
 
 // Timer 2 of every page: 200 ms illustration tick.
 constexpr UINT_PTR kPageTimer = 2;

@@ -31,11 +31,6 @@ int featureBitmap(int feature) {
     return feature == kBrightness ? IDB_BRIGHTNESS : IDB_CONTRAST;
 }
 
-// Grid cells: three columns 40 pixels apart, rows 40 pixels apart.
-POINT gridCell(int k) {
-    return POINT{5 + 40 * (k % 3), 4 + 40 * (k / 3)};
-}
-
 // Illustration codes of messages.
 constexpr int kShowNoMonitor = -1;
 constexpr int kShowReading = -5;

@@ -277,6 +277,24 @@
 #define IDB_DEGAUSS 249
 #define IDB_BRIGHTNESS 250
 #define IDB_CONTRAST 251
+// Sprite strips of the item buttons: seven 16 x 16 animation frames side
+// by side, each the top-left quarter of the item's picture
+#define IDB_SPRITE_PINCUSHION 2000
+#define IDB_SPRITE_CENTRE_PINCUSHION 2001
+#define IDB_SPRITE_CORNER_PINCUSHION 2002
+#define IDB_SPRITE_ROTATION 2003
+#define IDB_SPRITE_V_CONVERGENCE 2004
+#define IDB_SPRITE_H_CONVERGENCE 2005
+#define IDB_SPRITE_LINEARITY 2006
+#define IDB_SPRITE_PURITY 2008
+#define IDB_SPRITE_MOIRE 2009
+#define IDB_SPRITE_LINEARITY_BALANCE 2010
+#define IDB_SPRITE_SIZE 2011
+#define IDB_SPRITE_POSITION 2012
+#define IDB_SPRITE_EDGE_V_CONVERGENCE 2013
+#define IDB_SPRITE_EDGE_H_CONVERGENCE 2014
+#define IDB_SPRITE_SHARPNESS 2015
+#define IDB_SPRITE_VERTICAL_MOIRE 2016
 #define IDB_CAPTION_FIRST 910  // eight animation frames 910..917 of the
 #define IDB_CAPTION_LAST 917   // caption strip under illustration messages
 #define IDB_MAKER_EMBLEM 920
@@ -513,8 +531,32 @@ inline constexpr BitmapResource kBitmaps[] = {
     {1014, 178, 178}, {1015, 178, 178}, {1016, 178, 178}, {1017, 178, 178},
     {1018, 178, 178}, {1019, 178, 178}, {1020, 178, 178}, {1021, 178, 178},
     {1024, 178, 178}, {1025, 178, 178}, {1026, 178, 178},
+    {2000, 112, 16}, {2001, 112, 16}, {2002, 112, 16}, {2003, 112, 16},
+    {2004, 112, 16}, {2005, 112, 16}, {2006, 112, 16}, {2008, 112, 16},
+    {2009, 112, 16}, {2010, 112, 16}, {2011, 112, 16}, {2012, 112, 16},
+    {2013, 112, 16}, {2014, 112, 16}, {2015, 112, 16}, {2016, 112, 16},
 };
 // clang-format on
 inline constexpr int kTabImageWidth = 15;
+
+// The sprite strips, in resource order.
+inline constexpr int kSpriteStrips[] = {
+    IDB_SPRITE_PINCUSHION,
+    IDB_SPRITE_CENTRE_PINCUSHION,
+    IDB_SPRITE_CORNER_PINCUSHION,
+    IDB_SPRITE_ROTATION,
+    IDB_SPRITE_V_CONVERGENCE,
+    IDB_SPRITE_H_CONVERGENCE,
+    IDB_SPRITE_LINEARITY,
+    IDB_SPRITE_PURITY,
+    IDB_SPRITE_MOIRE,
+    IDB_SPRITE_LINEARITY_BALANCE,
+    IDB_SPRITE_SIZE,
+    IDB_SPRITE_POSITION,
+    IDB_SPRITE_EDGE_V_CONVERGENCE,
+    IDB_SPRITE_EDGE_H_CONVERGENCE,
+    IDB_SPRITE_SHARPNESS,
+    IDB_SPRITE_VERTICAL_MOIRE,
+};
 
 #endif  // RC_INVOKED

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end: lumetra.exe on a virtual display with simulated monitors and a
 # state file. Moves the contrast slider with the mouse, presses OK, starts
-# again and finds the stored value; then checks that a second start while
-# the first runs brings the first to the front and exits.
+# again and finds the stored value; picks a geometry item and moves its
+# slider with the mouse; then checks that a second start while the first
+# runs brings the first to the front and exits.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/../../tools/lumetra-session"
@@ -67,7 +68,16 @@ session_wait_open || fail "monitor did not open on the second start"
 after="$(contrast_read_in "$work/second.log")"
 [ "$after" = "25" ] || fail "contrast after restart: '$after', expected 25"
 
-# --- 2. a second copy brings the first forward and exits ---
+# --- 2. the geometry page with the mouse ---
+# The geometry tab, the rotation button (seventh cell: first column, third
+# row) and the right arrow of the horizontal slider; the rotation (VCP 0x44)
+# is written on the bus.
+click_at "$window" 85 35
+click_at "$window" 31 150
+click_at "$window" 347 255
+grep -q ' W 0 6E 51 84 03 44 ' "$work/second.log" || fail "no Set VCP of the rotation after the clicks"
+
+# --- 3. a second copy brings the first forward and exits ---
 first_pid=$session_pid
 ( cd "$(dirname "$LUMETRA_EXE")" && VESKOL_SIMULATE="qrv-crt" timeout 60 "$WINE" "$LUMETRA_EXE" ) >/dev/null 2>&1
 status=$?

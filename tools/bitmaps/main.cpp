@@ -38,6 +38,10 @@ std::vector<Output> drawBitmaps() {
         outputs.push_back(
             {id, "button_" + std::to_string(id) + ".bmp", keyed(art::drawButtonPicture(id))});
     }
+    for (int id : kSpriteStrips) {
+        outputs.push_back(
+            {id, "sprite_" + std::to_string(id) + ".bmp", keyed(art::drawSpriteStrip(id))});
+    }
     for (int frame = 0; frame <= IDB_CAPTION_LAST - IDB_CAPTION_FIRST; ++frame) {
         int id = IDB_CAPTION_FIRST + frame;
         outputs.push_back({id, "caption_" + std::to_string(id) + ".bmp",

@@ -27,6 +27,10 @@ Canvas drawColourTabImages();
 // Pictures of the command and feature buttons (244..251).
 Canvas drawButtonPicture(int bitmapId);
 
+// A sprite strip of the item buttons (2000..2016): seven 16 x 16 frames,
+// each the top-left quarter of the item's 32 x 32 picture.
+Canvas drawSpriteStrip(int bitmapId);
+
 // The program icon at one size (16..256 pixels square).
 Canvas drawAppIcon(int size);
 

@@ -45,18 +45,21 @@ TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
     EXPECT_EQ(textOf(control(kMainTestPatternBox)), L"テストパターン表示");
     EXPECT_FALSE(IsWindowEnabled(control(kMainLogo)));
 
-    // The tab control with its three permanent tabs, images only, and the
-    // brightness page inside it.
+    // The tab control with its three permanent tabs and, for the tube, the
+    // geometry and other-settings tabs in parameter order, images only, and
+    // the brightness page inside it.
     HWND tabs = control(kMainTabControl);
     ASSERT_NE(tabs, nullptr);
-    EXPECT_EQ(tabCount(), 3);
-    EXPECT_EQ(tabTagAt(0), 0);
-    EXPECT_EQ(tabTagAt(1), 6);
-    EXPECT_EQ(tabTagAt(2), 7);
-    TCITEMW item{};
-    item.mask = TCIF_IMAGE;
-    TabCtrl_GetItem(tabs, 2, &item);
-    EXPECT_EQ(item.iImage, 6);
+    const int tags[] = {0, 4, 5, 6, 7};
+    const int images[] = {0, 2, 3, 4, 6};
+    ASSERT_EQ(tabCount(), 5);
+    for (int position = 0; position < 5; ++position) {
+        TCITEMW item{};
+        item.mask = TCIF_IMAGE;
+        TabCtrl_GetItem(tabs, position, &item);
+        EXPECT_EQ(tabTagAt(position), tags[position]);
+        EXPECT_EQ(item.iImage, images[position]) << position;
+    }
     ASSERT_NE(page(), nullptr);
     EXPECT_EQ(GetParent(page()), tabs);
     EXPECT_NE(pageControl(kCtlMonitorPicture), nullptr);

@@ -3,7 +3,9 @@
 
 class TabsTest : public MainWindowTest {
   protected:
-    ~TabsTest() override { setOptionalTabs({}); }
+    // Each test chooses its optional tabs; the program's come back after.
+    TabsTest() { setOptionalTabs({}); }
+    ~TabsTest() override { setOptionalTabs(programOptionalTabs()); }
 
     void selectTab(int position) {
         TabCtrl_SetCurSel(control(kMainTabControl), position);

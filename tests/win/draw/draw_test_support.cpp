@@ -141,3 +141,14 @@ void useSharedFont() {
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic")});
     }
 }
+
+DRAWITEMSTRUCT drawRequest(int id, HDC dc, int width, int height, UINT action, UINT state) {
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(id);
+    item.itemAction = action;
+    item.itemState = state;
+    item.hDC = dc;
+    item.rcItem = RECT{0, 0, width, height};
+    return item;
+}

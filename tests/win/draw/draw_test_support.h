@@ -56,6 +56,11 @@ class Canvas {
     ScopedSelectObject select_;
 };
 
+// The owner-draw request of button `id` drawn into `dc`, its item
+// rectangle (0, 0, width, height).
+[[nodiscard]] DRAWITEMSTRUCT drawRequest(int id, HDC dc, int width, int height,
+                                         UINT action = ODA_DRAWENTIRE, UINT state = 0);
+
 // Dispatches every message waiting for this thread.
 void pumpMessages();
 

@@ -13,18 +13,6 @@ struct FrameColours {
     COLORREF black = RGB(0, 0, 0);
 };
 
-DRAWITEMSTRUCT drawRequest(int id, HDC dc, int width, int height, UINT action = ODA_DRAWENTIRE,
-                           UINT state = 0) {
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_BUTTON;
-    item.CtlID = static_cast<UINT>(id);
-    item.itemAction = action;
-    item.itemState = state;
-    item.hDC = dc;
-    item.rcItem = RECT{0, 0, width, height};
-    return item;
-}
-
 // Checks the one-pixel frame of a width × height button, raised or pressed,
 // edge by edge.
 void expectFrame(const Canvas& canvas, int r, int b, bool pressed) {

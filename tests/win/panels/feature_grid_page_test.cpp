@@ -1,0 +1,502 @@
+#include "app/tabs.h"
+#include "draw/animated_illustration.h"
+#include "panels/page_state.h"
+#include "patterns/pattern_window.h"
+#include "tests/win/app/main_window_fixture.h"
+
+namespace {
+
+constexpr int kPosition = 0;
+constexpr int kSize = 1;
+constexpr int kRotation = 12;
+constexpr int kSharpness = 82;
+
+// VCP codes of the features the tests move.
+constexpr int kVcpHorizontalPosition = 0x20;
+constexpr int kVcpVerticalPosition = 0x30;
+constexpr int kVcpRotation = 0x44;
+
+}  // namespace
+
+class FeatureGridPageTest : public MainWindowTest {
+  protected:
+    ~FeatureGridPageTest() override { closePatternWindow(); }
+
+    void showTab(int tag) {
+        HWND tabs = control(kMainTabControl);
+        const int count = TabCtrl_GetItemCount(tabs);
+        for (int position = 0; position < count; ++position) {
+            if (tabTagAt(position) == tag) {
+                TabCtrl_SetCurSel(tabs, position);
+                NMHDR header{tabs, kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
+                SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
+                pump();
+                return;
+            }
+        }
+        FAIL() << "no tab " << tag;
+    }
+    bool hasTab(int tag) const {
+        for (int position = 0; position < tabCount(); ++position) {
+            if (tabTagAt(position) == tag) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The page's grid buttons (features as 4000 + f, then commands) in the
+    // order of their cells.
+    std::vector<int> gridButtons() const {
+        std::vector<std::pair<int, int>> cells;  // (cell number, id)
+        for (HWND child = GetWindow(page(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const int id = GetDlgCtrlID(child);
+            const bool feature = id >= kCtlItemButtonBase && id < kCtlItemButtonBase + 100;
+            const bool command = id >= kCtlDegauss && id <= kCtlAutoSetup;
+            if (feature || command) {
+                const RECT r = placeOf(child);
+                EXPECT_EQ(r.right - r.left, 37) << id;
+                EXPECT_EQ(r.bottom - r.top, 37) << id;
+                EXPECT_EQ((r.left - 5) % 40, 0) << id;
+                EXPECT_EQ((r.top - 4) % 40, 0) << id;
+                cells.emplace_back((r.top - 4) / 40 * 3 + (r.left - 5) / 40, id);
+            }
+        }
+        std::sort(cells.begin(), cells.end());
+        std::vector<int> ids;
+        for (size_t k = 0; k < cells.size(); ++k) {
+            EXPECT_EQ(cells[k].first, static_cast<int>(k)) << "cells follow each other";
+            ids.push_back(cells[k].second);
+        }
+        return ids;
+    }
+
+    void pressOnPage(int id, int notification = BN_CLICKED) {
+        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, notification),
+                     reinterpret_cast<LPARAM>(pageControl(id)));
+        pump();
+    }
+    void selectFeature(int feature) { pressOnPage(kCtlItemButtonBase + feature); }
+    void scroll(int sliderId, int request, int thumb = 0) {
+        const UINT message = sliderId == kCtlPrimarySlider ? WM_HSCROLL : WM_VSCROLL;
+        SendMessageW(page(), message, MAKEWPARAM(request, thumb),
+                     reinterpret_cast<LPARAM>(pageControl(sliderId)));
+        pump();
+    }
+    bool visible(int id) const { return IsWindowVisible(pageControl(id)) != FALSE; }
+    int barPosition(int id) const { return GetScrollPos(pageControl(id), SB_CTL); }
+    std::wstring text(int id) const { return textOf(pageControl(id)); }
+    void tick(UINT_PTR timer) {
+        SendMessageW(page(), WM_TIMER, timer, 0);
+        pump();
+    }
+};
+
+std::vector<int> itemButtons(std::initializer_list<int> features,
+                             std::initializer_list<int> commands) {
+    std::vector<int> ids;
+    for (int f : features) {
+        ids.push_back(kCtlItemButtonBase + f);
+    }
+    ids.insert(ids.end(), commands);
+    return ids;
+}
+
+// Features appear in the page's order, only those the monitor offers, the
+// commands after them; a tab is present only with something to show.
+TEST_F(FeatureGridPageTest, ListsTheOfferedFeaturesInOrderThenTheCommands) {
+    struct Case {
+        const char* profile;
+        int tag;
+        std::vector<int> buttons;  // empty: no tab
+    };
+    const Case cases[] = {
+        // Full geometry template; the geometry reset is outside it.
+        {"qrv-crt", kTabGeometry,
+         itemButtons({1, 0, 7, 8, 9, 10, 12, 45, 46, 6, 49, 50, 11, 43}, {kCtlAutoGeometry})},
+        {"qrv-crt", kTabOther,
+         itemButtons({13, 44, 51, 66, 65, 68, 67}, {kCtlDegauss, kCtlFactoryReset})},
+        // Centre pincushion and automatic geometry are outside template 6.
+        {"tsw-crt-t6", kTabGeometry,
+         itemButtons({1, 0, 7, 8, 9, 10, 12, 45, 46, 49, 50, 11, 43}, {kCtlResetGeometry})},
+        // A panel on its analogue input: position, geometry reset, set-up.
+        {"tsw-lcd-p2", kTabGeometry, itemButtons({0}, {kCtlResetGeometry, kCtlAutoSetup})},
+        {"tsw-lcd-p2", kTabOther, itemButtons({kSharpness}, {kCtlFactoryReset})},
+        {"tsw-lcd", kTabGeometry, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.profile) + " tab " + std::to_string(c.tag));
+        start(c.profile);
+        ASSERT_EQ(hasTab(c.tag), !c.buttons.empty());
+        if (!c.buttons.empty()) {
+            showTab(c.tag);
+            EXPECT_EQ(gridButtons(), c.buttons);
+            // The first feature is the selection.
+            const int selected =
+                c.tag == kTabGeometry ? pageState().geometrySelection : pageState().otherSelection;
+            EXPECT_EQ(selected, c.buttons.front() - kCtlItemButtonBase);
+        }
+        close();
+    }
+}
+
+TEST_F(FeatureGridPageTest, PositionAndSizeShowTheirVerticalPartnerOnTheSecondSlider) {
+    start("qrv-crt");
+    showTab(kTabGeometry);
+    // Size is listed first and selected; its partner is the vertical size.
+    EXPECT_TRUE(visible(kCtlPrimarySlider));
+    EXPECT_TRUE(visible(kCtlSecondarySlider));
+    EXPECT_TRUE(visible(kCtlSecondaryValue));
+
+    struct Case {
+        int feature;
+        bool second;
+    };
+    for (const Case& c : {Case{kPosition, true}, Case{kRotation, false}, Case{kSize, true}}) {
+        selectFeature(c.feature);
+        EXPECT_EQ(pageState().geometrySelection, c.feature);
+        EXPECT_TRUE(visible(kCtlPrimarySlider)) << c.feature;
+        EXPECT_EQ(visible(kCtlSecondarySlider), c.second) << c.feature;
+        EXPECT_EQ(visible(kCtlSecondaryValue), c.second) << c.feature;
+    }
+
+    // Position: 4101 moves the horizontal axis unmirrored, 4102 the vertical
+    // one mirrored (the top is the maximum).
+    selectFeature(kPosition);
+    const int hMax = monitor().maximum(0);
+    const int vMax = monitor().maximum(2);
+    const int h0 = simValue(0, kVcpHorizontalPosition);
+    const int v0 = simValue(0, kVcpVerticalPosition);
+    EXPECT_EQ(barPosition(kCtlPrimarySlider), h0);
+    EXPECT_EQ(barPosition(kCtlSecondarySlider), vMax - v0);
+    scroll(kCtlPrimarySlider, SB_LINERIGHT);
+    EXPECT_EQ(simValue(0, kVcpHorizontalPosition), h0 + 1);
+    EXPECT_EQ(simValue(0, kVcpVerticalPosition), v0);
+    scroll(kCtlPrimarySlider, SB_PAGELEFT);
+    EXPECT_EQ(simValue(0, kVcpHorizontalPosition), h0 + 1 - 16);
+    scroll(kCtlPrimarySlider, SB_LEFT);
+    EXPECT_EQ(simValue(0, kVcpHorizontalPosition), 0);
+    EXPECT_EQ(text(kCtlPrimaryValue), L"0%");
+    scroll(kCtlSecondarySlider, SB_LINEUP);
+    EXPECT_EQ(simValue(0, kVcpVerticalPosition), v0 + 1);
+    EXPECT_EQ(barPosition(kCtlSecondarySlider), vMax - v0 - 1);
+    scroll(kCtlSecondarySlider, SB_TOP);
+    EXPECT_EQ(simValue(0, kVcpVerticalPosition), vMax);
+    EXPECT_EQ(text(kCtlSecondaryValue), L"100%");
+    scroll(kCtlSecondarySlider, SB_THUMBTRACK, vMax);  // dragged to the bottom
+    EXPECT_EQ(simValue(0, kVcpHorizontalPosition), 0);
+    EXPECT_EQ(hMax, monitor().maximum(0));
+}
+
+TEST_F(FeatureGridPageTest, SelectionsSurviveTabSwitchesAndResetWithTheMonitor) {
+    start("qrv-crt,tsw-crt-t6");
+    app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDNO; };
+    showTab(kTabGeometry);
+    selectFeature(kRotation);
+    showTab(kTabOther);
+    selectFeature(44);
+    showTab(kTabBrightness);
+    showTab(kTabGeometry);
+    EXPECT_EQ(pageState().geometrySelection, kRotation);
+    EXPECT_FALSE(visible(kCtlSecondarySlider));
+    const int rotation = simValue(0, kVcpRotation);
+    scroll(kCtlPrimarySlider, SB_LINERIGHT);
+    EXPECT_EQ(simValue(0, kVcpRotation), rotation + 1);
+    showTab(kTabOther);
+    EXPECT_EQ(pageState().otherSelection, 44);
+
+    chooseRow(1);  // another monitor: the first listed feature again
+    showTab(kTabOther);
+    EXPECT_EQ(pageState().otherSelection, 13);
+    showTab(kTabGeometry);
+    EXPECT_EQ(pageState().geometrySelection, kSize);
+}
+
+TEST_F(FeatureGridPageTest, UndoOverPositionRestoresBothAxesOnlyWhereChanged) {
+    start("qrv-crt");
+    showTab(kTabGeometry);
+    UINT state = 0;
+    app().trackMenu = [&](HMENU menu, int, int, HWND) {
+        state = GetMenuState(menu, kCmdUndo, MF_BYCOMMAND);
+    };
+    const auto menuOver = [&](int id) {
+        state = MF_GRAYED | MF_DISABLED;
+        SendMessageW(page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pageControl(id)),
+                     MAKELPARAM(50, 50));
+        pump();
+        return (state & MF_GRAYED) == 0;
+    };
+    const int h0 = simValue(0, kVcpHorizontalPosition);
+    const int v0 = simValue(0, kVcpVerticalPosition);
+    EXPECT_FALSE(menuOver(kCtlItemButtonBase + kPosition));
+
+    selectFeature(kPosition);
+    scroll(kCtlSecondarySlider, SB_LINEDOWN);  // only the vertical axis moves
+    EXPECT_TRUE(menuOver(kCtlItemButtonBase + kPosition));
+    EXPECT_FALSE(menuOver(kCtlItemButtonBase + kSize));
+    EXPECT_TRUE(menuOver(kCtlSecondarySlider));
+    EXPECT_TRUE(menuOver(kCtlItemButtonBase + kPosition));
+
+    scroll(kCtlPrimarySlider, SB_PAGERIGHT);
+    const int writes = VeskolSimRequestCount(0, 0x03);
+    SendMessageW(page(), WM_COMMAND, kCmdUndo, 0);
+    pump();
+    EXPECT_EQ(simValue(0, kVcpHorizontalPosition), h0);
+    EXPECT_EQ(simValue(0, kVcpVerticalPosition), v0);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - writes, 2);
+    EXPECT_EQ(barPosition(kCtlSecondarySlider), monitor().maximum(2) - v0);
+    EXPECT_FALSE(menuOver(kCtlItemButtonBase + kPosition));
+
+    // Only the horizontal axis changed: undo writes it alone.
+    scroll(kCtlPrimarySlider, SB_LINERIGHT);
+    const int before = VeskolSimRequestCount(0, 0x03);
+    SendMessageW(page(), WM_COMMAND, kCmdUndo, 0);
+    pump();
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - before, 1);
+    EXPECT_EQ(simValue(0, kVcpHorizontalPosition), h0);
+}
+
+TEST_F(FeatureGridPageTest, FactoryResetAsksAndActsOnlyOnYes) {
+    start("qrv-crt");
+    showTab(kTabOther);
+    int asked = 0;
+    int answer = IDNO;
+    std::wstring question;
+    app().ask = [&](HWND, const wchar_t* text, const wchar_t* title, UINT flags) {
+        ++asked;
+        question = text;
+        EXPECT_STREQ(title, L"Lumetra");
+        EXPECT_EQ(flags, static_cast<UINT>(MB_ICONQUESTION | MB_YESNO));
+        return answer;
+    };
+    const int resets = VeskolSimRequestCount(0, 0x03);
+    for (int declined : {IDNO, IDCANCEL}) {
+        answer = declined;
+        pressOnPage(kCtlFactoryReset);
+    }
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(question.substr(0, 11), L"この操作によりすべての");
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), resets);
+
+    answer = IDYES;
+    pressOnPage(kCtlFactoryReset);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), resets + 1);
+}
+
+TEST_F(FeatureGridPageTest, GeometryResetAndDegaussWriteTheirCodes) {
+    start("tsw-crt-t6");
+    showTab(kTabGeometry);
+    selectFeature(kRotation);
+    scroll(kCtlPrimarySlider, SB_LEFT);
+    EXPECT_EQ(barPosition(kCtlPrimarySlider), 0);
+    pressOnPage(kCtlResetGeometry);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);
+    // The sliders show what the monitor holds after the reset.
+    EXPECT_EQ(barPosition(kCtlPrimarySlider), monitor().value(kRotation));
+    showTab(kTabOther);
+    pressOnPage(kCtlDegauss);
+    pressOnPage(kCtlDegauss, BN_DOUBLECLICKED);  // a double click acts once
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 3);
+}
+
+// A selection that a reload took out of the list gives way to the first
+// listed feature: its slider never stays bound to an unusable control.
+TEST_F(FeatureGridPageTest, ASelectionThatLeftTheListFallsBackToTheFirst) {
+    start("qrv-crt");
+    showTab(kTabGeometry);
+    selectFeature(kRotation);
+    VeskolSimSetMaximum(0, kVcpRotation, 0);
+    SendMessageW(window, WM_TIMER, 3, 0);  // a display change: everything re-read
+    pump();
+    ASSERT_LT(monitor().featureAvailability(kRotation), 2);
+    EXPECT_EQ(pageControl(kCtlItemButtonBase + kRotation), nullptr);
+    EXPECT_EQ(pageState().geometrySelection, kSize);
+    const int size = simValue(0, 0x22);
+    scroll(kCtlPrimarySlider, SB_LINERIGHT);
+    EXPECT_EQ(simValue(0, 0x22), size + 1);
+}
+
+TEST_F(FeatureGridPageTest, OnlyAGeometryResetStillMakesTheTab) {
+    const int geometryCodes[] = {0x20, 0x22, 0x24, 0x26, 0x3A, 0x3C, 0x40, 0x42,
+                                 0x44, 0x46, 0x48, 0x4A, 0x4C, 0x30, 0x32};
+    start("tsw-crt-t6", "", [&] {
+        for (int code : geometryCodes) {
+            VeskolSimSetMaximum(0, code, 0);
+        }
+    });
+    ASSERT_TRUE(hasTab(kTabGeometry));
+    showTab(kTabGeometry);
+    EXPECT_EQ(gridButtons(), std::vector<int>{kCtlResetGeometry});
+    EXPECT_FALSE(visible(kCtlPrimarySlider));
+    EXPECT_FALSE(visible(kCtlSecondarySlider));
+    EXPECT_FALSE(visible(kCtlPrimaryValue));
+    EXPECT_EQ(app().illustration->item(), -10);
+    scroll(kCtlPrimarySlider, SB_LINERIGHT);  // nothing selected: nothing written
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
+}
+
+// The automatic commands put their pattern up, and only the page timer's
+// tick runs the monitor's command; the pattern shown before comes back.
+TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern) {
+    start("qrv-crt");
+    showTab(kTabGeometry);
+    const int writes = VeskolSimRequestCount(0, 0x03);
+    pressOnPage(kCtlAutoGeometry);
+    EXPECT_EQ(currentPattern(), 24);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
+    tick(3);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 1);
+    EXPECT_FALSE(patternWindowOpen());  // none was open before
+    tick(3);                            // the timer ended with its first tick
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 1);
+
+    // A second command while one waits is ignored: the pattern to restore
+    // stays the one shown before the first.
+    ASSERT_EQ(showTestPattern(5), 0);
+    pressOnPage(kCtlAutoGeometry);
+    pressOnPage(kCtlAutoSetup);
+    EXPECT_EQ(currentPattern(), 24);
+    tick(4);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 1);
+    tick(3);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 2);
+    EXPECT_EQ(currentPattern(), 5);
+
+    // The user closed the pattern window meanwhile: it is not opened again.
+    pressOnPage(kCtlAutoGeometry);
+    ASSERT_EQ(showTestPattern(0), 0);
+    tick(3);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 3);
+    EXPECT_FALSE(patternWindowOpen());
+}
+
+TEST_F(FeatureGridPageTest, AutomaticSetUpWritesItsCodeAfterTheTimer) {
+    start("tsw-lcd-p2");
+    showTab(kTabGeometry);
+    pressOnPage(kCtlAutoSetup);
+    EXPECT_EQ(currentPattern(), 23);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
+    tick(4);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+    EXPECT_FALSE(patternWindowOpen());
+}
+
+// A page that goes while its command waits puts the earlier pattern back.
+TEST_F(FeatureGridPageTest, LeavingThePageWithACommandPendingRestoresThePattern) {
+    start("qrv-crt");
+    struct Case {
+        int before;  // 0: no pattern window
+    };
+    for (const Case c : {Case{0}, Case{7}}) {
+        SCOPED_TRACE(c.before);
+        ASSERT_EQ(showTestPattern(c.before), 0);
+        showTab(kTabGeometry);
+        pressOnPage(kCtlAutoGeometry);
+        EXPECT_EQ(currentPattern(), 24);
+        showTab(kTabBrightness);
+        EXPECT_EQ(currentPattern(), c.before == 0 ? -1 : c.before);
+    }
+}
+
+// A vertical partner the monitor can't adjust gets no slider, and undo over
+// its button never writes it.
+TEST_F(FeatureGridPageTest, AnUnusablePartnerIsNeitherShownNorRestored) {
+    start("qrv-crt", "", [] { VeskolSimSetMaximum(0, kVcpVerticalPosition, 0); });
+    showTab(kTabGeometry);
+    ASSERT_LT(monitor().featureAvailability(2), 2);
+    selectFeature(kPosition);
+    EXPECT_TRUE(visible(kCtlPrimarySlider));
+    EXPECT_FALSE(visible(kCtlSecondarySlider));
+    EXPECT_FALSE(visible(kCtlSecondaryValue));
+    scroll(kCtlSecondarySlider, SB_LINEUP);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
+
+    scroll(kCtlPrimarySlider, SB_LINERIGHT);
+    pageState().undoFeature = kPosition;
+    SendMessageW(page(), WM_COMMAND, kCmdUndo, 0);
+    pump();
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);  // the move and its undo
+}
+
+// The keys reach the page as the message loop hands them over: through the
+// main window's dialog navigation first.
+class FeatureGridKeyboardTest : public FeatureGridPageTest {
+  protected:
+    void key(UINT vk) {
+        for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+            MSG msg{GetFocus(), message, vk, 0, 0, {}};
+            if (!IsDialogMessageW(window, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            pump();
+        }
+    }
+    // Tabs from the monitor list until the focus is on control `id`.
+    bool tabTo(int id) {
+        SetFocus(control(kMainMonitorList));
+        for (int i = 0; i < 20; ++i) {
+            key(VK_TAB);
+            if (GetFocus() == pageControl(id)) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+TEST_F(FeatureGridKeyboardTest, TabEntersAtTheSelectionAndArrowsMoveIt) {
+    start("qrv-crt");
+    showTab(kTabGeometry);
+    ASSERT_TRUE(tabTo(kCtlItemButtonBase + kSize));
+    EXPECT_EQ(pageState().geometrySelection, kSize);
+    key(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), pageControl(kCtlItemButtonBase + kPosition));
+    EXPECT_EQ(pageState().geometrySelection, kPosition);
+    EXPECT_TRUE(visible(kCtlSecondarySlider));
+    // Down a row of three, and not past the edges.
+    key(VK_DOWN);
+    EXPECT_EQ(pageState().geometrySelection, 9);
+    EXPECT_FALSE(visible(kCtlSecondarySlider));
+    key(VK_UP);
+    key(VK_UP);
+    key(VK_LEFT);
+    key(VK_LEFT);
+    EXPECT_EQ(pageState().geometrySelection, kSize);
+    key(VK_RIGHT);
+    EXPECT_EQ(pageState().geometrySelection, kPosition);
+
+    // Tab leaves the grid for the command; coming back lands on the
+    // selection again.
+    key(VK_TAB);
+    EXPECT_EQ(GetFocus(), pageControl(kCtlAutoGeometry));
+    ASSERT_TRUE(tabTo(kCtlItemButtonBase + kPosition));
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);  // moving the focus writes nothing
+}
+
+// Enter and Space press the focused command button of the page, even where
+// its identifier is also that of the main window's OK or Cancel.
+TEST_F(FeatureGridKeyboardTest, EnterAndSpacePressTheFocusedCommand) {
+    start("qrv-crt");
+    int asked = 0;
+    app().ask = [&](HWND, const wchar_t*, const wchar_t*, UINT) {
+        ++asked;
+        return IDNO;
+    };
+    showTab(kTabOther);
+    ASSERT_TRUE(tabTo(kCtlFactoryReset));  // the same number as OK
+    key(VK_RETURN);
+    EXPECT_EQ(asked, 1);
+    key(VK_SPACE);
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(IsWindow(window));
+
+    showTab(kTabGeometry);
+    ASSERT_TRUE(tabTo(kCtlAutoGeometry));  // the same number as Cancel
+    key(VK_RETURN);
+    EXPECT_EQ(currentPattern(), 24);
+    tick(3);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+    EXPECT_TRUE(IsWindow(window));
+}
