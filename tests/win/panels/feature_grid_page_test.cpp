@@ -132,6 +132,11 @@ TEST_F(FeatureGridPageTest, ListsTheOfferedFeaturesInOrderThenTheCommands) {
         if (!c.buttons.empty()) {
             showTab(c.tag);
             EXPECT_EQ(gridButtons(), c.buttons);
+            for (int id : c.buttons) {
+                if (id < kCtlItemButtonBase) {  // a command shows its picture
+                    EXPECT_NE(SendMessageW(pageControl(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
+                }
+            }
             // The first feature is the selection.
             const int selected =
                 c.tag == kTabGeometry ? pageState().geometrySelection : pageState().otherSelection;
