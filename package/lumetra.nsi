@@ -22,6 +22,7 @@ OutFile "${OUT_FILE}"
 InstallDir "$PROGRAMFILES64\${PRODUCT}"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+BrandingText "${MAKER}"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=1041 "ProductName" "${PRODUCT} for Windows"
