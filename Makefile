@@ -8,7 +8,7 @@ FUZZ := $(BUILD)/fuzz
 JOBS ?= $(shell nproc)
 CMAKE_QUIET := > /dev/null
 
-.PHONY: all deps host win64 fuzz-build prefix test run fuzz bench clean
+.PHONY: all deps host win64 fuzz-build prefix test run package fuzz bench clean
 
 all: host win64
 
@@ -44,6 +44,11 @@ test: host win64 fuzz-build prefix
 # (or on a virtual one, leaving a screenshot).
 run: win64 prefix
 	@tools/run-lumetra
+
+# The Windows installer and the portable zip, in build/win64/package/.
+package: win64
+	@cmake --build $(WIN) --target lumetra_package -- --no-print-directory
+	@ls $(WIN)/package/*-setup.exe $(WIN)/package/*-portable.zip
 
 # Long fuzzing runs (FUZZ_RUNS executions per target).
 FUZZ_RUNS ?= 10000000
