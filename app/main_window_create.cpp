@@ -14,6 +14,7 @@
 #include "draw/draw_resources.h"
 #include "link/display_interface.h"
 #include "monitor/active_monitor.h"
+#include "panels/colour_availability.h"
 #include "panels/page_state.h"
 #include "patterns/pattern_window.h"
 #include "resources/resource_ids.h"
@@ -77,6 +78,11 @@ void addTabImagesAndTabs() {
     for (const auto& tab : kPermanentTabs) {
         insertTab(app().tabControl, position++, tab.tag, tab.image);
     }
+    // The tabs that come and go with what the open monitor offers.
+    static const OptionalTab kOptionalTabs[] = {
+        {kTabColour, 1, [] { return colourContent(app().monitor); }},
+    };
+    setOptionalTabs(kOptionalTabs);
 }
 
 void createButtons(HWND window) {

@@ -45,17 +45,18 @@ TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
     EXPECT_EQ(textOf(control(kMainTestPatternBox)), L"テストパターン表示");
     EXPECT_FALSE(IsWindowEnabled(control(kMainLogo)));
 
-    // The tab control with its three permanent tabs, images only, and the
-    // brightness page inside it.
+    // The tab control with its three permanent tabs and the tube's colour
+    // tab, images only, and the brightness page inside it.
     HWND tabs = control(kMainTabControl);
     ASSERT_NE(tabs, nullptr);
-    EXPECT_EQ(tabCount(), 3);
+    EXPECT_EQ(tabCount(), 4);
     EXPECT_EQ(tabTagAt(0), 0);
-    EXPECT_EQ(tabTagAt(1), 6);
-    EXPECT_EQ(tabTagAt(2), 7);
+    EXPECT_EQ(tabTagAt(1), 1);
+    EXPECT_EQ(tabTagAt(2), 6);
+    EXPECT_EQ(tabTagAt(3), 7);
     TCITEMW item{};
     item.mask = TCIF_IMAGE;
-    TabCtrl_GetItem(tabs, 2, &item);
+    TabCtrl_GetItem(tabs, 3, &item);
     EXPECT_EQ(item.iImage, 6);
     ASSERT_NE(page(), nullptr);
     EXPECT_EQ(GetParent(page()), tabs);
