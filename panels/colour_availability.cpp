@@ -26,8 +26,10 @@ int colourContent(ActiveMonitor* monitor) {
     if (!monitor || !monitor->isOpen()) {
         return 0;
     }
+    // The preset list counts too: a monitor locked in its sRGB preset would
+    // otherwise lose the one way back out of it.
     return static_cast<int>(offeredColourPanels(monitor).size()) +
-           (monitor->canResetColour() ? 1 : 0);
+           (monitor->canResetColour() ? 1 : 0) + (monitor->currentPresetPosition() >= 0 ? 1 : 0);
 }
 
 int colourIllustration(ActiveMonitor& monitor, int feature) {

@@ -35,8 +35,8 @@ constexpr int kShowColourModeLocked = -11;
 // The kinds the monitor offers, in kind order (empty when none is open).
 [[nodiscard]] std::vector<int> offeredColourPanels(ActiveMonitor* monitor);
 
-// Offered sub-panels plus one when the colours can be reset; 0 when no
-// monitor is open.
+// Offered sub-panels, plus one when the colours can be reset and one when
+// the preset list shows; 0 when no monitor is open.
 [[nodiscard]] int colourContent(ActiveMonitor* monitor);
 
 // The illustration for the colour feature last adjusted: the feature when

@@ -161,9 +161,9 @@ TEST_F(ColourPageTest, GainsWithoutARangeAreShownDisabledAndNeverWritten) {
     }
 }
 
-TEST_F(ColourPageTest, OnlyAColourResetGivesATabWithoutPanels) {
-    // The four-preset panel offers no colour control, only the reset, and
-    // that not in its sRGB preset (4).
+TEST_F(ColourPageTest, APageWithoutPanelsStillLeavesTheSrgbPreset) {
+    // The four-preset panel offers no colour control, only the reset (not in
+    // its sRGB preset, 4) and its preset list.
     ASSERT_NO_FATAL_FAILURE(openColourPage("tsw-four-preset"));
     EXPECT_TRUE(innerKinds().empty());
     EXPECT_EQ(subPanel(), nullptr);
@@ -171,8 +171,16 @@ TEST_F(ColourPageTest, OnlyAColourResetGivesATabWithoutPanels) {
     EXPECT_TRUE(IsWindowVisible(pageControl(kCtlResetColour)));
     close();
 
-    start("tsw-four-preset", "", [] { ASSERT_EQ(VeskolSimSetValue(0, 0x14, 4), 0); });
-    for (int position = 0; position < tabCount(); ++position) {
-        EXPECT_NE(tabTagAt(position), kTabColour);
-    }
+    ASSERT_NO_FATAL_FAILURE(
+        openColourPage("tsw-four-preset", [] { ASSERT_EQ(VeskolSimSetValue(0, 0x14, 4), 0); }));
+    EXPECT_TRUE(innerKinds().empty());
+    EXPECT_FALSE(IsWindowVisible(pageControl(kCtlResetColour)));
+    HWND list = pageControl(kCtlPresetList);
+    ASSERT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 3);
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+    SendMessageW(page(), WM_COMMAND, MAKEWPARAM(kCtlPresetList, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    pump();
+    EXPECT_EQ(simValue(0, 0x14), 1);
 }
