@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "monitor/active_monitor.h"
+#include "panels/colour_availability.h"
 #include "panels/feature_grid_page.h"
 #include "panels/page_factory.h"
 #include "resources/resource_ids.h"
@@ -67,6 +68,7 @@ void sendPageCommand(int command) {
 
 std::vector<OptionalTab> programOptionalTabs() {
     return {
+        {kTabColour, 1, [] { return colourContent(app().monitor); }},
         {kTabOther, 3, [] { return featureGridContent(GridKind::other); }},
         {kTabGeometry, 2, [] { return featureGridContent(GridKind::geometry); }},
     };

@@ -177,6 +177,22 @@ class ActiveMonitor final {
     virtual int setColourTemperature(int value);                            // 96
     virtual int isColourTemperatureModified();                              // 97
 
+    // Beyond the fixed slots: what the colour page needs to keep the user's
+    // colour changes across a re-read.
+
+    // Re-reads the values and maxima of the colour entries (as a colour-only
+    // reload does) but keeps every entry's baseline and modified flag, so a
+    // change made before still counts for OK, Cancel and Undo. -1 when not
+    // open, else 0.
+    int rereadColours();
+    // 1 when the colour-temperature entry that setColourTemperature writes
+    // (the request code's when the monitor lists it) was written and differs
+    // from its baseline; 0 otherwise, also when not open.
+    int isColourTemperatureChanged();
+    // Writes that entry's baseline back: 0, or -1 when not open, never read
+    // or the write failed.
+    int restoreColourTemperature();
+
     // For the owner and tests: state the operations above do not expose.
     [[nodiscard]] const MonitorIdentity& identityFields() const { return identity_; }
     [[nodiscard]] const ControlEntry& control(int index) const { return controls_[index]; }

@@ -403,8 +403,8 @@ int ActiveMonitor::setGain(int colour, int value) {
     if (!open_) {
         return -1;
     }
-    if (isSrgbActive()) {
-        return 0;  // the monitor fixes its gains in sRGB
+    if (isSrgbActive() || isNativeActive()) {
+        return 0;  // the monitor fixes its gains in sRGB and in its native preset
     }
     const int index = gainIndex(colour);
     if (index < 0) {
@@ -492,6 +492,21 @@ int ActiveMonitor::setColourTemperature(int value) {
 
 int ActiveMonitor::isColourTemperatureModified() {
     return controls_[colourTemperatureIndex()].modified;
+}
+
+int ActiveMonitor::isColourTemperatureChanged() {
+    const ControlEntry& entry = controls_[colourTemperatureIndex()];
+    return open_ && entry.modified == 1 && entry.baselineValid && entry.baseline != entry.current
+               ? 1
+               : 0;
+}
+
+int ActiveMonitor::restoreColourTemperature() {
+    ControlEntry& entry = controls_[colourTemperatureIndex()];
+    if (!open_ || !entry.baselineValid) {
+        return -1;
+    }
+    return writeEntry(entry, entry.baseline);
 }
 
 // --- availability of the colour controls ---

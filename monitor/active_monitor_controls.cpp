@@ -356,6 +356,24 @@ int ActiveMonitor::reload(int colourOnly, bool newBaseline) {
     return changed ? 1 : 0;
 }
 
+int ActiveMonitor::rereadColours() {
+    if (!open_) {
+        return -1;
+    }
+    auto reread = [this](int index) {
+        const ControlEntry kept = controls_[index];
+        (void)refreshControl(index, false);
+        controls_[index].baseline = kept.baseline;
+        controls_[index].baselineValid = kept.baselineValid;
+        controls_[index].modified = kept.modified;
+    };
+    reread(kIndexPreset);
+    for (int index : kColourReloadOrder) {
+        reread(index);
+    }
+    return 0;
+}
+
 int ActiveMonitor::restoreAll() {
     for (int index = 1; index < kControlCount; ++index) {
         ControlEntry& entry = controls_[index];

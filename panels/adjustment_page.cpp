@@ -6,6 +6,7 @@
 #include "app/strings.h"
 #include "draw/animated_illustration.h"
 #include "draw/pixels/illustration_geometry.h"
+#include "hints/hint_window.h"
 #include "monitor/active_monitor.h"
 #include "panels/page_state.h"
 #include "patterns/pattern_window.h"
@@ -83,8 +84,16 @@ INT_PTR AdjustmentPage::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_DRAWITEM:
             return onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+        case WM_NOTIFY:
+            if (!answerHintText(*reinterpret_cast<NMHDR*>(lParam))) {
+                onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            }
+            return TRUE;
+        case WM_CTLCOLORSCROLLBAR:
+            return reinterpret_cast<INT_PTR>(sliderBrush(reinterpret_cast<HWND>(lParam)));
         case WM_DESTROY:
             KillTimer(window_, kPageTimer);
+            detachHints();
             onClose();
             if (undoMenu_) {
                 DestroyMenu(undoMenu_);
@@ -104,7 +113,7 @@ void AdjustmentPage::handleCommand(int id, int notification) {
             break;
         case kCmdUndo:
             if (monitorOpen()) {
-                (void)monitor()->restoreFeature(pageState().undoFeature);
+                restoreUndone(pageState().undoFeature);
             }
             onUndo();
             break;
@@ -146,6 +155,25 @@ void AdjustmentPage::onTick() {
 void AdjustmentPage::onTimer(UINT_PTR) {}
 
 void AdjustmentPage::onClose() {}
+
+void AdjustmentPage::onNotify(const NMHDR&) {}
+
+HBRUSH AdjustmentPage::sliderBrush(HWND) {
+    return nullptr;
+}
+
+bool AdjustmentPage::canUndo(int feature) {
+    return monitor()->isFeatureChanged(feature) == 1;
+}
+
+void AdjustmentPage::restoreUndone(int feature) {
+    (void)monitor()->restoreFeature(feature);
+}
+
+void AdjustmentPage::attachPageHints(int textBase) {
+    detachHints();
+    (void)attachHints(window_, textBase);
+}
 
 ActiveMonitor* AdjustmentPage::monitor() const {
     return app().monitor;
@@ -240,9 +268,7 @@ POINT gridCell(int k) {
 
 void AdjustmentPage::showUndoMenu(int feature, POINT at, int partner) {
     pageState().undoFeature = feature;
-    const bool changed =
-        monitorOpen() && (monitor()->isFeatureChanged(feature) == 1 ||
-                          (partner >= 0 && monitor()->isFeatureChanged(partner) == 1));
+    const bool changed = monitorOpen() && (canUndo(feature) || (partner >= 0 && canUndo(partner)));
     EnableMenuItem(undoMenu_, kCmdUndo, MF_BYCOMMAND | (changed ? MF_ENABLED : MF_GRAYED));
     app().trackMenu(undoMenu_, at.x, at.y, window_);
 }

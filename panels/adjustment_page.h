@@ -49,6 +49,14 @@ class AdjustmentPage {
     virtual void onTick();                 // timer 2
     virtual void onTimer(UINT_PTR timer);  // the page's other timers
     virtual void onClose();                // the window is being destroyed
+    // A notification other than the hint tool tip's text request.
+    virtual void onNotify(const NMHDR& header);
+    // The brush of a coloured slider; null for the default colours.
+    virtual HBRUSH sliderBrush(HWND bar);
+    // What the undo menu acts on: whether `feature` can be undone, and
+    // putting its baseline back.
+    virtual bool canUndo(int feature);
+    virtual void restoreUndone(int feature);
 
     // --- shared pieces ---
     [[nodiscard]] ActiveMonitor* monitor() const;
@@ -78,6 +86,11 @@ class AdjustmentPage {
     // The undo menu for `feature` at the pointer; the entry is enabled when
     // `feature` or its second-axis `partner` (when there is one) was changed.
     void showUndoMenu(int feature, POINT at, int partner = -1);
+
+    // Registers every control of the page (and of its child dialogs) with a
+    // new hint window whose texts are string id + `textBase`; the hints go
+    // when the page goes.
+    void attachPageHints(int textBase);
 
     // Shows illustration code `code` (a feature or a message) from the next tick.
     void chooseIllustration(int code);

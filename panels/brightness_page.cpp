@@ -59,6 +59,7 @@ void BrightnessPage::onInit() {
     rebuildSlider();
     createResetButton();
     createModeGroup();
+    attachPageHints(kTextBaseMain);
     buttons_->select(kCtlItemButtonBase + pageState().brightnessSelection);
     startIllustrationTimer();
 }
@@ -203,6 +204,7 @@ void BrightnessPage::onRefresh() {
     rebuildSlider();
     createResetButton();
     createModeGroup();
+    attachPageHints(kTextBaseMain);  // the reset button and the radios may be new
 }
 
 void BrightnessPage::onUndo() {

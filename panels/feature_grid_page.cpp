@@ -128,7 +128,7 @@ void FeatureGridPage::onInit() {
                             kPrimaryValueX, kPrimaryValueY);
     keepSelectionListed();
     rebuildSliders();
-    // The hints of the page's controls are attached here.
+    attachPageHints(kTextBaseMain);
     buttons_->select(kCtlItemButtonBase + selection());
     moveTabStop();
     startIllustrationTimer();
@@ -145,7 +145,7 @@ void FeatureGridPage::onRefresh() {
     buttons_->select(kCtlItemButtonBase + selection());
     moveTabStop();
     rebuildSliders();
-    // Buttons came and went: the hints are attached again here.
+    attachPageHints(kTextBaseMain);  // buttons came and went
 }
 
 void FeatureGridPage::onClose() {

@@ -53,10 +53,12 @@ void InformationPage::onInit() {
                   24);
     startIllustrationTimer();
     rebuildText();
+    attachPageHints(kTextBaseMain);
 }
 
 void InformationPage::onRefresh() {
     rebuildText();
+    attachPageHints(kTextBaseMain);
 }
 
 bool InformationPage::onCommand(int id, int notification) {

@@ -2,11 +2,14 @@
 
 #include "app/tabs.h"
 #include "panels/brightness_page.h"
+#include "panels/colour_page.h"
 #include "panels/feature_grid_page.h"
 #include "panels/information_page.h"
 
 HWND createPage(int tag, HWND tabControl, const wchar_t* templateName) {
     switch (tag) {
+        case kTabColour:
+            return AdjustmentPage::create(new ColourPage(), tabControl, templateName);
         case kTabGeometry:
             return AdjustmentPage::create(new FeatureGridPage(GridKind::geometry), tabControl,
                                           templateName);

@@ -3,7 +3,8 @@
 # state file. Moves the contrast slider with the mouse, presses OK, starts
 # again and finds the stored value; picks a geometry item and moves its
 # slider with the mouse; then checks that a second start while the first
-# runs brings the first to the front and exits.
+# runs brings the first to the front and exits. Last, drags a hue handle of
+# the six-axis colour wheel and finds the hue written.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/../../tools/lumetra-session"
@@ -69,10 +70,10 @@ after="$(contrast_read_in "$work/second.log")"
 [ "$after" = "25" ] || fail "contrast after restart: '$after', expected 25"
 
 # --- 2. the geometry page with the mouse ---
-# The geometry tab, the rotation button (seventh cell: first column, third
-# row) and the right arrow of the horizontal slider; the rotation (VCP 0x44)
-# is written on the bus.
-click_at "$window" 85 35
+# The geometry tab (third, after the colour tab), the rotation button
+# (seventh cell: first column, third row) and the right arrow of the
+# horizontal slider; the rotation (VCP 0x44) is written on the bus.
+click_at "$window" 140 35
 click_at "$window" 31 150
 click_at "$window" 347 255
 grep -q ' W 0 6E 51 84 03 44 ' "$work/second.log" || fail "no Set VCP of the rotation after the clicks"
@@ -85,6 +86,28 @@ status=$?
 count="$(xdotool search --name '^Lumetra  $' 2>/dev/null | wc -l)"
 [ "$count" -eq 1 ] || fail "$count main windows after a second start"
 kill -0 "$first_pid" 2>/dev/null || fail "the first copy ended"
+
+# --- 4. drag a hue on the colour wheel ---
+kill "$session_pid" 2>/dev/null
+"$WINESERVER" -k 2>/dev/null
+wait "$session_pid" 2>/dev/null
+session_start "tsw-rich-caps" "$work/wheel-state.txt" "$work/wheel.log"
+window="$(session_window)" || fail "no main window for the wheel"
+session_wait_open || fail "the wide panel did not open"
+# Window places: the colour tab (85, 35), the six-axis inner tab (150, 64);
+# the wheel's centre at (98, 160), the red handle (hue and saturation at
+# half) up and to the left of it at (73, 117).
+click_at "$window" 85 35
+click_at "$window" 150 64
+xdotool mousemove --window "$window" 73 117 mousedown 1
+sleep 0.3
+xdotool mousemove --window "$window" 66 125
+sleep 0.3
+xdotool mousemove --window "$window" 60 135
+sleep 0.3
+xdotool mouseup 1
+sleep 0.5
+grep -q ' W 0 6E 51 84 03 9B ' "$work/wheel.log" || fail "no Set VCP of the red hue after the drag"
 
 if [ "$failures" -eq 0 ]; then
     echo "end-to-end: all checks passed"

@@ -17,6 +17,14 @@
 #include "resources/resource_ids.h"
 #include "veskol/simulator_api.h"
 
+// Shift held (or not) as the next key-state query sees it.
+inline void holdShift(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
 class MainWindowTest : public ::testing::Test {
   protected:
     ~MainWindowTest() override {

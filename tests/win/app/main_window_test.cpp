@@ -46,14 +46,14 @@ TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
     EXPECT_FALSE(IsWindowEnabled(control(kMainLogo)));
 
     // The tab control with its three permanent tabs and, for the tube, the
-    // geometry and other-settings tabs in parameter order, images only, and
-    // the brightness page inside it.
+    // colour, geometry and other-settings tabs in parameter order, images
+    // only, and the brightness page inside it.
     HWND tabs = control(kMainTabControl);
     ASSERT_NE(tabs, nullptr);
-    const int tags[] = {0, 4, 5, 6, 7};
-    const int images[] = {0, 2, 3, 4, 6};
-    ASSERT_EQ(tabCount(), 5);
-    for (int position = 0; position < 5; ++position) {
+    const int tags[] = {0, 1, 4, 5, 6, 7};
+    const int images[] = {0, 1, 2, 3, 4, 6};
+    ASSERT_EQ(tabCount(), 6);
+    for (int position = 0; position < 6; ++position) {
         TCITEMW item{};
         item.mask = TCIF_IMAGE;
         TabCtrl_GetItem(tabs, position, &item);

@@ -16,6 +16,7 @@ class TabsTest : public MainWindowTest {
 };
 
 TEST_F(TabsTest, TabTipsAreTheStringOfTheTabImage) {
+    setOptionalTabs(programOptionalTabs());  // the tube has every tab
     start("qrv-crt");
     HWND tips = TabCtrl_GetToolTips(control(kMainTabControl));
     ASSERT_NE(tips, nullptr);
@@ -23,7 +24,8 @@ TEST_F(TabsTest, TabTipsAreTheStringOfTheTabImage) {
         int position;
         int string;
     };
-    for (const Case& c : {Case{0, 500}, Case{1, 504}, Case{2, 506}}) {
+    for (const Case& c :
+         {Case{0, 500}, Case{1, 501}, Case{2, 502}, Case{3, 503}, Case{4, 504}, Case{5, 506}}) {
         NMTTDISPINFOW info{};
         info.hdr = {tips, static_cast<UINT_PTR>(c.position), static_cast<UINT>(TTN_GETDISPINFOW)};
         SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
@@ -38,7 +40,7 @@ TEST_F(TabsTest, ChangingTabsMakesANewPageInTheTabsArea) {
     wchar_t pageClass[32] = {};
     GetClassNameW(first, pageClass, 32);
     EXPECT_STREQ(pageClass, L"ScreenDlg");  // a dialog of the pages' own class
-    selectTab(2);
+    selectTab(3);
     ASSERT_NE(page(), nullptr);
     EXPECT_NE(page(), first);
     EXPECT_FALSE(IsWindow(first));
@@ -57,8 +59,9 @@ TEST_F(TabsTest, OptionalTabsFollowTheirPagesAndGoAwayWhenClosed) {
     int colourContent = 1;
     const OptionalTab tabs[] = {{kTabColour, 1, [&] { return colourContent; }},
                                 {kTabOther, 3, [] { return 0; }}};
-    setOptionalTabs(tabs);
     start("qrv-crt");
+    setOptionalTabs(tabs);
+    updateTabs();
     // Inserted before the first tab with a larger parameter.
     ASSERT_EQ(tabCount(), 4);
     EXPECT_EQ(tabTagAt(1), kTabColour);
@@ -84,7 +87,8 @@ TEST_F(TabsTest, OptionalTabsFollowTheirPagesAndGoAwayWhenClosed) {
 
 TEST_F(TabsTest, WithoutAnOpenMonitorNoOptionalTabIsShown) {
     const OptionalTab tabs[] = {{kTabColour, 1, [] { return 5; }}};
-    setOptionalTabs(tabs);
     start("other-vendor");
+    setOptionalTabs(tabs);
+    updateTabs();
     EXPECT_EQ(tabCount(), 3);
 }

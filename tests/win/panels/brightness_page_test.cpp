@@ -5,13 +5,6 @@ namespace {
 constexpr int kBrightness = 14;
 constexpr int kContrast = 15;
 
-void holdShift(bool down) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
-
 }  // namespace
 
 class BrightnessPageTest : public MainWindowTest {

@@ -1,0 +1,130 @@
+#include "hints/hint_window.h"
+
+#include <utility>
+
+namespace {
+
+// Owns a windows hook and removes it when it goes.
+class ScopedHook {
+  public:
+    ScopedHook() = default;
+    ~ScopedHook() { reset(); }
+    ScopedHook(const ScopedHook&) = delete;
+    ScopedHook& operator=(const ScopedHook&) = delete;
+
+    void reset(HHOOK hook = nullptr) {
+        if (hook_) {
+            UnhookWindowsHookEx(hook_);
+        }
+        hook_ = hook;
+    }
+    explicit operator bool() const { return hook_ != nullptr; }
+
+  private:
+    HHOOK hook_ = nullptr;
+};
+
+struct HintState {
+    HWND page = nullptr;
+    int textBase = 0;
+    HWND toolTip = nullptr;
+    ScopedHook hook;
+};
+
+HintState& hints() {
+    static HintState state;
+    return state;
+}
+
+// Moves and single presses; a double click neither resets nor re-shows a hint.
+bool isRelayed(UINT message) {
+    switch (message) {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            return true;
+        default:
+            return false;
+    }
+}
+
+LRESULT CALLBACK relayPointer(int code, WPARAM removal, LPARAM lParam) {
+    const HintState& state = hints();
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code >= 0 && removal == PM_REMOVE && message && state.toolTip &&
+        isRelayed(message->message) && message->hwnd && IsChild(state.page, message->hwnd)) {
+        MSG copy{};
+        copy.hwnd = message->hwnd;
+        copy.message = message->message;
+        copy.wParam = message->wParam;
+        copy.lParam = message->lParam;
+        SendMessageW(state.toolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
+    }
+    return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+BOOL CALLBACK registerTool(HWND control, LPARAM toolTip) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = hints().page;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(reinterpret_cast<HWND>(toolTip), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return TRUE;
+}
+
+HINSTANCE moduleOf(HWND window) {
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
+
+}  // namespace
+
+bool attachHints(HWND page, int textBase) {
+    HintState& state = hints();
+    state.hook.reset();
+    // The tool tip of an earlier attach to the same page hears nothing any
+    // more; it goes now rather than with the page.
+    if (state.toolTip && IsWindow(state.toolTip) && state.page == page) {
+        DestroyWindow(state.toolTip);
+    }
+    state.page = page;
+    state.textBase = textBase;
+    state.toolTip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    page, nullptr, moduleOf(page), nullptr);
+    if (!state.toolTip) {
+        return false;
+    }
+    EnumChildWindows(page, registerTool, reinterpret_cast<LPARAM>(state.toolTip));
+    state.hook.reset(SetWindowsHookExW(WH_GETMESSAGE, relayPointer, nullptr, GetCurrentThreadId()));
+    return static_cast<bool>(state.hook);
+}
+
+void detachHints() {
+    hints().hook.reset();
+}
+
+bool answerHintText(NMHDR& header) {
+    const HintState& state = hints();
+    if (header.code != TTN_GETDISPINFOW || !state.toolTip || header.hwndFrom != state.toolTip) {
+        return false;
+    }
+    const int id = GetDlgCtrlID(reinterpret_cast<HWND>(header.idFrom));
+    if (id != 0) {
+        auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+        info.hinst = moduleOf(state.page);
+        info.lpszText = MAKEINTRESOURCEW(id + state.textBase);
+    }
+    return true;
+}
+
+HWND hintToolTip() {
+    return hints().toolTip;
+}
+
+bool hintHookInstalled() {
+    return static_cast<bool>(hints().hook);
+}

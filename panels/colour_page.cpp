@@ -1,0 +1,271 @@
+#include "panels/colour_page.h"
+
+#include "app/app_state.h"
+#include "app/illustration_worker.h"
+#include "app/shared_utilities.h"
+#include "app/strings.h"
+#include "draw/bitmap_background.h"
+#include "hints/hint_window.h"
+#include "monitor/active_monitor.h"
+#include "panels/colour_availability.h"
+#include "panels/colour_sub_panels.h"
+#include "panels/page_state.h"
+#include "panels/six_axis_panel.h"
+#include "patterns/pattern_window.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr COLORREF kTabImageMask = RGB(0, 128, 128);
+constexpr int kInnerTabWidth = 40;
+constexpr int kInnerTabHeight = 22;
+
+// Illustration codes of messages.
+constexpr int kShowNoMonitor = -1;
+constexpr int kShowReading = -5;
+
+AdjustmentPage* makeSubPanel(int kind) {
+    switch (kind) {
+        case kPanelGain:
+            return new GainPanel();
+        case kPanelBias:
+            return new BiasPanel();
+        case kPanelTemperature:
+            return new TemperaturePanel();
+        default:
+            return new SixAxisPanel();
+    }
+}
+
+}  // namespace
+
+void ColourPage::onInit() {
+    createMonitorPicture();
+    presetList_ =
+        createControl(L"COMBOBOX", L"", WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                      kCtlPresetList, 205, 215, 100, 250);
+    resetBitmap_.reset(static_cast<HBITMAP>(
+        LoadImageW(app().instance, MAKEINTRESOURCEW(IDB_RESET_COLOUR), IMAGE_BITMAP, 0, 0, 0)));
+    replaceGreyPixels(resetBitmap_.get(), GetSysColor(COLOR_BTNFACE));
+    resetButton_ = createControl(L"BUTTON", L"", WS_CHILD | WS_TABSTOP | BS_BITMAP, kCtlResetColour,
+                                 310, 215, 37, 24);
+    SendMessageW(resetButton_, BM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(resetBitmap_.get()));
+    startIllustrationTimer();
+    createInnerTabs();
+    insertOfferedTabs();
+    rebuildFrame();
+    switchSubPanel(false);
+    attachPageHints(kTextBaseColour);
+}
+
+void ColourPage::onClose() {
+    if (tabImages_) {
+        ImageList_Destroy(tabImages_);
+        tabImages_ = nullptr;
+    }
+}
+
+void ColourPage::createInnerTabs() {
+    innerTabs_ = createControl(
+        WC_TABCONTROLW, L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | TCS_TOOLTIPS | TCS_FIXEDWIDTH,
+        kCtlColourTabs, 5, 5, 170, 240);
+    // Four image tabs side by side within the control's width.
+    TabCtrl_SetItemSize(innerTabs_, kInnerTabWidth, kInnerTabHeight);
+    // Tab moves on into the sub-panel's controls.
+    SetWindowLongPtrW(innerTabs_, GWL_EXSTYLE,
+                      GetWindowLongPtrW(innerTabs_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    tabImages_ = ImageList_LoadImageW(app().instance, MAKEINTRESOURCEW(IDB_COLOUR_TAB_IMAGES),
+                                      kTabImageWidth, 0, kTabImageMask, IMAGE_BITMAP, 0);
+    TabCtrl_SetImageList(innerTabs_, tabImages_);
+}
+
+void ColourPage::insertOfferedTabs() {
+    TabCtrl_DeleteAllItems(innerTabs_);
+    kinds_ = offeredColourPanels(monitorOpen() ? monitor() : nullptr);
+    int position = 0;
+    for (int kind : kinds_) {
+        TCITEMW item{};
+        item.mask = TCIF_IMAGE | TCIF_PARAM;
+        item.iImage = kind;
+        item.lParam = kind;
+        TabCtrl_InsertItem(innerTabs_, position++, &item);
+    }
+    TabCtrl_SetCurSel(innerTabs_, 0);
+}
+
+int ColourPage::selectedKind() const {
+    TCITEMW item{};
+    item.mask = TCIF_PARAM;
+    const int position = TabCtrl_GetCurSel(innerTabs_);
+    if (position < 0 || !TabCtrl_GetItem(innerTabs_, position, &item)) {
+        return -1;
+    }
+    return static_cast<int>(item.lParam);
+}
+
+void ColourPage::rebuildFrame() {
+    if (monitorBusy()) {
+        chooseIllustration(kShowReading);
+    } else if (monitorOpen()) {
+        chooseIllustration(pageState().colourIllustration);
+    } else {
+        chooseIllustration(kShowNoMonitor);
+    }
+    fillPresetList();
+    ShowWindow(resetButton_, monitorOpen() && monitor()->canResetColour() ? SW_SHOW : SW_HIDE);
+    if (subPanel_) {
+        PostMessageW(subPanel_, WM_COMMAND, kCmdRefresh, 0);
+    }
+}
+
+void ColourPage::fillPresetList() {
+    const int current = monitorOpen() ? monitor()->currentPresetPosition() : -1;
+    if (current < 0) {
+        ShowWindow(presetList_, SW_HIDE);
+        return;
+    }
+    ShowWindow(presetList_, SW_SHOW);
+    SendMessageW(presetList_, CB_RESETCONTENT, 0, 0);
+    const int size = monitor()->presetListSize();
+    for (int position = 0; position < size; ++position) {
+        std::string label;
+        (void)monitor()->presetLabelAt(label, position);
+        const auto row = SendMessageW(presetList_, CB_ADDSTRING, 0,
+                                      reinterpret_cast<LPARAM>(fromUtf8(label).c_str()));
+        SendMessageW(presetList_, CB_SETITEMDATA, row, position);
+    }
+    SendMessageW(presetList_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    const int rows = static_cast<int>(SendMessageW(presetList_, CB_GETCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        if (SendMessageW(presetList_, CB_GETITEMDATA, row, 0) == current) {
+            SendMessageW(presetList_, CB_SETCURSEL, row, 0);
+            break;
+        }
+    }
+}
+
+void ColourPage::chooseColourIllustration() {
+    if (monitorBusy() || !monitorOpen()) {
+        return;  // the frame shows the wait or no-monitor message
+    }
+    const int code = colourIllustration(*monitor(), pageState().currentFeature);
+    pageState().colourIllustration = code;
+    chooseIllustration(code);
+}
+
+// A colour-temperature write makes the monitor recompute its gains and
+// biases, and a gain write may move the colour temperature: the values are
+// read again (keeping what the user changed) before the other panel shows them.
+void ColourPage::rereadBeforeSwitch(int kind) {
+    if (!monitorOpen()) {
+        return;
+    }
+    ActiveMonitor* mon = monitor();
+    bool reread = false;
+    if (kind == kPanelGain || kind == kPanelBias) {
+        reread = mon->isColourTemperatureModified() == 1;
+    } else if (kind == kPanelTemperature) {
+        reread = mon->isModified(kFeatureRedGain) == 1 || mon->isModified(kFeatureGreenGain) == 1 ||
+                 mon->isModified(kFeatureBlueGain) == 1;
+    }
+    if (reread) {
+        (void)mon->rereadColours();
+    }
+}
+
+void ColourPage::switchSubPanel(bool byUser) {
+    if (subPanel_) {
+        detachHints();
+        DestroyWindow(subPanel_);
+        subPanel_ = nullptr;
+    }
+    const int kind = selectedKind();
+    if (kind < 0) {
+        // Only the colour reset is offered: nothing to adjust.
+        pageState().currentFeature = 0;
+        chooseColourIllustration();
+        return;
+    }
+    rereadBeforeSwitch(kind);
+    subPanel_ = AdjustmentPage::create(makeSubPanel(kind), innerTabs_, kPageTemplate);
+    if (subPanel_) {
+        RECT area{};
+        GetClientRect(innerTabs_, &area);
+        TabCtrl_AdjustRect(innerTabs_, FALSE, &area);
+        MoveWindow(subPanel_, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                   TRUE);
+        ShowWindow(subPanel_, SW_SHOW);
+    }
+    chooseColourIllustration();
+    if (byUser) {
+        SetFocus(innerTabs_);
+        attachPageHints(kTextBaseColour);
+        noteAdjustedItem(pageState().currentFeature);
+    }
+}
+
+void ColourPage::onRefresh() {
+    // Another monitor may offer other sub-panels.
+    if (offeredColourPanels(monitorOpen() ? monitor() : nullptr) != kinds_) {
+        insertOfferedTabs();
+        switchSubPanel(false);
+    }
+    rebuildFrame();
+    chooseColourIllustration();
+    attachPageHints(kTextBaseColour);
+}
+
+void ColourPage::onPresetChosen() {
+    const auto row = SendMessageW(presetList_, CB_GETCURSEL, 0, 0);
+    if (row < 0 || !monitorOpen()) {
+        return;
+    }
+    const auto position = static_cast<int>(SendMessageW(presetList_, CB_GETITEMDATA, row, 0));
+    showWaitIllustration(window());
+    (void)monitor()->selectPresetAt(position);
+    rebuildFrame();
+    chooseColourIllustration();
+}
+
+void ColourPage::onResetColour() {
+    if (!monitorOpen()) {
+        return;
+    }
+    showWaitIllustration(window());
+    (void)monitor()->resetColour();
+    chooseColourIllustration();
+    rebuildFrame();
+}
+
+bool ColourPage::onCommand(int id, int notification) {
+    if (id == kCtlPresetList && notification == CBN_SELCHANGE) {
+        onPresetChosen();
+        return true;
+    }
+    if (id == kCtlResetColour && notification == BN_CLICKED) {
+        onResetColour();
+        return true;
+    }
+    return false;
+}
+
+void ColourPage::answerTabTip(const NMHDR& header) {
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(const_cast<NMHDR&>(header));
+    TCITEMW item{};
+    item.mask = TCIF_IMAGE;
+    info.hinst = app().instance;
+    if (TabCtrl_GetItem(innerTabs_, static_cast<int>(header.idFrom), &item)) {
+        info.lpszText = MAKEINTRESOURCEW(kFirstColourTabTipString + item.iImage);
+    }
+}
+
+void ColourPage::onNotify(const NMHDR& header) {
+    if (header.hwndFrom == innerTabs_ && header.code == TCN_SELCHANGE) {
+        switchSubPanel(true);
+    } else if (header.code == TTN_GETDISPINFOW &&
+               header.hwndFrom == TabCtrl_GetToolTips(innerTabs_)) {
+        answerTabTip(header);
+    }
+}

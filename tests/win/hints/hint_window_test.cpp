@@ -1,0 +1,108 @@
+#include "hints/hint_window.h"
+#include "app/strings.h"
+#include "tests/win/panels/colour_page_fixture.h"
+
+namespace {
+
+// Counts the pointer messages relayed to the hint tool tip.
+std::vector<UINT> relayed;
+WNDPROC toolTipProc = nullptr;
+
+LRESULT CALLBACK countRelays(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TTM_RELAYEVENT && lParam) {
+        relayed.push_back(reinterpret_cast<const MSG*>(lParam)->message);
+    }
+    return CallWindowProcW(toolTipProc, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+class HintWindowTest : public ColourPageTest {
+  protected:
+    // The string the hint tool tip would show for `control` of the hinted page.
+    int hintString(HWND hinted, HWND control) {
+        NMTTDISPINFOW info{};
+        info.hdr = {hintToolTip(), reinterpret_cast<UINT_PTR>(control),
+                    static_cast<UINT>(TTN_GETDISPINFOW)};
+        SendMessageW(hinted, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(info.hinst, app().instance);
+        return static_cast<int>(reinterpret_cast<UINT_PTR>(info.lpszText));
+    }
+    bool isTool(HWND control) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = page();
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        return SendMessageW(hintToolTip(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+};
+
+TEST_F(HintWindowTest, BrightnessPageControlsShowTheirStrings) {
+    start("qrv-crt");
+    ASSERT_TRUE(hintHookInstalled());
+    ASSERT_NE(hintToolTip(), nullptr);
+    for (int id : {kCtlPrimarySlider, kCtlPrimaryValue, kCtlResetBrightnessContrast}) {
+        EXPECT_EQ(hintString(page(), pageControl(id)), id);
+    }
+    EXPECT_EQ(loadString(kCtlPrimaryValue), L"選択された項目の設定値");
+
+    // A refresh makes the reset button anew; the new one has its hint too.
+    HWND before = pageControl(kCtlResetBrightnessContrast);
+    SendMessageW(page(), WM_COMMAND, kCmdRefresh, 0);
+    pump();
+    HWND after = pageControl(kCtlResetBrightnessContrast);
+    ASSERT_NE(after, nullptr);
+    EXPECT_NE(after, before);
+    EXPECT_TRUE(isTool(after));
+    EXPECT_EQ(hintString(page(), after), kCtlResetBrightnessContrast);
+
+    close();
+    EXPECT_FALSE(hintHookInstalled());
+}
+
+TEST_F(HintWindowTest, ColourPageHintsCoverTheSubPanelWithItsOwnBase) {
+    ASSERT_NO_FATAL_FAILURE(openColourPage("tsw-rich-caps"));
+    EXPECT_EQ(hintString(page(), pageControl(kCtlPresetList)), IDS_CTL_PRESET_LIST);
+    EXPECT_EQ(hintString(page(), panelControl(kCtlRedGain)), IDS_CTL_RED_GAIN);
+    selectInner(3);
+    EXPECT_TRUE(isTool(panelControl(kCtlHueWheel)));
+    EXPECT_EQ(hintString(page(), panelControl(kCtlHueWheel)), IDS_CTL_HUE_WHEEL);
+    EXPECT_FALSE(loadString(IDS_CTL_HUE_WHEEL).empty());
+}
+
+TEST_F(HintWindowTest, OnlyMovesAndSinglePressesReachTheToolTip) {
+    start("qrv-crt");
+    relayed.clear();
+    toolTipProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hintToolTip(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(countRelays)));
+    HWND valueText = pageControl(kCtlPrimaryValue);
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) {
+        PostMessageW(valueText, message, 0, MAKELPARAM(3, 3));
+    }
+    PostMessageW(control(kMainOk), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));  // not on the page
+    pump();
+    SetWindowLongPtrW(hintToolTip(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(toolTipProc));
+    EXPECT_EQ(relayed, (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+}
+
+TEST_F(HintWindowTest, GeometryAndInformationPagesHintTheirControls) {
+    start("qrv-crt");
+    const std::pair<int, std::vector<int>> pages[] = {
+        {kTabGeometry, {kCtlItemButtonBase + 0, kCtlPrimarySlider, kCtlSecondarySlider}},
+        {kTabInformation, {kCtlInformationText}}};
+    for (const auto& [tag, ids] : pages) {
+        for (int position = 0; position < tabCount(); ++position) {
+            if (tabTagAt(position) == tag) {
+                TabCtrl_SetCurSel(control(kMainTabControl), position);
+            }
+        }
+        NMHDR header{control(kMainTabControl), kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
+        pump();
+        for (int id : ids) {
+            ASSERT_NE(pageControl(id), nullptr) << id;
+            EXPECT_TRUE(isTool(pageControl(id))) << id;
+            EXPECT_EQ(hintString(page(), pageControl(id)), id);
+        }
+    }
+}

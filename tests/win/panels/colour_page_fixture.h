@@ -1,0 +1,83 @@
+// The colour page in the test process: opening its tab, its inner tabs and
+// sub-panel, and what the sub-panel's controls show.
+#pragma once
+
+#include "app/tabs.h"
+#include "draw/animated_illustration.h"
+#include "tests/win/app/main_window_fixture.h"
+
+class ColourPageTest : public MainWindowTest {
+  protected:
+    // Starts on `profiles` and opens the colour tab.
+    void openColourPage(const char* profiles, const std::function<void()>& beforeWindow = nullptr) {
+        start(profiles, "", beforeWindow);
+        for (int position = 0; position < tabCount(); ++position) {
+            if (tabTagAt(position) == kTabColour) {
+                TabCtrl_SetCurSel(control(kMainTabControl), position);
+                NMHDR header{control(kMainTabControl), kMainTabControl,
+                             static_cast<UINT>(TCN_SELCHANGE)};
+                SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
+                pump();
+                return;
+            }
+        }
+        FAIL() << "no colour tab";
+    }
+
+    HWND innerTabs() const { return pageControl(kCtlColourTabs); }
+    HWND subPanel() const { return FindWindowExW(innerTabs(), nullptr, L"ScreenDlg", nullptr); }
+    HWND panelControl(int id) const { return GetDlgItem(subPanel(), id); }
+
+    std::vector<int> innerKinds() const {
+        std::vector<int> kinds;
+        const int count = TabCtrl_GetItemCount(innerTabs());
+        for (int i = 0; i < count; ++i) {
+            TCITEMW item{};
+            item.mask = TCIF_PARAM | TCIF_IMAGE;
+            TabCtrl_GetItem(innerTabs(), i, &item);
+            EXPECT_EQ(item.iImage, item.lParam);
+            kinds.push_back(static_cast<int>(item.lParam));
+        }
+        return kinds;
+    }
+
+    // The user picks inner tab `position`.
+    void selectInner(int position) {
+        TabCtrl_SetCurSel(innerTabs(), position);
+        NMHDR header{innerTabs(), kCtlColourTabs, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(page(), WM_NOTIFY, kCtlColourTabs, reinterpret_cast<LPARAM>(&header));
+        pump();
+    }
+
+    void scrollPanel(int id, int request, int thumb = 0) {
+        SendMessageW(subPanel(), WM_VSCROLL, MAKEWPARAM(request, thumb),
+                     reinterpret_cast<LPARAM>(panelControl(id)));
+        pump();
+    }
+
+    int bar(int id) const { return GetScrollPos(panelControl(id), SB_CTL); }
+    int barMaximum(int id) const {
+        int low = 0;
+        int high = 0;
+        GetScrollRange(panelControl(id), SB_CTL, &low, &high);
+        return high;
+    }
+    std::wstring panelText(int id) const { return textOf(panelControl(id)); }
+    bool enabled(int id) const { return IsWindowEnabled(panelControl(id)) != FALSE; }
+    int illustration() const { return app().illustration->item(); }
+
+    // Whether the undo entry of the sub-panel's menu is enabled.
+    bool undoOffered() {
+        bool offered = false;
+        app().trackMenu = [&](HMENU menu, int, int, HWND) {
+            offered = !(GetMenuState(menu, kCmdUndo, MF_BYCOMMAND) & MF_GRAYED);
+        };
+        SendMessageW(subPanel(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(subPanel()),
+                     MAKELPARAM(10, 10));
+        return offered;
+    }
+    void undo() {
+        SendMessageW(subPanel(), WM_COMMAND, kCmdUndo, 0);
+        pump();
+    }
+};

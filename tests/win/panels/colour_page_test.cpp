@@ -1,0 +1,186 @@
+#include "panels/colour_sub_panels.h"
+#include "panels/page_state.h"
+#include "tests/win/panels/colour_page_fixture.h"
+
+TEST_F(ColourPageTest, ACapabilityDrivenMonitorOffersEveryPanelAndItsPresets) {
+    openColourPage("tsw-rich-caps");  // presets 01 05 08 0B, preset 5 current
+    EXPECT_EQ(innerKinds(), (std::vector<int>{0, 1, 2, 3}));
+
+    // Tab tips: string 560 + kind.
+    HWND tips = TabCtrl_GetToolTips(innerTabs());
+    ASSERT_NE(tips, nullptr);
+    for (int position = 0; position < 4; ++position) {
+        NMTTDISPINFOW info{};
+        info.hdr = {tips, static_cast<UINT_PTR>(position), static_cast<UINT>(TTN_GETDISPINFOW)};
+        SendMessageW(page(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(reinterpret_cast<UINT_PTR>(info.lpszText),
+                  static_cast<UINT_PTR>(IDS_COLOURTAB_GAIN + position));
+    }
+
+    HWND list = pageControl(kCtlPresetList);
+    ASSERT_TRUE(IsWindowVisible(list));
+    const wchar_t* labels[] = {L"sRGB", L"色モード 2", L"色モード 1", L"カスタム"};
+    ASSERT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 4);
+    for (int row = 0; row < 4; ++row) {
+        wchar_t text[64] = {};
+        SendMessageW(list, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
+        EXPECT_STREQ(text, labels[row]);
+        EXPECT_EQ(SendMessageW(list, CB_GETITEMDATA, row, 0), row);
+    }
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(IsWindowVisible(pageControl(kCtlResetColour)));
+
+    // The gain panel first: red 100, green 95, blue 90 of 100, mirrored.
+    EXPECT_EQ(pageState().currentFeature, 18);
+    EXPECT_EQ(illustration(), 18);
+    const int sliders[] = {kCtlRedGain, kCtlGreenGain, kCtlBlueGain};
+    const int texts[] = {kCtlRedGainValue, kCtlGreenGainValue, kCtlBlueGainValue};
+    const int gains[] = {100, 95, 90};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(enabled(sliders[i]));
+        EXPECT_EQ(barMaximum(sliders[i]), 100);
+        EXPECT_EQ(bar(sliders[i]), 100 - gains[i]);
+    }
+    EXPECT_EQ(panelText(kCtlRedGainValue), L"100%");
+    EXPECT_EQ(panelText(texts[2]), L"90.0%");
+
+    // A gain step writes at once and the bar follows.
+    scrollPanel(kCtlBlueGain, SB_LINEUP);
+    EXPECT_EQ(simValue(0, 0x1A), 91);
+    EXPECT_EQ(bar(kCtlBlueGain), 9);
+    EXPECT_EQ(pageState().currentFeature, 17);
+
+    // Choosing the third preset writes 8 and shows its gains.
+    SendMessageW(list, CB_SETCURSEL, 2, 0);
+    SendMessageW(page(), WM_COMMAND, MAKEWPARAM(kCtlPresetList, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    pump();
+    EXPECT_EQ(simValue(0, 0x14), 8);
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(bar(kCtlRedGain), 100 - 88);
+    EXPECT_EQ(panelText(kCtlRedGainValue), L"88.0%");
+}
+
+TEST_F(ColourPageTest, ColourTemperatureTexts) {
+    struct Case {
+        int maximum;
+        int value;
+        int base;
+        int step;
+        const wchar_t* text;
+    };
+    const Case cases[] = {
+        {70, 10, 5000, 50, L"5500K"}, {255, 255, 5000, 18, L"Custom"}, {0, 0, 5000, 50, L"- K"},
+        {-1, 3, 5000, 50, L"- K"},    {70, 10, 5000, 0, L"- K"},       {70, 10, 0, 50, L"- K"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(temperatureText(c.maximum, c.value, c.base, c.step), c.text) << c.value;
+    }
+
+    openColourPage("tsw-rich-caps");  // 0x0C: 3000 K + 35 steps of 100 K
+    selectInner(2);
+    EXPECT_EQ(pageState().currentFeature, 69);
+    EXPECT_EQ(panelText(kCtlTemperatureValue), L"6500K");
+    EXPECT_EQ(bar(kCtlTemperatureSlider), 70 - 35);
+    scrollPanel(kCtlTemperatureSlider, SB_LINEUP);
+    EXPECT_EQ(simValue(0, 0x0C), 36);
+    EXPECT_EQ(panelText(kCtlTemperatureValue), L"6600K");
+}
+
+TEST_F(ColourPageTest, ColourTemperatureUndoRestoresTheWrittenControl) {
+    openColourPage("tsw-rich-caps");  // lists the request code 0x0C
+    selectInner(2);
+    EXPECT_FALSE(undoOffered());
+    scrollPanel(kCtlTemperatureSlider, SB_PAGEUP);
+    ASSERT_EQ(simValue(0, 0x0C), 51);
+    EXPECT_TRUE(undoOffered());
+    undo();
+    EXPECT_EQ(simValue(0, 0x0C), 35);
+    EXPECT_EQ(panelText(kCtlTemperatureValue), L"6500K");
+    EXPECT_FALSE(undoOffered());
+}
+
+TEST_F(ColourPageTest, SwitchingPanelsRereadsOnlyAfterAWriteAndKeepsTheChange) {
+    openColourPage("tsw-rich-caps");
+    // Without a colour-temperature write the gains are not read again.
+    ASSERT_EQ(VeskolSimSetValue(0, 0x16, 60), 0);
+    selectInner(2);
+    selectInner(0);
+    EXPECT_EQ(bar(kCtlRedGain), 0);  // still the 100 read at opening
+
+    selectInner(2);
+    scrollPanel(kCtlTemperatureSlider, SB_LINEUP);
+    ASSERT_EQ(VeskolSimSetValue(0, 0x16, 70), 0);  // the monitor recomputes a gain
+    selectInner(0);
+    EXPECT_EQ(bar(kCtlRedGain), 30);
+    EXPECT_EQ(panelText(kCtlRedGainValue), L"70.0%");
+
+    // The colour-temperature change is still one to store.
+    press(kMainOk);
+    EXPECT_EQ(simSaved(0, 0x0C), 36);
+}
+
+TEST_F(ColourPageTest, TheGreenBiasMovesOnlyWithShiftHeldWhenThePanelOpens) {
+    for (bool shift : {false, true}) {
+        SCOPED_TRACE(shift);
+        openColourPage("tsw-rich-caps");
+        holdShift(shift);
+        selectInner(1);
+        holdShift(false);
+        EXPECT_EQ(pageState().currentFeature, 28);
+        EXPECT_TRUE(enabled(kCtlRedBias));
+        EXPECT_TRUE(enabled(kCtlBlueBias));
+        EXPECT_EQ(enabled(kCtlGreenBias), shift);
+        EXPECT_EQ(enabled(kCtlGreenBiasValue), shift);
+        EXPECT_EQ(panelText(kCtlGreenBiasValue), L"50.0%");
+        scrollPanel(kCtlRedBias, SB_LINEUP);
+        EXPECT_EQ(simValue(0, 0x6C), 51);
+        scrollPanel(kCtlGreenBias, SB_LINEUP);
+        EXPECT_EQ(simValue(0, 0x6E), shift ? 51 : 50);
+        close();
+    }
+}
+
+TEST_F(ColourPageTest, GainsWithoutARangeAreShownDisabledAndNeverWritten) {
+    // sRGB and display native: the gains are said usable yet have no range.
+    for (int preset : {1, 2}) {
+        SCOPED_TRACE(preset);
+        ASSERT_NO_FATAL_FAILURE(openColourPage(
+            "tsw-rich-caps", [&] { ASSERT_EQ(VeskolSimSetValue(0, 0x14, preset), 0); }));
+        ASSERT_EQ(innerKinds().front(), 0);
+        for (int id : {kCtlRedGain, kCtlGreenGain, kCtlBlueGain}) {
+            EXPECT_FALSE(enabled(id));
+            EXPECT_EQ(barMaximum(id), 0);
+        }
+        EXPECT_EQ(panelText(kCtlRedGainValue), L"");
+        EXPECT_EQ(illustration(), -11);
+        const int writes = VeskolSimRequestCount(0, 0x03);
+        scrollPanel(kCtlRedGain, SB_TOP);
+        EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
+        close();
+    }
+}
+
+TEST_F(ColourPageTest, APageWithoutPanelsStillLeavesTheSrgbPreset) {
+    // The four-preset panel offers no colour control, only the reset (not in
+    // its sRGB preset, 4) and its preset list.
+    ASSERT_NO_FATAL_FAILURE(openColourPage("tsw-four-preset"));
+    EXPECT_TRUE(innerKinds().empty());
+    EXPECT_EQ(subPanel(), nullptr);
+    EXPECT_EQ(illustration(), -11);
+    EXPECT_TRUE(IsWindowVisible(pageControl(kCtlResetColour)));
+    close();
+
+    ASSERT_NO_FATAL_FAILURE(
+        openColourPage("tsw-four-preset", [] { ASSERT_EQ(VeskolSimSetValue(0, 0x14, 4), 0); }));
+    EXPECT_TRUE(innerKinds().empty());
+    EXPECT_FALSE(IsWindowVisible(pageControl(kCtlResetColour)));
+    HWND list = pageControl(kCtlPresetList);
+    ASSERT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 3);
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+    SendMessageW(page(), WM_COMMAND, MAKEWPARAM(kCtlPresetList, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    pump();
+    EXPECT_EQ(simValue(0, 0x14), 1);
+}
