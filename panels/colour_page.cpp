@@ -83,9 +83,8 @@ void ColourPage::createInnerTabs() {
 
 void ColourPage::insertOfferedTabs() {
     TabCtrl_DeleteAllItems(innerTabs_);
-    kinds_ = offeredColourPanels(monitorOpen() ? monitor() : nullptr);
     int position = 0;
-    for (int kind : kinds_) {
+    for (int kind : offeredColourPanels(monitorOpen() ? monitor() : nullptr)) {
         TCITEMW item{};
         item.mask = TCIF_IMAGE | TCIF_PARAM;
         item.iImage = kind;
@@ -207,11 +206,6 @@ void ColourPage::switchSubPanel(bool byUser) {
 }
 
 void ColourPage::onRefresh() {
-    // Another monitor may offer other sub-panels.
-    if (offeredColourPanels(monitorOpen() ? monitor() : nullptr) != kinds_) {
-        insertOfferedTabs();
-        switchSubPanel(false);
-    }
     rebuildFrame();
     chooseColourIllustration();
     attachPageHints(kTextBaseColour);
@@ -258,6 +252,8 @@ void ColourPage::answerTabTip(const NMHDR& header) {
     info.hinst = app().instance;
     if (TabCtrl_GetItem(innerTabs_, static_cast<int>(header.idFrom), &item)) {
         info.lpszText = MAKEINTRESOURCEW(kFirstColourTabTipString + item.iImage);
+    } else if (const int id = GetDlgCtrlID(reinterpret_cast<HWND>(header.idFrom)); id != 0) {
+        info.lpszText = MAKEINTRESOURCEW(id + kTextBaseColour);  // as a control's hint
     }
 }
 

@@ -5,8 +5,6 @@
 // display area. Hints use text base 3000.
 #pragma once
 
-#include <vector>
-
 #include "draw/gdi_handles.h"
 #include "panels/adjustment_page.h"
 
@@ -41,5 +39,4 @@ class ColourPage : public AdjustmentPage {
     HWND subPanel_ = nullptr;
     HIMAGELIST tabImages_ = nullptr;
     ScopedBitmap resetBitmap_;
-    std::vector<int> kinds_;  // the inserted inner tabs
 };

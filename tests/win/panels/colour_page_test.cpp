@@ -184,3 +184,21 @@ TEST_F(ColourPageTest, APageWithoutPanelsStillLeavesTheSrgbPreset) {
     pump();
     EXPECT_EQ(simValue(0, 0x14), 1);
 }
+
+TEST_F(ColourPageTest, AFullRangeColourTemperatureIsReadAgainKeepingItsBaseline) {
+    // The table-driven panel's 0x54 runs to 255, its custom setting.
+    ASSERT_NO_FATAL_FAILURE(
+        openColourPage("qrv-lcd-p4", [] { ASSERT_EQ(VeskolSimSetValue(0, 0x54, 255), 0); }));
+    ASSERT_EQ(innerKinds().front(), 2);
+    EXPECT_EQ(panelText(kCtlTemperatureValue), L"Custom");
+    scrollPanel(kCtlTemperatureSlider, SB_LINEDOWN);
+    EXPECT_EQ(simValue(0, 0x54), 254);
+    EXPECT_EQ(panelText(kCtlTemperatureValue), L"9572K");  // 5000 K + 254 steps of 18 K
+    scrollPanel(kCtlTemperatureSlider, SB_LINEDOWN);       // read again first
+    EXPECT_EQ(simValue(0, 0x54), 253);
+    // The value read at opening is still the one to go back to.
+    EXPECT_TRUE(undoOffered());
+    undo();
+    EXPECT_EQ(simValue(0, 0x54), 255);
+    EXPECT_EQ(panelText(kCtlTemperatureValue), L"Custom");
+}
