@@ -36,9 +36,6 @@ struct AppState {
     int monitorPictureNumber = 0;
     std::atomic<int> illustrationStyle{1};  // 1 or 2, chosen with the monitor picture
 
-    int automaticPatternChoice = 1;  // test-pattern flags
-    int hintsOn = 1;
-
     std::atomic<int> busy{0};       // the open worker is opening a monitor
     std::atomic<int> abortFlag{0};  // the main window is being destroyed
     std::atomic<int> deferredSavePending{0};

@@ -59,10 +59,21 @@ void storeIfChanged(bool restoreFirst) {
     }
 }
 
+// Opens pattern 1 or closes the pattern shown; the box and the page follow.
+void onTestPatternBox() {
+    (void)showTestPattern(patternWindowOpen() ? 0 : 1);
+    CheckDlgButton(app().mainWindow, kMainTestPatternBox,
+                   patternWindowOpen() ? BST_CHECKED : BST_UNCHECKED);
+    sendPageCommand(kCmdRefresh);
+}
+
 void onCommand(HWND window, int id, int notification) {
     switch (id) {
         case kCmdRefresh:
             postPageCommand(kCmdRefresh);
+            break;
+        case kMainTestPatternBox:
+            onTestPatternBox();
             break;
         case kMainOk:
             storeIfChanged(false);

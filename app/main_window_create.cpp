@@ -129,13 +129,20 @@ bool onMainCreate(HWND window) {
     state.openWorker = nullptr;
     state.illustrationWorker = nullptr;
     state.deferredSavePending = 0;
-    state.automaticPatternChoice = 1;
-    state.hintsOn = 1;
+    patternOptions() = PatternOptions{};
     state.illustrationStyle = 1;
 
     state.font = createSharedFont();
     setDrawingEnvironment(
         DrawingEnvironment{.module = state.instance, .font = state.font, .mainWindow = window});
+    setPatternEnvironment(PatternEnvironment{
+        .mainWindow = window,
+        .flatPanel =
+            [] {
+                return app().monitor && app().monitor->isOpen() &&
+                       app().monitor->displayTechnology() == 2;
+            },
+    });
     createLogo(window);
     createTabControl(window);
     createChildControl(window, L"BUTTON", loadString(IDS_SHOW_TEST_PATTERN).c_str(),
@@ -170,6 +177,7 @@ void onMainDestroy(HWND window) {
     state.illustration = nullptr;
     setDrawingEnvironment(DrawingEnvironment{});
     closePatternWindow();
+    setPatternEnvironment(PatternEnvironment{});
     if (state.currentPanel) {
         DestroyWindow(state.currentPanel);
         state.currentPanel = nullptr;

@@ -539,6 +539,18 @@ inline constexpr BitmapResource kBitmaps[] = {
 // clang-format on
 inline constexpr int kTabImageWidth = 15;
 
+// The bitmaps the test patterns tile or use as brushes, by resource name,
+// with their sizes.
+struct NamedBitmapResource {
+    const char* name;
+    int width;
+    int height;
+};
+inline constexpr NamedBitmapResource kPatternBitmaps[] = {
+    {"MOIRE", 8, 8}, {"MOIRE2", 8, 8},  {"MOIRE3", 8, 8},  {"MOIRE4", 8, 8},  {"MOIRE5", 8, 8},
+    {"H", 48, 34},   {"TEXT1", 56, 13}, {"TEXT2", 56, 13}, {"TEXT3", 56, 13}, {"TEXT4", 56, 13},
+};
+
 // The sprite strips, in resource order.
 inline constexpr int kSpriteStrips[] = {
     IDB_SPRITE_PINCUSHION,

@@ -3,6 +3,7 @@
 // Each bitmap must come out at the size listed in resources/resource_ids.h;
 // a drawing of another size, or a file that cannot be written, fails the
 // build.
+#include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -72,6 +73,36 @@ bool sizeMatches(const Output& out) {
     return false;
 }
 
+// The test patterns' named bitmaps, as pattern_NAME.bmp (name in lower case).
+bool writePatternBitmaps(const std::string& dir) {
+    std::vector<art::NamedImage> images = art::drawPatternBitmaps();
+    if (images.size() != std::size(kPatternBitmaps)) {
+        std::fprintf(stderr, "lumetra_bitmaps: drew %zu pattern bitmaps, the list has %zu\n",
+                     images.size(), std::size(kPatternBitmaps));
+        return false;
+    }
+    for (size_t k = 0; k < images.size(); ++k) {
+        const NamedBitmapResource& listed = kPatternBitmaps[k];
+        const art::NamedImage& drawn = images[k];
+        if (drawn.name != listed.name || drawn.image.width != listed.width ||
+            drawn.image.height != listed.height) {
+            std::fprintf(stderr, "lumetra_bitmaps: pattern bitmap %s is not as listed\n",
+                         drawn.name.c_str());
+            return false;
+        }
+        std::string file = "pattern_";
+        for (char c : drawn.name) {
+            file += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        if (!art::writeFile(dir + "/" + file + ".bmp", art::encodeBmp(drawn.image))) {
+            std::fprintf(stderr, "lumetra_bitmaps: cannot write %s/%s.bmp\n", dir.c_str(),
+                         file.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,6 +128,9 @@ int main(int argc, char** argv) {
                          out.file.c_str());
             return 1;
         }
+    }
+    if (!writePatternBitmaps(dir)) {
+        return 1;
     }
     std::vector<art::IconImage> icon;
     for (int size : {16, 20, 24, 32, 40, 48, 64, 256}) {

@@ -4,6 +4,9 @@
 // Host tool only.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "canvas.h"
 
 namespace art {
@@ -37,5 +40,14 @@ Canvas drawAppIcon(int size);
 // Shared by several pictures: the product emblem (a screen with a spectrum
 // and a light/dark disc) fitted in the square (x, y, size).
 void paintEmblem(Canvas& canvas, float x, float y, float size);
+
+// The bitmaps the test patterns tile or use as brushes, under their
+// resource names ("MOIRE" to "MOIRE5", "H", "TEXT1" to "TEXT4"): exact
+// black-and-white (and light-grey) pixels, no smoothing.
+struct NamedImage {
+    std::string name;
+    Image image;
+};
+std::vector<NamedImage> drawPatternBitmaps();
 
 }  // namespace art

@@ -13,35 +13,6 @@ namespace {
 
 constexpr int kGap = 6;
 
-bool writeBitmapFile(const std::wstring& path, HBITMAP bitmap) {
-    int width = 0, height = 0;
-    const std::vector<uint32_t> pixels = bitmapPixels(bitmap, &width, &height);
-    if (pixels.empty()) {
-        return false;
-    }
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = -height;  // top row first
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    info.biCompression = BI_RGB;
-    const DWORD dataSize = static_cast<DWORD>(pixels.size() * 4);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + dataSize;
-    FILE* out = _wfopen(path.c_str(), L"wb");
-    if (!out) {
-        return false;
-    }
-    fwrite(&file, sizeof file, 1, out);
-    fwrite(&info, sizeof info, 1, out);
-    fwrite(pixels.data(), 4, pixels.size(), out);
-    fclose(out);
-    return true;
-}
-
 // Every message code, frame 0 and frame 5, one row per layout.
 bool snapshotMessages(const std::wstring& folder) {
     const int codes[] = {-1, -3, -4, -5, -6, -7, -8, -9, -10, -11, 14};

@@ -1,5 +1,7 @@
 #include "tests/win/draw/draw_test_support.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr wchar_t kClassName[] = L"LumetraDrawTest";
@@ -151,4 +153,33 @@ DRAWITEMSTRUCT drawRequest(int id, HDC dc, int width, int height, UINT action, U
     item.hDC = dc;
     item.rcItem = RECT{0, 0, width, height};
     return item;
+}
+
+bool writeBitmapFile(const std::wstring& path, HBITMAP bitmap) {
+    int width = 0, height = 0;
+    const std::vector<uint32_t> pixels = bitmapPixels(bitmap, &width, &height);
+    if (pixels.empty()) {
+        return false;
+    }
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height;  // top row first
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    const DWORD dataSize = static_cast<DWORD>(pixels.size() * 4);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + dataSize;
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    if (!out) {
+        return false;
+    }
+    fwrite(&file, sizeof file, 1, out);
+    fwrite(&info, sizeof info, 1, out);
+    fwrite(pixels.data(), 4, pixels.size(), out);
+    fclose(out);
+    return true;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "draw/draw_resources.h"
@@ -75,3 +76,6 @@ void fillFrame(HBITMAP frame, COLORREF colour);
 // Makes the shared font the way the main window does (face "MS UI Gothic",
 // height 12, weight 300, character set 1) and hands it to the drawing code.
 void useSharedFont();
+
+// Writes any bitmap to a 32-bit BMP file at `path`; false on failure.
+bool writeBitmapFile(const std::wstring& path, HBITMAP bitmap);

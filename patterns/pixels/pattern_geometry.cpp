@@ -1,0 +1,86 @@
+#include "patterns/pixels/pattern_geometry.h"
+
+Span upperRampStep(int centre, int stepWidth, int level) {
+    return {centre + (level - 128) * stepWidth, centre + (level - 127) * stepWidth};
+}
+
+Span lowerRampStep(int centre, int stepWidth, int level) {
+    return {centre - (level - 127) * stepWidth, centre - (level - 128) * stepWidth};
+}
+
+RampColour hueRampColour(int step) {
+    // Each segment of 128 steps moves one channel across its whole range;
+    // the falling channels run from 255 down to 1.
+    const int rising = 2 * (step % 128);
+    const int falling = 255 - rising;
+    switch (step / 128) {
+        case 0:
+            return {255, rising, 0};
+        case 1:
+            return {falling, 255, 0};
+        case 2:
+            return {0, 255, rising};
+        case 3:
+            return {0, falling, 255};
+        case 4:
+            return {rising, 0, 255};
+        default:
+            return {255, 0, falling};
+    }
+}
+
+Span greyRampStep(int width, int step) {
+    const int s = rampStepWidth(width);
+    const int base = width / 2 - 128 * s;
+    return {base + (step - 1) * 2 * s, base + step * 2 * s};
+}
+
+int greyRampLevel(int step) {
+    return step == 0 ? 0 : 2 * step - 1;
+}
+
+std::vector<int> gridPositions(int centre, int spacing, int limit) {
+    std::vector<int> positions;
+    if (spacing <= 0) {
+        return positions;
+    }
+    for (int p = centre; p < limit; p += spacing) {
+        positions.push_back(p);
+    }
+    return positions;
+}
+
+namespace {
+
+struct Choice {
+    int pattern;
+    std::vector<int> features;
+};
+
+const Choice kChoices[] = {
+    {15, {0, 1, 2, 3}},                                         // screen outline
+    {1, {6, 7, 8, 9, 10, 11, 40, 41, 42, 43, 45, 46, 49, 50}},  // crosshatch
+    {14, {12}},                                                 // top and bottom outline
+    {22, {13, 75, 76}},                                         // horizontal convergence
+    {21, {44, 73, 74}},                                         // vertical convergence
+    {23, {14, 15}},                                             // colour and greyscale
+    {5, {16, 17, 18, 81, 83, 84, 85, 86, 87, 88}},              // colour ramps
+    {6, {26, 27, 28}},                                          // black screen
+    {8, {48, 65, 66, 67, 68}},                                  // green screen
+    {17, {51}},                                                 // moiré
+    {24, {69}},                                                 // inverted colour and greyscale
+    {18, {82}},                                                 // text sample
+};
+
+}  // namespace
+
+int automaticPattern(int feature) {
+    for (const Choice& choice : kChoices) {
+        for (int f : choice.features) {
+            if (f == feature) {
+                return choice.pattern;
+            }
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,204 @@
+// The full-screen pattern window with the real main window: opening,
+// switching and closing, the main window adopted and released at the same
+// screen position, repaints only when something changed, the automatic
+// choice of a pattern, and the main window's check box.
+#include <gtest/gtest.h>
+
+#include "patterns/pattern_window.h"
+#include "patterns/pixels/pattern_geometry.h"
+#include "tests/win/app/main_window_fixture.h"
+
+namespace {
+
+constexpr COLORREF kMarkerColour = RGB(1, 2, 3);
+
+class PatternWindowTest : public MainWindowTest {
+  protected:
+    ~PatternWindowTest() override {
+        closePatternWindow();
+        patternOptions() = PatternOptions{};
+    }
+
+    static HWND patternHandle() {
+        return testPatternWindow() ? testPatternWindow()->windowHandle() : nullptr;
+    }
+
+    // A pixel of the pattern window as it is on the screen.
+    static COLORREF screenPixel(int x, int y) {
+        HDC dc = GetDC(patternHandle());
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(patternHandle(), dc);
+        return colour;
+    }
+    // Paints a marker where a repaint would paint the pattern.
+    static void markScreen(int x, int y) {
+        HDC dc = GetDC(patternHandle());
+        SetPixelV(dc, x, y, kMarkerColour);
+        ReleaseDC(patternHandle(), dc);
+    }
+    // A point of the pattern outside the main window (top left of the screen
+    // is where the main window sits at start).
+    static POINT freePoint() {
+        RECT client{};
+        GetClientRect(patternHandle(), &client);
+        return POINT{client.right - 3, client.bottom - 3};
+    }
+};
+
+TEST_F(PatternWindowTest, OpensOverTheMonitorAdoptsTheMainWindowAndGivesItBack) {
+    start("qrv-crt");
+    RECT before{};
+    GetWindowRect(window, &before);
+    ASSERT_EQ(showTestPattern(7), 0);
+    pump();
+    HWND pattern = patternHandle();
+    ASSERT_NE(pattern, nullptr);
+    wchar_t name[32] = {};
+    GetClassNameW(pattern, name, 32);
+    EXPECT_STREQ(name, L"backgrnd");
+    EXPECT_EQ(textOf(pattern), L"Lumetra");
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    RECT covered{};
+    GetWindowRect(pattern, &covered);
+    EXPECT_TRUE(EqualRect(&covered, &info.rcMonitor));
+    EXPECT_EQ(GetParent(window), pattern);
+    RECT adopted{};
+    GetWindowRect(window, &adopted);
+    EXPECT_TRUE(EqualRect(&adopted, &before));
+    const POINT free = freePoint();
+    EXPECT_EQ(screenPixel(free.x, free.y), RGB(255, 0, 0));
+    EXPECT_TRUE(IsWindowVisible(window));
+
+    // A second open keeps the pattern; selecting switches it at once.
+    ASSERT_EQ(showTestPattern(9), 0);
+    EXPECT_EQ(currentPattern(), 7);
+    selectPattern(8);
+    EXPECT_EQ(screenPixel(free.x, free.y), RGB(0, 255, 0));
+
+    ASSERT_EQ(showTestPattern(0), 0);
+    pump();
+    EXPECT_FALSE(IsWindow(pattern));
+    EXPECT_EQ(testPatternWindow(), nullptr);
+    EXPECT_EQ(currentPattern(), -1);
+    EXPECT_EQ(GetParent(window), nullptr);
+    EXPECT_NE(GetWindowLongPtrW(window, GWL_STYLE) & WS_POPUP, 0);
+    RECT after{};
+    GetWindowRect(window, &after);
+    EXPECT_TRUE(EqualRect(&after, &before));
+}
+
+// The screen is repainted only when what it shows changes.
+TEST_F(PatternWindowTest, RepaintsOnlyForAnotherPatternOrHint) {
+    start("qrv-crt");
+    ASSERT_EQ(showTestPattern(6), 0);
+    pump();
+    const POINT p = freePoint();
+    markScreen(p.x, p.y);
+    selectPattern(6);
+    EXPECT_EQ(screenPixel(p.x, p.y), kMarkerColour);
+    selectPattern(10);
+    EXPECT_EQ(screenPixel(p.x, p.y), RGB(255, 255, 255));
+
+    // Hints are off with automatic choice off: the item is only remembered.
+    HintedPatternWindow* shown = testPatternWindow();
+    shown->setHintsEnabled(false);
+    markScreen(p.x, p.y);
+    shown->setAdjustedItem(48);
+    EXPECT_EQ(shown->adjustedItem(), 48);
+    EXPECT_EQ(screenPixel(p.x, p.y), kMarkerColour);
+    shown->setHintsEnabled(true);  // shows the remembered item's hint
+    EXPECT_EQ(screenPixel(p.x, p.y), RGB(255, 255, 255));
+    markScreen(p.x, p.y);
+    shown->setAdjustedItem(48);
+    EXPECT_EQ(screenPixel(p.x, p.y), kMarkerColour);
+}
+
+// The main window stays on top: a repaint of the pattern never covers it.
+TEST_F(PatternWindowTest, RepaintsLeaveTheMainWindowAlone) {
+    start("qrv-crt");
+    ASSERT_EQ(showTestPattern(10), 0);
+    pump();
+    RECT main{};
+    GetWindowRect(window, &main);
+    MapWindowPoints(nullptr, patternHandle(), reinterpret_cast<POINT*>(&main), 2);
+    const COLORREF face = screenPixel(main.left + 100, main.bottom - 8);
+    EXPECT_NE(face, RGB(255, 255, 255));
+    selectPattern(6);
+    EXPECT_EQ(screenPixel(main.left + 100, main.bottom - 8), face);
+    EXPECT_EQ(screenPixel(main.right + 2, main.bottom + 2), RGB(0, 0, 0));
+}
+
+TEST_F(PatternWindowTest, AutomaticChoiceFollowsTheAdjustedItem) {
+    start("qrv-crt");
+    noteAdjustedItem(14);  // no window: nothing at all
+    EXPECT_FALSE(patternWindowOpen());
+    ASSERT_EQ(showTestPattern(3), 0);
+    EXPECT_EQ(testPatternWindow()->adjustedItem(), -1);
+    EXPECT_TRUE(testPatternWindow()->hintsEnabled());
+    const struct {
+        int feature;
+        int pattern;  // shown afterwards
+    } steps[] = {{14, 23}, {48, 8}, {4, 8}, {11, 1}, {73, 21}, {62, 21}, {82, 18}, {1, 15}};
+    for (const auto& step : steps) {
+        noteAdjustedItem(step.feature);
+        EXPECT_EQ(currentPattern(), step.pattern) << step.feature;
+        EXPECT_EQ(testPatternWindow()->adjustedItem(), step.feature);
+    }
+    patternOptions().automaticChoice = false;
+    noteAdjustedItem(48);
+    EXPECT_EQ(currentPattern(), 15);
+    EXPECT_EQ(testPatternWindow()->adjustedItem(), 48);
+}
+
+// The window opens with hints only when both options are on.
+TEST_F(PatternWindowTest, OpensWithHintsOnlyWhenBothOptionsAreOn) {
+    start("qrv-crt");
+    const struct {
+        bool automatic, hints, shown;
+    } cases[] = {{true, true, true}, {true, false, false}, {false, true, false}};
+    for (const auto& c : cases) {
+        patternOptions() = PatternOptions{c.automatic, c.hints};
+        ASSERT_EQ(showTestPattern(1), 0);
+        EXPECT_EQ(testPatternWindow()->hintsEnabled(), c.shown);
+        ASSERT_EQ(showTestPattern(0), 0);
+    }
+}
+
+TEST_F(PatternWindowTest, FocusStaysWithTheMainWindow) {
+    start("qrv-crt");
+    ASSERT_EQ(showTestPattern(1), 0);
+    pump();
+    SetFocus(patternHandle());
+    pump();
+
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == window || IsChild(window, focus));
+}
+
+// Alt+F4 on the pattern (the system menu's Close) ends the program, not
+// just the pattern.
+TEST_F(PatternWindowTest, ClosingThePatternClosesTheProgram) {
+    start("qrv-crt");
+    ASSERT_EQ(showTestPattern(1), 0);
+    pump();
+    SendMessageW(patternHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    pump();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(patternWindowOpen());
+    window = nullptr;
+}
+
+TEST_F(PatternWindowTest, CheckBoxOpensPatternOneAndClosesItAgain) {
+    start("qrv-crt");
+    press(kMainTestPatternBox);
+    EXPECT_EQ(currentPattern(), 1);
+    EXPECT_EQ(IsDlgButtonChecked(window, kMainTestPatternBox), BST_CHECKED);
+    selectPattern(5);
+    press(kMainTestPatternBox);
+    EXPECT_FALSE(patternWindowOpen());
+    EXPECT_EQ(IsDlgButtonChecked(window, kMainTestPatternBox), BST_UNCHECKED);
+}
+
+}  // namespace
