@@ -12,6 +12,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/tabs.h"
 #include "link/clock.h"
 #include "monitor/active_monitor.h"
 #include "resources/resource_ids.h"
@@ -118,6 +119,21 @@ class MainWindowTest : public ::testing::Test {
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(kMainMonitorList, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(combo));
         waitForOpen();
+    }
+
+    // The user picks the tab whose parameter is `tag`.
+    void showTab(int tag) {
+        HWND tabs = control(kMainTabControl);
+        for (int position = 0; position < tabCount(); ++position) {
+            if (tabTagAt(position) == tag) {
+                TabCtrl_SetCurSel(tabs, position);
+                NMHDR header{tabs, kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
+                SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
+                pump();
+                return;
+            }
+        }
+        FAIL() << "no tab " << tag;
     }
 
     void press(int id) {

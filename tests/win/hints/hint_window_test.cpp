@@ -91,14 +91,7 @@ TEST_F(HintWindowTest, GeometryAndInformationPagesHintTheirControls) {
         {kTabGeometry, {kCtlItemButtonBase + 0, kCtlPrimarySlider, kCtlSecondarySlider}},
         {kTabInformation, {kCtlInformationText}}};
     for (const auto& [tag, ids] : pages) {
-        for (int position = 0; position < tabCount(); ++position) {
-            if (tabTagAt(position) == tag) {
-                TabCtrl_SetCurSel(control(kMainTabControl), position);
-            }
-        }
-        NMHDR header{control(kMainTabControl), kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
-        SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
-        pump();
+        showTab(tag);
         for (int id : ids) {
             ASSERT_NE(pageControl(id), nullptr) << id;
             EXPECT_TRUE(isTool(pageControl(id))) << id;

@@ -11,17 +11,7 @@ class ColourPageTest : public MainWindowTest {
     // Starts on `profiles` and opens the colour tab.
     void openColourPage(const char* profiles, const std::function<void()>& beforeWindow = nullptr) {
         start(profiles, "", beforeWindow);
-        for (int position = 0; position < tabCount(); ++position) {
-            if (tabTagAt(position) == kTabColour) {
-                TabCtrl_SetCurSel(control(kMainTabControl), position);
-                NMHDR header{control(kMainTabControl), kMainTabControl,
-                             static_cast<UINT>(TCN_SELCHANGE)};
-                SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
-                pump();
-                return;
-            }
-        }
-        FAIL() << "no colour tab";
+        showTab(kTabColour);
     }
 
     HWND innerTabs() const { return pageControl(kCtlColourTabs); }

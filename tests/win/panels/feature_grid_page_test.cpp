@@ -22,20 +22,6 @@ class FeatureGridPageTest : public MainWindowTest {
   protected:
     ~FeatureGridPageTest() override { closePatternWindow(); }
 
-    void showTab(int tag) {
-        HWND tabs = control(kMainTabControl);
-        const int count = TabCtrl_GetItemCount(tabs);
-        for (int position = 0; position < count; ++position) {
-            if (tabTagAt(position) == tag) {
-                TabCtrl_SetCurSel(tabs, position);
-                NMHDR header{tabs, kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
-                SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
-                pump();
-                return;
-            }
-        }
-        FAIL() << "no tab " << tag;
-    }
     bool hasTab(int tag) const {
         for (int position = 0; position < tabCount(); ++position) {
             if (tabTagAt(position) == tag) {

@@ -48,20 +48,12 @@ TEST(InformationText, LinesFollowWhatIsKnownOfTheMonitor) {
 
     MonitorInformation none;
     none.driver = L"VESKOL";
-    EXPECT_EQ(informationText(none),
-              L"DDC/CIモニターが見つかりません\nDDC/CIドライバ: VESKOL\n");
+    EXPECT_EQ(informationText(none), L"DDC/CIモニターが見つかりません\nDDC/CIドライバ: VESKOL\n");
 }
 
 class InformationPageTest : public MainWindowTest {
   protected:
-    // The information tab is the last of the permanent ones.
-    void showInformationPage() {
-        HWND tabs = control(kMainTabControl);
-        TabCtrl_SetCurSel(tabs, tabCount() - 1);
-        NMHDR header{tabs, kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
-        SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
-        pump();
-    }
+    void showInformationPage() { showTab(kTabInformation); }
     std::wstring text() const { return textOf(pageControl(kCtlInformationText)); }
 };
 
