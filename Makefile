@@ -55,13 +55,15 @@ FUZZ_RUNS ?= 10000000
 fuzz: fuzz-build
 	@tools/run-fuzzers $(FUZZ) $(FUZZ_RUNS)
 
-# Benchmarks: the portable core natively (Release), the program under Wine.
+# Benchmarks: the portable core natively (Release), the program under Wine,
+# its command line end to end.
 bench: deps win64 prefix
 	@cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release $(CMAKE_QUIET)
 	@cmake --build $(BUILD)/bench -j$(JOBS) --target lumetra_benchmarks
 	@$(BUILD)/bench/bin/lumetra_benchmarks
 	@source tools/wine-env && xvfb-run -a -s "-screen 0 1280x1024x24" \
 		"$$WINE" $(WIN)/bin/lumetra_ui_benchmarks.exe 2>&1 | grep -v '^X connection'
+	@bench/command_line_bench.sh
 
 clean:
 	rm -rf $(BUILD)

@@ -94,44 +94,56 @@ std::wstring findWindowsMonitorName(const std::wstring& letters, const std::wstr
     return {};
 }
 
-int fillMonitorList(HWND comboBox) {
-    ActiveMonitor* monitor = app().monitor;
-    int first = -1;
-    int listed = 0;
-    if (monitor) {
-        (void)EnumerateInterfaces(1, app().interfaceSelector);
-        const unsigned count = GetNumDisplayInterfaces();
-        for (unsigned i = 0; i < count; ++i) {
-            DisplayInterfaceInfo info{};
-            info.size = kDisplayInterfaceInfoSize;
-            if (GetDisplayInterfaceInfo(static_cast<int>(i), &info) != 0 || info.skip != 0) {
-                continue;
-            }
-            (void)monitor->openMonitor(static_cast<int>(i), false);
-            const MonitorIdentity& id = monitor->identityFields();
-            if (id.vendorLetters[0] != '\0' && isListedVendor(id.monitorId)) {
-                ++listed;
-                if (first < 0) {
-                    first = static_cast<int>(i);
-                }
+std::vector<ListedMonitor> listMonitors(ActiveMonitor& monitor, int interfaceSelector,
+                                        ListOptions options) {
+    const int limit = options.limit;
+    std::vector<ListedMonitor> listed;
+    (void)EnumerateInterfaces(1, interfaceSelector);
+    const unsigned count = GetNumDisplayInterfaces();
+    for (unsigned i = 0; i < count && (limit <= 0 || static_cast<int>(listed.size()) < limit);
+         ++i) {
+        DisplayInterfaceInfo info{};
+        info.size = kDisplayInterfaceInfoSize;
+        if (GetDisplayInterfaceInfo(static_cast<int>(i), &info) != 0 || info.skip != 0) {
+            continue;
+        }
+        (void)monitor.openMonitor(static_cast<int>(i), false);
+        const MonitorIdentity& id = monitor.identityFields();
+        if (id.vendorLetters[0] != '\0' && isListedVendor(id.monitorId)) {
+            ListedMonitor row;
+            row.number = static_cast<int>(listed.size()) + 1;
+            row.interfaceIndex = static_cast<int>(i);
+            row.identity = id;
+            if (options.labels) {
                 const std::wstring letters = fromUtf8(id.vendorLetters);
                 const std::wstring code = fromUtf8(id.productCodeText);
                 const bool tsw = (id.monitorId >> 16) == kVendorTsw;
-                addRow(comboBox,
-                       monitorLabel(listed, tsw, findWindowsMonitorName(letters, code),
-                                    fromUtf8(id.modelName), letters, code),
-                       static_cast<LPARAM>(i));
+                row.label = monitorLabel(row.number, tsw, findWindowsMonitorName(letters, code),
+                                         fromUtf8(id.modelName), letters, code);
             }
-            (void)monitor->openMonitor(-1, false);
+            (void)monitor.driverName(row.driverName);
+            listed.push_back(std::move(row));
         }
+        (void)monitor.openMonitor(-1, false);
     }
-    if (listed == 0) {
+    return listed;
+}
+
+int fillMonitorList(HWND comboBox) {
+    std::vector<ListedMonitor> listed;
+    if (app().monitor) {
+        listed = listMonitors(*app().monitor, app().interfaceSelector);
+    }
+    for (const ListedMonitor& row : listed) {
+        addRow(comboBox, row.label, static_cast<LPARAM>(row.interfaceIndex));
+    }
+    if (listed.empty()) {
         addRow(comboBox, loadString(IDS_NO_MONITOR_FOUND), kNoMonitorRow);
     }
     if (SendMessageW(comboBox, CB_GETCURSEL, 0, 0) == CB_ERR) {
         SendMessageW(comboBox, CB_SETCURSEL, 0, 0);
     }
-    return first;
+    return listed.empty() ? -1 : listed.front().interfaceIndex;
 }
 
 void closeMonitor() {

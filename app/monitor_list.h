@@ -5,12 +5,33 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "monitor/active_monitor.h"
 #include "platform/win32.h"
 
 // Item data of the single row shown when no monitor was found; any item
 // data above 99 means no monitor is behind the row.
 constexpr LPARAM kNoMonitorRow = 100;
+
+// One row of the monitor list.
+struct ListedMonitor {
+    int number = 0;  // 1, 2, ... in the list's order
+    int interfaceIndex = -1;
+    std::wstring label;  // as the combo box shows it
+    MonitorIdentity identity;
+    std::string driverName;
+};
+
+struct ListOptions {
+    int limit = 0;       // stop after this many monitors (0: all of them)
+    bool labels = true;  // build each label (looks up the monitor's Windows name)
+};
+
+// Every display interface behind which a QRV or TSW monitor answers, in the
+// list's order, each opened for its identity only and closed again.
+[[nodiscard]] std::vector<ListedMonitor> listMonitors(ActiveMonitor& monitor, int interfaceSelector,
+                                                      ListOptions options = {});
 
 // Fills the combo box; returns the interface index of the first listed
 // monitor, or -1.

@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "decode/capability_set.h"
 #include "link/monitor_command_set.h"
@@ -60,6 +61,19 @@ constexpr int kColourGreen = 2;
 constexpr int kColourBlue = 3;
 
 constexpr int kPresetListPlaces = 20;
+
+// One control as readControls reports it: its VCP code (page * 256 + code),
+// its value in the program's terms and its maximum.
+struct CodeReading {
+    int code = 0;
+    int value = 0;
+    int maximum = 0;
+};
+
+// readCode's result when the monitor answered but holds no value for the
+// code (it calls the code unsupported, reports maximum 0, or the code is a
+// one-shot action, which is never read).
+constexpr int kCodeWithoutValue = 1;
 
 // String-table numbers of the preset labels.
 constexpr int kStringPresetNumbered = 550;  // "色モード %i"
@@ -193,6 +207,34 @@ class ActiveMonitor final {
     // or the write failed.
     int restoreColourTemperature();
 
+    // Beyond the fixed slots: single controls addressed by VCP code (page *
+    // 256 + code), for scripts. They work on a monitor opened for its
+    // identity only (openMonitor(index, false)) as well as on an open one and
+    // talk to the codes asked for only, so a request costs a few exchanges
+    // instead of a full read. Values are in the program's terms: a black
+    // level the model counts downwards reads and writes counted upwards.
+
+    // Reads one control: 0 with `value` and `maximum`, kCodeWithoutValue, or
+    // the link's (or library's) negative error. Outputs only on 0.
+    [[nodiscard]] int readCode(int code, int& value, int& maximum);
+    // Writes one control with the model's rules (the waits after a write; a
+    // preset switch stores first, waits and nudges as the model needs);
+    // `maximum` is the one readCode gave. 0 or the link's negative error.
+    [[nodiscard]] int writeCode(int code, int value, int maximum);
+    // Ends a run of writeCode calls: stores the settings the way this model
+    // stores them (vendor sequence or MCCS save) when `store` is asked, and
+    // on models that store every change even when not. 0, or the MCCS save's
+    // link error (the vendor sequence's answers are not checked).
+    [[nodiscard]] int finishWrites(bool store);
+    // Every control of the open monitor that holds a value, in the order in
+    // which writing them back restores the monitor: the preset selectors
+    // first (a preset recalls gains and more), the other read entries of the
+    // control table in table order, then the paged vendor codes its
+    // capabilities list, read now (those without a value are left out).
+    // 0, -1 when not open, or the link error of a paged read, whose code is
+    // then in `failedCode`.
+    [[nodiscard]] int readControls(std::vector<CodeReading>& readings, int& failedCode);
+
     // For the owner and tests: state the operations above do not expose.
     [[nodiscard]] const MonitorIdentity& identityFields() const { return identity_; }
     [[nodiscard]] const ControlEntry& control(int index) const { return controls_[index]; }
@@ -203,6 +245,10 @@ class ActiveMonitor final {
     [[nodiscard]] const uint8_t* timingFlags() const { return timingFlags_; }
     [[nodiscard]] int digitalInput() const { return digitalInput_; }
     [[nodiscard]] int anyValueRead() const { return anyValueRead_; }
+    // Reads of the last full read that got no answer at all (not those the
+    // monitor answered as unsupported): a table read with failures is
+    // incomplete.
+    [[nodiscard]] int readFailures() const { return readFailures_; }
 
   private:
     [[nodiscard]] const ModelRow& model() const { return *model_; }
@@ -218,7 +264,18 @@ class ActiveMonitor final {
     // code unsupported and the maximum is above 0. A well-formed answer with
     // maximum 0 has no value, yet still shows that the monitor knows the code.
     enum class ReadOutcome { Good, NoValue, Unsupported, Failed };
-    [[nodiscard]] ReadOutcome readControl(int code, int& current, int& maximum);
+    [[nodiscard]] ReadOutcome readControl(int code, int& current, int& maximum,
+                                          int* linkResult = nullptr);
+    // Set VCP with the post-write rules of writeVcp; the link's result.
+    [[nodiscard]] int sendVcp(int code, int value);
+    // A preset switch (VCP 0x14, or the picture mode on the models that use
+    // it) with the steps around it that the model needs; the link's result.
+    [[nodiscard]] int switchPreset(int code, int value);
+    // The store command of this model: the vendor sequence or the MCCS save.
+    [[nodiscard]] int sendStore();
+    // Whether the control of `code` is a black level this model counts
+    // downwards.
+    [[nodiscard]] bool codeInverted(int code);
     [[nodiscard]] std::string text(int id) const;
     [[nodiscard]] std::string numberedPreset(int number) const;
     [[nodiscard]] bool presetValuesFromCapabilities() const;
@@ -255,6 +312,7 @@ class ActiveMonitor final {
 
     const ModelRow* model_;
     MonitorHooks hooks_;
+    int readFailures_ = 0;
 };
 
 // The capabilities string used in place of the replacement model's own

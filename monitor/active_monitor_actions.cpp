@@ -75,12 +75,16 @@ int ActiveMonitor::storeSettings() {
     if (!open_ || !anyValueRead_) {
         return -1;
     }
+    (void)sendStore();
+    return 0;
+}
+
+int ActiveMonitor::sendStore() {
     if (usesVendorSave()) {
         commandChannel_->vendorSaveSequence();
-    } else {
-        (void)commandChannel_->saveSettings();
+        return 0;
     }
-    return 0;
+    return commandChannel_->saveSettings();
 }
 
 int ActiveMonitor::usesVendorSave() {

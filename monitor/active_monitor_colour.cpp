@@ -266,30 +266,41 @@ int ActiveMonitor::currentPreset() {
 }
 
 int ActiveMonitor::selectPreset(int value) {
-    if (saveBeforePresetSwitch()) {
-        (void)storeSettings();
-        sleepMs(kSaveBeforeSwitchWaitMs);
-    }
-    if (model().pictureMode) {
-        if (writeVcp(kPictureModeCode, value + 1) != 0) {
-            return -1;
-        }
-        sleepMs(presetSwitchDelay());
-        (void)reload(1, true);
-        return 0;
-    }
-    if (!controls_[kIndexPreset].supported || writeVcp(kPresetCode, value) != 0) {
+    if (!open_) {
         return -1;
     }
-    sleepMs(presetSwitchDelay());
-    if (savesAfterEachWrite()) {
-        (void)storeSettings();
-    }
-    if (nudgesAfterPresetSwitch()) {
-        int ignored = 0;
-        (void)commandChannel_->vendorQuery(kVendorQueryNudge, ignored);
+    if (model().pictureMode) {
+        if (switchPreset(kPictureModeCode, value + 1) != 0) {
+            return -1;
+        }
+    } else if (!controls_[kIndexPreset].supported || switchPreset(kPresetCode, value) != 0) {
+        return -1;
     }
     (void)reload(1, true);
+    return 0;
+}
+
+int ActiveMonitor::switchPreset(int code, int value) {
+    // Some models lose the old preset's adjustments unless they are stored
+    // before the switch.
+    if (model().saveBeforeSwitch) {
+        (void)sendStore();
+        sleepMs(kSaveBeforeSwitchWaitMs);
+    }
+    const int result = sendVcp(code, value);
+    if (result != 0) {
+        return result;
+    }
+    sleepMs(presetSwitchDelay());
+    if (code == kPresetCode) {
+        if (model().fourPreset) {
+            (void)sendStore();
+        }
+        if (model().nudgeAfterSwitch) {
+            int ignored = 0;
+            (void)commandChannel_->vendorQuery(kVendorQueryNudge, ignored);
+        }
+    }
     return 0;
 }
 

@@ -56,9 +56,14 @@ int ActiveMonitor::isActionCode(int code) {
 }
 
 int ActiveMonitor::writeVcp(int code, int value) {
+    return sendVcp(code, value) != 0 ? -1 : 0;
+}
+
+int ActiveMonitor::sendVcp(int code, int value) {
     code &= 0xFFFF;
-    if (commandChannel_->setVcp(code, value & 0xFFFF) != 0) {
-        return -1;
+    const int result = commandChannel_->setVcp(code, value & 0xFFFF);
+    if (result != 0) {
+        return result;
     }
     if (model().wait300ms && needsGainWait(code)) {
         sleepMs(kGainWriteWaitMs);
@@ -194,10 +199,15 @@ int ActiveMonitor::clearControls() {
     return 0;
 }
 
-ActiveMonitor::ReadOutcome ActiveMonitor::readControl(int code, int& current, int& maximum) {
+ActiveMonitor::ReadOutcome ActiveMonitor::readControl(int code, int& current, int& maximum,
+                                                      int* linkResult) {
     uint8_t resultCode = 0;
     uint8_t typeCode = 0;
-    if (commandChannel_->getVcp(code, current, maximum, resultCode, typeCode) != 0) {
+    const int result = commandChannel_->getVcp(code, current, maximum, resultCode, typeCode);
+    if (linkResult) {
+        *linkResult = result;
+    }
+    if (result != 0) {
         return ReadOutcome::Failed;
     }
     if (resultCode != 0) {
@@ -210,6 +220,7 @@ int ActiveMonitor::readAllControls() {
     clearControls();
     bool valueRead = false;
     int failures = 0;
+    readFailures_ = 0;
     for (int index = 1; index < kControlCount; ++index) {
         if (failures > kMaxReadFailures) {
             return 0;
@@ -255,6 +266,7 @@ int ActiveMonitor::readAllControls() {
                 break;
             case ReadOutcome::Failed:
                 ++failures;
+                readFailures_ = failures;
                 break;
         }
     }
