@@ -37,6 +37,9 @@ std::string failureReason(int result) {
     if (result == kCodeWithoutValue) {
         return "the monitor holds no value for this code";
     }
+    if (result == kCodeLocked) {
+        return "the monitor keeps it fixed in its current preset";
+    }
     return std::string(linkErrorMeaning(result)) + " (error " + std::to_string(result) + ")";
 }
 
@@ -77,6 +80,9 @@ int writeAndReadBack(ActiveMonitor& monitor, int code, int value, int& maximum, 
     const int result = monitor.readCode(code, now, maximum);
     if (result != 0) {
         reportCodeFailure(output, code, "reading back after writing", result);
+    } else if (now != value) {
+        output.message("code " + formatVcpCode(code) + ": asked for " + std::to_string(value) +
+                       ", the monitor holds " + std::to_string(now));
     }
     return result;
 }

@@ -74,6 +74,10 @@ struct CodeReading {
 // code (it calls the code unsupported, reports maximum 0, or the code is a
 // one-shot action, which is never read).
 constexpr int kCodeWithoutValue = 1;
+// writeCode's result for a control the model keeps fixed in the monitor's
+// current preset (brightness, contrast, gains and colour temperature in the
+// sRGB preset of the four-preset models); nothing is written.
+constexpr int kCodeLocked = 2;
 
 // String-table numbers of the preset labels.
 constexpr int kStringPresetNumbered = 550;  // "色モード %i"
@@ -218,8 +222,9 @@ class ActiveMonitor final {
     // the link's (or library's) negative error. Outputs only on 0.
     [[nodiscard]] int readCode(int code, int& value, int& maximum);
     // Writes one control with the model's rules (the waits after a write; a
-    // preset switch stores first, waits and nudges as the model needs);
-    // `maximum` is the one readCode gave. 0 or the link's negative error.
+    // preset switch stores first, waits and nudges as the model needs; a
+    // control locked in the current preset is not written); `maximum` is
+    // the one readCode gave. 0, kCodeLocked or the link's negative error.
     [[nodiscard]] int writeCode(int code, int value, int maximum);
     // Ends a run of writeCode calls: stores the settings the way this model
     // stores them (vendor sequence or MCCS save) when `store` is asked, and
@@ -285,7 +290,9 @@ class ActiveMonitor final {
     [[nodiscard]] int actionThenReload(bool available, int code, bool colourOnly);
     // Four-preset models fix brightness, contrast, gains and colour
     // temperature in their sRGB preset, 4.
+    static constexpr int kLockedFourPreset = 4;
     [[nodiscard]] bool inLockedFourPreset() const;
+    [[nodiscard]] static bool lockedByFourPreset(int index);
     void applyFourPresetRule();
     void clearIdentity();
     void setIdentityModel();

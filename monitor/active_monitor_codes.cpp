@@ -50,6 +50,17 @@ int ActiveMonitor::readCode(int code, int& value, int& maximum) {
 
 int ActiveMonitor::writeCode(int code, int value, int maximum) {
     code &= 0xFFFF;
+    if (model().fourPreset && lockedByFourPreset(controlIndexOfCode(code))) {
+        int preset = 0;
+        int presets = 0;
+        const int result = readCode(kPresetCode, preset, presets);
+        if (result < 0) {
+            return result;
+        }
+        if (result == 0 && preset == kLockedFourPreset) {
+            return kCodeLocked;
+        }
+    }
     const int written = codeInverted(code) ? maximum - value : value;
     if (code == kPresetCode || (code == kPictureModeCode && model().pictureMode)) {
         return switchPreset(code, written);

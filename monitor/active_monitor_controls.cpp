@@ -287,18 +287,24 @@ int ActiveMonitor::readAllControls() {
 }
 
 bool ActiveMonitor::inLockedFourPreset() const {
-    return model().fourPreset && controls_[kIndexPreset].current == 4;
+    return model().fourPreset && controls_[kIndexPreset].current == kLockedFourPreset;
+}
+
+bool ActiveMonitor::lockedByFourPreset(int index) {
+    return (index >= kIndexBrightness && index <= kIndexBlueGain) ||
+           index == kIndexTableColourTemperature;
 }
 
 void ActiveMonitor::applyFourPresetRule() {
     if (!model().fourPreset) {
         return;
     }
-    static constexpr int kLockedByPresetFour[] = {6, 7, 8, 9, 10};
     const bool locked = inLockedFourPreset();
-    for (int index : kLockedByPresetFour) {
+    for (int index = kIndexBrightness; index <= kIndexBlueGain; ++index) {
         controls_[index].supported = locked ? 0 : 1;
     }
+    // The colour temperature is locked there too but not unlocked by
+    // leaving: its entry keeps what its own read found.
     if (locked) {
         controls_[kIndexTableColourTemperature].supported = 0;
     }

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # lumetra.exe with arguments, run as a process the way a script runs it:
 # output redirected to files (UTF-8, Japanese labels intact), exit codes,
-# the bus log of each run, and a stored setting found by the next process.
+# the bus log of each run, a stored setting found by the next process, and
+# a command run while the window is open (one window, both answer).
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-source "$here/../../tools/wine-env"
-LUMETRA_EXE="${LUMETRA_EXE:-$here/../../build/win64/bin/lumetra.exe}"
+source "$here/../../tools/lumetra-session"
 
 work="$(mktemp -d /tmp/lumetra-cli-e2e.XXXXXX)"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-trap 'rm -rf "$work"' EXIT
+trap 'session_stop; rm -rf "$work"' EXIT
 
 "$here/../../tools/wine-prefix"
 
@@ -73,6 +73,18 @@ grep -q '^# Lumetra: the settings of 1. QRVモニター (QRV G17)$' "$work/tube.
     fail "settings file header: $(head -2 "$work/tube.txt")"
 lumetra load /load "$work/tube.txt" /monitor 2
 [ "$status" = 2 ] || fail "the tube's file loaded onto the panel: exit code $status"
+
+# --- beside the open window: the command runs, the window stays alone ---
+session_display 1
+session_start "qrv-crt" "$work/window-state.txt" "$work/window.log"
+session_window > /dev/null || fail "no main window"
+lumetra beside /get 10
+[ "$status" = 0 ] || fail "/get beside the window: exit code $status"
+[ "$(cat "$work/beside.txt")" = $'10\t50\t100' ] || fail "/get beside the window: '$(cat "$work/beside.txt")'"
+count="$(xdotool search --name '^Lumetra  $' 2>/dev/null | wc -l)"
+[ "$count" -eq 1 ] || fail "$count main windows with a command beside the window"
+kill -0 "$session_pid" 2>/dev/null || fail "the window ended when a command ran"
+session_stop
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed"

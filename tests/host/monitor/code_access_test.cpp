@@ -70,6 +70,19 @@ TEST_F(CodeAccessTest, WritesFollowTheModelsRules) {
     ASSERT_EQ(monitor.writeCode(0x0201, 20, 31), 0);
     EXPECT_EQ(simValue(0x0201, 1), 20);
 
+    // The sRGB preset of a four-preset model fixes brightness and gains:
+    // refused unwritten there, written in another preset.
+    identify("tsw-four-preset");
+    ASSERT_EQ(VeskolSimSetValue(0, 0x14, 4), 0);
+    const int brightness = simValue(0x10);
+    EXPECT_EQ(monitor.writeCode(0x10, brightness / 2, 100), kCodeLocked);
+    EXPECT_EQ(monitor.writeCode(0x18, 1, 100), kCodeLocked);
+    EXPECT_EQ(simValue(0x10), brightness);
+    EXPECT_EQ(requests(0x03), 0);
+    ASSERT_EQ(VeskolSimSetValue(0, 0x14, 2), 0);
+    EXPECT_EQ(monitor.writeCode(0x10, brightness / 2, 100), 0);
+    EXPECT_EQ(simValue(0x10), brightness / 2);
+
     // A preset switch on a model that stores first: the store, the switch,
     // then the model's switch delay.
     identify("qrv-lcd-p4");

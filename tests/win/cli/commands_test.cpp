@@ -167,6 +167,14 @@ TEST_F(CommandLineTest, GetAndSetTalkOnlyToTheCodesAskedFor) {
     EXPECT_EQ(run({"/get", "10", "DC"}), kExitFailure);
     EXPECT_EQ(out.records, (std::vector<std::string>{"10\t30\t100"}));
     EXPECT_TRUE(anyMessageHas("code DC: reading failed: the monitor holds no value"));
+
+    // The model's rules hold: brightness is fixed in a four-preset panel's
+    // sRGB preset.
+    simulate("tsw-four-preset");
+    ASSERT_EQ(VeskolSimSetValue(0, 0x14, 4), 0);
+    EXPECT_EQ(run({"/set", "10=20"}), kExitFailure);
+    EXPECT_TRUE(anyMessageHas("code 10: writing failed: the monitor keeps it fixed"));
+    EXPECT_TRUE(out.records.empty());
 }
 
 TEST_F(CommandLineTest, SetWithStoreSurvivesARestart) {
