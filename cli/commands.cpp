@@ -7,7 +7,6 @@
 #include "cli/dump_commands.h"
 #include "cli/monitor_session.h"
 #include "link/display_interface.h"
-#include "link/link_errors.h"
 
 namespace {
 

@@ -17,7 +17,7 @@ int openListedMonitor(ActiveMonitor& monitor, int number, bool label, ListedMoni
     (void)monitor.openMonitor(row.interfaceIndex, false);
     if (monitor.identityFields().monitorId != row.identity.monitorId) {
         output.message("monitor " + std::to_string(number) + " no longer answers");
-        return kExitNoMonitor;
+        return kExitFailure;
     }
     return kExitDone;
 }

@@ -11,8 +11,9 @@
 
 // Opens the Nth listed monitor for its identity only. kExitDone with `row`
 // filled (its label only when `label` is asked for: finding the Windows
-// name costs a display-device enumeration), or kExitNoMonitor with a
-// message.
+// name costs a display-device enumeration), kExitNoMonitor when there is
+// no such monitor, or kExitFailure when it stopped answering since it was
+// listed, each with a message.
 [[nodiscard]] int openListedMonitor(ActiveMonitor& monitor, int number, bool label,
                                     ListedMonitor& row, CommandOutput& output);
 
