@@ -48,16 +48,30 @@ TEST(HardwareInterfaces, OnePerAnsweringMonitorByDisplayNumberThenPhysicalMonito
     calls.displays = {
         {"\\\\.\\DISPLAY10", {monitorWithBrightness(40)}, {}},
         {"\\\\.\\DISPLAY2", {monitorWithBrightness(20), silent, monitorWithBrightness(21)}, {}},
-        {"\\\\.\\DISPLAY1", {monitorWithBrightness(10), noBrightness}, {}},
+        {"\\\\.\\DISPLAY1",
+         {monitorWithBrightness(10), noBrightness},
+         {fake::device("\\\\?\\DISPLAY#OFF#1", false), fake::device("\\\\?\\DISPLAY#A#1"),
+          fake::device("\\\\?\\DISPLAY#B#1")}},
         {"\\\\.\\DISPLAY3", {timingOnly}, {}},
         {"\\\\.\\DISPLAY4", {monitorWithBrightness(50)}, {}, true},         // count fails
         {"\\\\.\\DISPLAY5", {monitorWithBrightness(51)}, {}, false, true},  // handles refused
     };
+    // Each monitor's EDID is that of its display's active monitor device at its place.
+    calls.registry["\\\\?\\display#off#1"] = {0xEE};
+    calls.registry["\\\\?\\display#a#1"] = {0xA0};
+    calls.registry["\\\\?\\display#b#1"] = {0xB0};
     HardwareBackend backend(calls.table());
     ASSERT_EQ(backend.interfaceCount(), 6u);          // the first call enumerates
     const int expected[] = {10, -2, 20, 21, -1, 40};  // -1: the timing-only monitor
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(brightnessOf(backend, i), expected[i]) << i;
+    }
+    const uint8_t zero = 0;
+    for (int i = 0; i < 2; ++i) {
+        uint8_t edid = 0;
+        ASSERT_EQ(backend.write(i, kEdidAddress, &zero, 1), 0);
+        ASSERT_EQ(backend.read(i, kEdidAddress | 1, &edid, 1), 0);
+        EXPECT_EQ(edid, i == 0 ? 0xA0 : 0xB0);
     }
 
     DisplayInterfaceInfo info;
@@ -75,26 +89,6 @@ TEST(HardwareInterfaces, OnePerAnsweringMonitorByDisplayNumberThenPhysicalMonito
     uint8_t byte = 0;
     EXPECT_EQ(backend.write(6, kEdidAddress, &byte, 1), veskol::kLibBadArgument);
     EXPECT_EQ(backend.read(-1, kEdidAddress | 1, &byte, 1), veskol::kLibBadArgument);
-}
-
-TEST(HardwareInterfaces, EachMonitorGetsTheEdidOfItsDisplaysActiveMonitorDevice) {
-    fake::MonitorCalls calls;
-    calls.displays = {{"\\\\.\\DISPLAY1",
-                       {monitorWithBrightness(1), monitorWithBrightness(2)},
-                       {fake::device("\\\\?\\DISPLAY#OFF#1", false),
-                        fake::device("\\\\?\\DISPLAY#A#1"), fake::device("\\\\?\\DISPLAY#B#1")}}};
-    calls.registry["\\\\?\\display#off#1"] = {0xEE, 0xEE};
-    calls.registry["\\\\?\\display#a#1"] = {0xA0, 0xA1};
-    calls.registry["\\\\?\\display#b#1"] = {0xB0, 0xB1};
-    HardwareBackend backend(calls.table());
-    ASSERT_EQ(backend.enumerate(), 2);
-    const uint8_t zero = 0;
-    for (int i = 0; i < 2; ++i) {
-        uint8_t edid[2] = {};
-        ASSERT_EQ(backend.write(i, kEdidAddress, &zero, 1), 0);
-        ASSERT_EQ(backend.read(i, kEdidAddress | 1, edid, 2), 0);
-        EXPECT_EQ(edid[0], i == 0 ? 0xA0 : 0xB0);
-    }
 }
 
 TEST(HardwareInterfaces, EveryHandleHandedOutIsReleasedOnEveryPath) {
