@@ -6,13 +6,9 @@
 
 #include <cstdint>
 
-namespace veskol {
+#include "veskol/library_errors.h"
 
-// The library's own error values (outside the link's -20..-30 range).
-constexpr int kLibNoAcknowledge = -2;   // the device did not acknowledge
-constexpr int kLibNoDevice = -3;        // nothing answers on the bus
-constexpr int kLibBadArgument = -4;     // bad index, pointer or length
-constexpr int kLibUnknownProfile = -5;  // the interface's profile does not exist
+namespace veskol {
 
 class SimDevice {
   public:

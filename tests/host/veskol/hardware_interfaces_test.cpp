@@ -1,0 +1,135 @@
+// The real-monitor backend's interfaces over a scripted table of monitor
+// calls: which physical monitors become interfaces and in what order, their
+// information records, and that every handle handed out is released.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "link/display_interface.h"
+#include "tests/support/fake_monitor_api.h"
+#include "veskol/hardware/hardware_backend.h"
+#include "veskol/library_errors.h"
+
+using veskol::hardware::HardwareBackend;
+
+namespace {
+
+const uint8_t kGetBrightness[] = {0x51, 0x82, 0x01, 0x10, 0xAC};
+const uint8_t kSave[] = {0x51, 0x81, 0x0C, 0xB2};
+
+fake::Monitor monitorWithBrightness(uint32_t brightness) {
+    fake::Monitor m;
+    m.vcps[0x10].current = brightness;
+    return m;
+}
+
+// The brightness interface `index` reports, which tells the monitors
+// apart: -1 when the request fails, -2 when it is "unsupported".
+int brightnessOf(HardwareBackend& backend, int index) {
+    uint8_t reply[11] = {};
+    if (backend.write(index, kDdcAddress, kGetBrightness, sizeof kGetBrightness) != 0 ||
+        backend.read(index, kDdcAddress | 1, reply, sizeof reply) != 0) {
+        return -1;
+    }
+    return reply[3] != 0 ? -2 : reply[8] << 8 | reply[9];
+}
+
+}  // namespace
+
+TEST(HardwareInterfaces, OnePerAnsweringMonitorByDisplayNumberThenPhysicalMonitor) {
+    fake::MonitorCalls calls;
+    fake::Monitor silent = monitorWithBrightness(99);
+    silent.ddc = false;
+    fake::Monitor timingOnly = monitorWithBrightness(98);
+    timingOnly.failing = {fake::Call::kGetVcp};  // still answers: its timing report
+    fake::Monitor noBrightness;
+    noBrightness.vcps.clear();  // answers "unsupported" for brightness
+    calls.displays = {
+        {"\\\\.\\DISPLAY10", {monitorWithBrightness(40)}, {}},
+        {"\\\\.\\DISPLAY2", {monitorWithBrightness(20), silent, monitorWithBrightness(21)}, {}},
+        {"\\\\.\\DISPLAY1",
+         {monitorWithBrightness(10), noBrightness},
+         {fake::device("\\\\?\\DISPLAY#OFF#1", false), fake::device("\\\\?\\DISPLAY#A#1"),
+          fake::device("\\\\?\\DISPLAY#B#1")}},
+        {"\\\\.\\DISPLAY3", {timingOnly}, {}},
+        {"\\\\.\\DISPLAY4", {monitorWithBrightness(50)}, {}, true},         // count fails
+        {"\\\\.\\DISPLAY5", {monitorWithBrightness(51)}, {}, false, true},  // handles refused
+    };
+    // Each monitor's EDID is that of its display's active monitor device at its place.
+    calls.registry["\\\\?\\display#off#1"] = {0xEE};
+    calls.registry["\\\\?\\display#a#1"] = {0xA0};
+    calls.registry["\\\\?\\display#b#1"] = {0xB0};
+    HardwareBackend backend(calls.table());
+    ASSERT_EQ(backend.interfaceCount(), 6u);          // the first call enumerates
+    const int expected[] = {10, -2, 20, 21, -1, 40};  // -1: the timing-only monitor
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(brightnessOf(backend, i), expected[i]) << i;
+    }
+    const uint8_t zero = 0;
+    for (int i = 0; i < 2; ++i) {
+        uint8_t edid = 0;
+        ASSERT_EQ(backend.write(i, kEdidAddress, &zero, 1), 0);
+        ASSERT_EQ(backend.read(i, kEdidAddress | 1, &edid, 1), 0);
+        EXPECT_EQ(edid, i == 0 ? 0xA0 : 0xB0);
+    }
+
+    DisplayInterfaceInfo info;
+    std::memset(&info, 0xAB, sizeof info);
+    info.size = kDisplayInterfaceInfoSize;
+    ASSERT_EQ(backend.interfaceInfo(5, &info), 0);
+    EXPECT_STREQ(info.driverName, "Monitor Configuration API");
+    EXPECT_EQ(info.skip + info.reserved1[0], 0);
+    info.size = 95;
+    EXPECT_EQ(backend.interfaceInfo(0, &info), veskol::kLibBadArgument);
+    info.size = kDisplayInterfaceInfoSize;
+    EXPECT_EQ(backend.interfaceInfo(6, &info), veskol::kLibBadArgument);
+    EXPECT_EQ(backend.interfaceInfo(-1, &info), veskol::kLibBadArgument);
+    EXPECT_EQ(backend.interfaceInfo(0, nullptr), veskol::kLibBadArgument);
+    uint8_t byte = 0;
+    EXPECT_EQ(backend.write(6, kEdidAddress, &byte, 1), veskol::kLibBadArgument);
+    EXPECT_EQ(backend.read(-1, kEdidAddress | 1, &byte, 1), veskol::kLibBadArgument);
+}
+
+TEST(HardwareInterfaces, EveryHandleHandedOutIsReleasedOnEveryPath) {
+    fake::MonitorCalls calls;
+    fake::Monitor silent;
+    silent.ddc = false;
+    calls.displays = {{"\\\\.\\DISPLAY1", {fake::Monitor{}, silent}, {}},
+                      {"\\\\.\\DISPLAY2", {silent, silent}, {}},
+                      {"\\\\.\\DISPLAY3", {fake::Monitor{}}, {}, false, true}};
+    {
+        HardwareBackend backend(calls.table());
+        ASSERT_EQ(backend.enumerate(), 1);
+        // The display none of whose monitors answers is given back at once;
+        // the other keeps both its handles while its interface exists.
+        EXPECT_EQ(calls.releaseCalls, 1);
+        EXPECT_EQ(calls.handlesOut(), 2u);
+
+        // A new list releases the old one's monitors; a monitor that went
+        // away leaves the list.
+        calls.displays[0].monitors[0].ddc = false;
+        ASSERT_EQ(backend.enumerate(), 0);
+        EXPECT_EQ(calls.handlesOut(), 0u);
+        EXPECT_EQ(backend.write(0, kDdcAddress, kSave, 4), veskol::kLibBadArgument);
+        calls.displays[0].monitors[0].ddc = true;
+        ASSERT_EQ(backend.enumerate(), 1);
+        EXPECT_EQ(backend.write(0, kDdcAddress, kSave, 4), 0);
+        EXPECT_EQ(calls.displays[0].monitors[0].saves, 1);
+    }
+    EXPECT_EQ(calls.handlesOut(), 0u);  // the backend's end releases the rest
+    EXPECT_EQ(calls.wrongReleases, 0);
+}
+
+TEST(DevicePaths, MatchWhateverTheCaseAndDisplaysSortByTheirNumber) {
+    using veskol::hardware::displayNameBefore;
+    using veskol::hardware::sameDevicePath;
+    EXPECT_TRUE(sameDevicePath("\\\\?\\DISPLAY#ABC1234#{E6F0}", "\\\\?\\display#abc1234#{e6f0}"));
+    EXPECT_FALSE(sameDevicePath("\\\\?\\DISPLAY#ABC1234", "\\\\?\\DISPLAY#ABC12345"));
+    EXPECT_FALSE(sameDevicePath("\\\\?\\DISPLAY#ABC1234", nullptr));
+    EXPECT_TRUE(displayNameBefore("\\\\.\\DISPLAY2", "\\\\.\\DISPLAY10"));
+    EXPECT_FALSE(displayNameBefore("\\\\.\\DISPLAY10", "\\\\.\\DISPLAY2"));
+    EXPECT_TRUE(displayNameBefore("\\\\.\\DISPLAY1", "\\\\.\\DISPLAY01x"));
+    EXPECT_FALSE(displayNameBefore("\\\\.\\DISPLAY3", "\\\\.\\DISPLAY3"));
+    EXPECT_TRUE(displayNameBefore("\\\\.\\DISPLAY", "\\\\.\\DISPLAY1"));
+}

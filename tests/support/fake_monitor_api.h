@@ -1,0 +1,201 @@
+// A scripted stand-in for the operating system's monitor calls: displays,
+// their physical monitors (VCP values, timing report, capabilities string,
+// calls that fail), their monitor devices and the devices' EDID registry
+// values. It hands out fresh handles on every request, refuses handles it
+// did not hand out or has taken back, and counts what reached each monitor
+// and every release, so tests can check that nothing leaks.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "veskol/hardware/monitor_api.h"
+
+namespace fake {
+
+using namespace veskol::hardware;
+
+struct Vcp {
+    uint32_t current = 0;
+    uint32_t maximum = 100;
+    VcpKind kind = VcpKind::kSetParameter;
+    bool unsupported = false;  // the monitor answers "unsupported code"
+};
+
+// The calls a test can make fail for one monitor.
+enum class Call { kGetVcp, kSetVcp, kSave, kTiming, kCapabilitiesLength, kCapabilities };
+
+struct Monitor {
+    std::map<uint8_t, Vcp> vcps = {{0x10, Vcp{50, 100}}};
+    TimingReport timing{31500, 60, 0x03};
+    std::optional<std::string> capabilities;  // none: both capabilities calls fail
+    uint32_t announcedLength = 0;             // 0: the string's size and its zero
+    std::set<Call> failing;
+    bool ddc = true;  // false: no DDC/CI at all, every request fails
+
+    // What reached the monitor.
+    std::vector<std::pair<uint8_t, uint32_t>> sets;
+    int saves = 0;
+    int capabilityReads = 0;
+    int requests = 0;
+};
+
+struct Display {
+    std::string name;
+    std::vector<Monitor> monitors;
+    std::vector<MonitorDevice> devices;
+    bool countFails = false;
+    bool monitorsFail = false;
+};
+
+inline MonitorDevice device(const char* path, bool active = true) {
+    MonitorDevice d;
+    std::strncpy(d.path, path, sizeof d.path - 1);
+    d.active = active;
+    return d;
+}
+
+class MonitorCalls {
+  public:
+    std::vector<Display> displays;
+    // EDID values by device path as the device registry writes it; a path
+    // with an empty value is a device without an EDID value.
+    std::map<std::string, std::vector<uint8_t>> registry;
+    int releaseCalls = 0;
+    int wrongReleases = 0;  // releases of handles not out
+
+    [[nodiscard]] size_t handlesOut() const { return open_.size(); }
+    [[nodiscard]] MonitorApi table() { return monitorApiOf<MonitorCalls>(this); }
+
+    // The table's entries.
+    static int listDisplays(void* c, DisplayEntry* out, int capacity) {
+        const auto& list = self(c).displays;
+        const int count = std::min(capacity, static_cast<int>(list.size()));
+        for (int i = 0; i < count; ++i) {
+            out[i].handle = reinterpret_cast<void*>(static_cast<uintptr_t>(i) + 1);
+            std::strncpy(out[i].deviceName, list[i].name.c_str(), sizeof out[i].deviceName - 1);
+        }
+        return count;
+    }
+    static bool physicalMonitorCount(void* c, void* display, uint32_t* count) {
+        const Display& d = self(c).displays.at(reinterpret_cast<uintptr_t>(display) - 1);
+        *count = static_cast<uint32_t>(d.monitors.size());
+        return !d.countFails;
+    }
+    static bool physicalMonitors(void* c, void* display, uint32_t count, MonitorHandle* out) {
+        const size_t index = reinterpret_cast<uintptr_t>(display) - 1;
+        const Display& d = self(c).displays.at(index);
+        if (d.monitorsFail || count != d.monitors.size()) {
+            return false;
+        }
+        for (uint32_t i = 0; i < count; ++i) {
+            out[i] = reinterpret_cast<MonitorHandle>(++self(c).lastHandle_);
+            self(c).open_[out[i]] = {index, i};
+        }
+        return true;
+    }
+    static bool destroyPhysicalMonitors(void* c, uint32_t count, MonitorHandle* monitors) {
+        ++self(c).releaseCalls;
+        for (uint32_t i = 0; i < count; ++i) {
+            self(c).wrongReleases += self(c).open_.erase(monitors[i]) == 0 ? 1 : 0;
+        }
+        return true;
+    }
+    static VcpAnswer getVcp(void* c, MonitorHandle h, uint8_t code, VcpKind* kind,
+                            uint32_t* current, uint32_t* maximum) {
+        Monitor* m = reach(c, h, Call::kGetVcp);
+        if (!m) {
+            return VcpAnswer::kFailed;
+        }
+        const auto found = m->vcps.find(code);
+        if (found == m->vcps.end() || found->second.unsupported) {
+            return VcpAnswer::kUnsupported;
+        }
+        *kind = found->second.kind;
+        *current = found->second.current;
+        *maximum = found->second.maximum;
+        return VcpAnswer::kAnswered;
+    }
+    static bool setVcp(void* c, MonitorHandle h, uint8_t code, uint32_t value) {
+        Monitor* m = reach(c, h, Call::kSetVcp);
+        if (m) {
+            m->sets.emplace_back(code, value);
+            m->vcps[code].current = value;
+        }
+        return m;
+    }
+    static bool saveSettings(void* c, MonitorHandle h) {
+        Monitor* m = reach(c, h, Call::kSave);
+        return m && ++m->saves > 0;
+    }
+    static bool timingReport(void* c, MonitorHandle h, TimingReport* report) {
+        Monitor* m = reach(c, h, Call::kTiming);
+        if (m) {
+            *report = m->timing;
+        }
+        return m;
+    }
+    static bool capabilitiesLength(void* c, MonitorHandle h, uint32_t* length) {
+        Monitor* m = reach(c, h, Call::kCapabilitiesLength);
+        if (!m || !m->capabilities) {
+            return false;
+        }
+        *length = m->announcedLength ? m->announcedLength
+                                     : static_cast<uint32_t>(m->capabilities->size() + 1);
+        return true;
+    }
+    static bool capabilities(void* c, MonitorHandle h, char* text, uint32_t length) {
+        Monitor* m = reach(c, h, Call::kCapabilities);
+        if (!m || !m->capabilities || length == 0) {
+            return false;
+        }
+        ++m->capabilityReads;
+        std::memset(text, 0, length);
+        m->capabilities->copy(text, length - 1);
+        return true;
+    }
+    static bool monitorDevice(void* c, const char* name, uint32_t index, MonitorDevice* out) {
+        for (const Display& d : self(c).displays) {
+            if (d.name == name && index < d.devices.size()) {
+                *out = d.devices[index];
+                return true;
+            }
+        }
+        return false;
+    }
+    static int deviceEdid(void* c, const char* path, uint8_t* buffer, int capacity) {
+        for (const auto& [registered, value] : self(c).registry) {
+            if (sameDevicePath(registered.c_str(), path)) {
+                std::memcpy(buffer, value.data(), std::min<size_t>(value.size(), capacity));
+                return static_cast<int>(value.size());
+            }
+        }
+        return kEdidNoDevice;
+    }
+
+  private:
+    static MonitorCalls& self(void* c) { return *static_cast<MonitorCalls*>(c); }
+
+    // The monitor behind a handle that is out, when that call may succeed.
+    static Monitor* reach(void* c, MonitorHandle handle, Call call) {
+        const auto found = self(c).open_.find(handle);
+        if (found == self(c).open_.end()) {
+            return nullptr;
+        }
+        Monitor& m = self(c).displays[found->second.first].monitors[found->second.second];
+        ++m.requests;
+        return m.ddc && !m.failing.count(call) ? &m : nullptr;
+    }
+
+    std::map<MonitorHandle, std::pair<size_t, size_t>> open_;  // handle: display, monitor
+    uintptr_t lastHandle_ = 0x1000;
+};
+
+}  // namespace fake

@@ -1,0 +1,126 @@
+// The real-monitor backend inside VESKOL.dll, reached as the program
+// reaches it: the link's commands through the library's five functions,
+// with a scripted table of monitor calls in place of the system's.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "link/clock.h"
+#include "link/link_errors.h"
+#include "link/monitor_command_set.h"
+#include "monitor/active_monitor.h"
+#include "tests/support/fake_monitor_api.h"
+#include "veskol/hardware/backend_choice.h"
+#include "veskol/hardware/windows_monitor_api.h"
+#include "veskol/library_errors.h"
+#include "veskol/simulator_api.h"
+
+namespace {
+
+constexpr char kDevicePath[] = "\\\\?\\DISPLAY#TSW9999#5&1#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}";
+
+// The EDID base block of a TSW panel of no listed model (product 0x9999).
+std::vector<uint8_t> tswEdid() {
+    std::vector<uint8_t> edid = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00,
+                                 0x52, 0x77, 0x99, 0x99, 0x01, 0x02, 0x00, 0x00};
+    edid.resize(128, 0);
+    uint8_t sum = 0;
+    for (uint8_t byte : edid) {
+        sum = static_cast<uint8_t>(sum + byte);
+    }
+    edid[127] = static_cast<uint8_t>(0x100 - sum);
+    return edid;
+}
+
+std::string driverName(int index) {
+    DisplayInterfaceInfo info{};
+    info.size = kDisplayInterfaceInfoSize;
+    return GetDisplayInterfaceInfo(index, &info) == 0 ? info.driverName : "(failed)";
+}
+
+struct HardwareDll : ::testing::Test {
+    ScopedVirtualClock clock;
+    fake::MonitorCalls calls;
+
+    void SetUp() override {
+        fake::Monitor monitor;
+        monitor.capabilities =
+            "(prot(monitor)type(lcd)cmds(01 02 03 07 0C F3)vcp(10 12)mccs_ver(2.1))";
+        monitor.vcps[0x12] = {60, 100};
+        calls.displays = {{"\\\\.\\DISPLAY1", {monitor}, {fake::device(kDevicePath)}}};
+        calls.registry[kDevicePath] = tswEdid();
+        const veskol::hardware::MonitorApi api = calls.table();
+        ASSERT_EQ(VeskolSimUseHardwareApi(&api), 0);
+    }
+    void TearDown() override { (void)VeskolSimUseHardwareApi(nullptr); }
+    fake::Monitor& monitor() { return calls.displays[0].monitors[0]; }
+};
+
+}  // namespace
+
+TEST_F(HardwareDll, VendorCommandsAndFailedCallsComeBackAsLibraryErrorsAndHandlesAreReleased) {
+    // The link hands the library's errors up unchanged, and writes nothing.
+    MonitorCommandSet link(0, kTransferParameter, kInterfaceSelector);
+    int value = 0xAB;
+    EXPECT_EQ(link.vendorQuery(0x14, value), veskol::kLibNotAvailable);
+    EXPECT_EQ(value, 0xAB);
+    monitor().failing = {fake::Call::kGetVcp};
+    int current = -1, maximum = -1;
+    uint8_t result = 0xFF, type = 0xFF;
+    EXPECT_EQ(link.getVcp(0x10, current, maximum, result, type), veskol::kLibApiFailed);
+    EXPECT_EQ(current, -1);
+    calls.registry[kDevicePath] = {};
+    uint8_t edid[kEdidSize];
+    EXPECT_EQ(link.readEdid(edid), veskol::kLibNoEdid);
+
+    ASSERT_EQ(calls.handlesOut(), 1u);
+    ASSERT_EQ(VeskolSimUseHardwareApi(nullptr), 0);
+    EXPECT_EQ(calls.handlesOut(), 0u);
+    EXPECT_EQ(calls.wrongReleases, 0);
+}
+
+TEST_F(HardwareDll, TheMonitorObjectOpensAdjustsAndStoresARealMonitorUnchanged) {
+    // Not a listed model: driven by its capabilities string.
+    EnumerateInterfaces(1, kInterfaceSelector);
+    std::atomic<int> abort{0};
+    ActiveMonitor active(0);
+    MonitorHooks hooks;
+    hooks.abortFlag = &abort;
+    active.setHooks(hooks);
+    ASSERT_EQ(active.openMonitor(0, true), 0);
+    EXPECT_EQ(active.isUnlistedModel(), 1);
+    EXPECT_EQ(active.capabilitiesLoaded(), 1);
+    EXPECT_EQ(active.value(14), 50);  // brightness
+    EXPECT_FLOAT_EQ(active.identity()->horizontalFrequency, 31.5f);
+    EXPECT_FLOAT_EQ(active.identity()->verticalFrequency, 60.0f);
+    EXPECT_EQ(monitor().capabilityReads, 1);
+    std::string driver;
+    ASSERT_EQ(active.driverName(driver), 0);
+    EXPECT_EQ(driver, "Monitor Configuration API");
+
+    ASSERT_EQ(active.setValue(14, 80), 0);
+    EXPECT_EQ(monitor().vcps[0x10].current, 80u);
+    ASSERT_EQ(active.storeSettings(), 0);
+    EXPECT_EQ(monitor().saves, 1);
+}
+
+TEST(BackendSelection, UnderWineWithoutASimulationNamedTheLibraryServesTheDefaultSimulator) {
+    using veskol::Backend;
+    EXPECT_EQ(veskol::chooseBackend(true, false), Backend::kSimulator);
+    EXPECT_EQ(veskol::chooseBackend(true, true), Backend::kSimulator);
+    EXPECT_EQ(veskol::chooseBackend(false, true), Backend::kSimulator);
+    EXPECT_EQ(veskol::chooseBackend(false, false), Backend::kHardware);
+    ASSERT_EQ(std::getenv("VESKOL_SIMULATE"), nullptr);  // the test runs without it
+    EXPECT_TRUE(veskol::hardware::runningUnderWine());
+    ASSERT_EQ(VeskolSimConfigure(nullptr, nullptr, nullptr), 0);
+    EnumerateInterfaces(1, kInterfaceSelector);
+    ASSERT_EQ(GetNumDisplayInterfaces(), 3u);
+    EXPECT_NE(driverName(0), "Monitor Configuration API");
+    char profile[64] = {};
+    ASSERT_EQ(VeskolSimInterfaceStatus(0, profile, sizeof profile, nullptr, 0), 0);
+    EXPECT_STREQ(profile, "qrv-crt");
+}
