@@ -30,6 +30,11 @@ void line(HDC dc, HPEN pen, int x0, int y0, int x1, int y1);
 // The named bitmap itself; empty when it cannot be loaded.
 [[nodiscard]] ScopedBitmap loadNamedBitmap(const wchar_t* name);
 
+// The font of the colour-and-greyscale labels and caption: the user
+// interface's face (it has the Japanese letters the device context's own
+// font may lack) at the height of the font selected in `dc`.
+[[nodiscard]] ScopedFont patternLabelFont(HDC dc);
+
 // The patterns, one family per source file.
 void paintCrosshatch(const PatternSurface& s, bool inverted);
 void paintConvergence(const PatternSurface& s, bool horizontalBars, bool verticalBars);

@@ -7,12 +7,8 @@
 
 namespace {
 
-// Mid grey of the composite pattern, and its half-intensity colours.
+// Mid grey of the composite pattern.
 constexpr COLORREF kMidGrey = RGB(127, 127, 127);
-
-COLORREF grey(int level) {
-    return RGB(level, level, level);
-}
 
 }  // namespace
 
@@ -84,41 +80,6 @@ void paintConvergence(const PatternSurface& s, bool horizontalBars, bool vertica
 
 namespace {
 
-struct Cell {
-    int column;
-    int row;
-    COLORREF colour;
-};
-
-// The composite pattern's coloured and grey cells, in painting order.
-std::vector<Cell> compositeCells() {
-    std::vector<Cell> cells;
-    const COLORREF topRow[] = {RGB(0, 0, 255), RGB(255, 0, 0),   RGB(255, 0, 255),
-                               RGB(0, 255, 0), RGB(0, 255, 255), RGB(255, 255, 0)};
-    for (int k = 0; k < 6; ++k) {
-        cells.push_back({3 + k, 1, topRow[k]});
-    }
-    for (int column = 1; column <= 10; ++column) {
-        cells.push_back({column, 3, RGB(0, 0, 0)});
-    }
-    cells.push_back({7, 7, RGB(0, 0, 0)});
-    for (int column = 1; column <= 10; ++column) {
-        cells.push_back({column, 8, RGB(255, 255, 255)});
-    }
-    cells.push_back({4, 7, RGB(255, 255, 255)});
-    const Cell greys[] = {{3, 7, grey(243)}, {3, 6, grey(230)}, {3, 5, grey(205)},
-                          {3, 4, grey(179)}, {4, 4, grey(155)}, {7, 4, grey(102)},
-                          {8, 4, grey(77)},  {8, 5, grey(51)},  {8, 6, grey(26)},
-                          {8, 7, grey(13)}};
-    cells.insert(cells.end(), std::begin(greys), std::end(greys));
-    const COLORREF bottomRow[] = {RGB(0, 0, 127), RGB(127, 0, 0),   RGB(127, 0, 127),
-                                  RGB(0, 127, 0), RGB(0, 127, 127), RGB(127, 127, 0)};
-    for (int k = 0; k < 6; ++k) {
-        cells.push_back({3 + k, 10, bottomRow[k]});
-    }
-    return cells;
-}
-
 // The inside of grid cell (column, row) of the composite pattern.
 RECT compositeCell(const PatternSurface& s, int column, int row) {
     const int cw = s.w / 12;
@@ -148,9 +109,10 @@ void paintComposite(const PatternSurface& s) {
         const POINT frame[] = {{0, 0}, {0, s.h - 1}, {s.w - 1, s.h - 1}, {s.w - 1, 0}, {0, 0}};
         Polyline(dc, frame, static_cast<int>(std::size(frame)));
     }
-    for (const Cell& cell : compositeCells()) {
+    for (const CompositeCell& cell : compositeCells()) {
         const RECT r = compositeCell(s, cell.column, cell.row);
-        fillArea(dc, r.left, r.top, r.right, r.bottom, cell.colour);
+        fillArea(dc, r.left, r.top, r.right, r.bottom,
+                 RGB(cell.colour.red, cell.colour.green, cell.colour.blue));
     }
     // Moiré blocks of 2 × 2 cells: line directions differ in each quarter.
     ScopedBrush brushes[] = {namedBitmapBrush(L"MOIRE"), namedBitmapBrush(L"MOIRE3"),

@@ -61,13 +61,24 @@ void paintMoireStrips(const PatternSurface& s, int centre, int step) {
     }
 }
 
-// A label or caption centred above `x`, its bottom on `y`, in the device
-// context's own font on the pattern's background.
+// A label or caption centred above `x`, its bottom on `y`, on the
+// pattern's background.
 void caption(HDC dc, int x, int y, const std::wstring& text) {
     TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
 }  // namespace
+
+// The labels' font: the user interface's face, which has the Japanese
+// letters the device context's own font may lack, at that font's height.
+ScopedFont patternLabelFont(HDC dc) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int height = metrics.tmHeight > 0 ? metrics.tmHeight : 16;
+    return ScopedFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH, loadStringResource(IDS_UI_FONT_FACE).c_str()));
+}
 
 void paintColourRamps(const PatternSurface& s) {
     const int centre = s.w / 2;
@@ -90,6 +101,9 @@ void paintColourAndGreyscale(const PatternSurface& s, bool inverted) {
     SetBkColor(dc, paper);
     SetBkMode(dc, OPAQUE);
     SetTextAlign(dc, TA_BOTTOM | TA_CENTER);
+    // Declared in this order so the font is selected out before it goes.
+    ScopedFont font = patternLabelFont(dc);
+    ScopedSelectObject selectFont(dc, font.get());
     {
         ScopedSelectObject selectPen(dc, pen);
         const POINT frame[] = {{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}, {0, 0}};

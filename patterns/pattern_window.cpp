@@ -241,12 +241,23 @@ void closePatternWindow() {
     (void)showTestPattern(0);
 }
 
+namespace {
+
+void tellShownChanged(bool open) {
+    if (environment.shownChanged) {
+        environment.shownChanged(open);
+    }
+}
+
+}  // namespace
+
 int showTestPattern(int pattern) {
     if (pattern == 0) {
         if (shown) {
             shown->show(0);
             delete shown;
             shown = nullptr;
+            tellShownChanged(false);
         }
         return 0;
     }
@@ -260,6 +271,7 @@ int showTestPattern(int pattern) {
     shown->setHintsEnabled(options.hints && options.automaticChoice);
     shown->setAdjustedItem(-1);
     shown->show(pattern);
+    tellShownChanged(true);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <string>
 
+#include "patterns/pattern_drawing.h"
 #include "patterns/pattern_painter.h"
 #include "patterns/pixels/pattern_geometry.h"
 #include "tests/win/draw/draw_test_support.h"
@@ -325,6 +326,8 @@ TEST_F(PatternPainterTest, ColourAndGreyscaleCaptionShowsTheResolution) {
         SetTextColor(expected.dc(), kWhite);
         SetBkColor(expected.dc(), kBlack);
         SetTextAlign(expected.dc(), TA_BOTTOM | TA_CENTER);
+        ScopedFont font = patternLabelFont(expected.dc());
+        ScopedSelectObject selectFont(expected.dc(), font.get());
         TextOutW(expected.dc(), r.w / 2, r.h, text, static_cast<int>(wcslen(text)));
         int differing = 0, lit = 0;
         for (int y = r.h - 30; y < r.h - 1; ++y) {
