@@ -78,27 +78,30 @@ std::vector<uint32_t> packedPixels(const BITMAPINFO& packed, SIZE size) {
     return pixels;
 }
 
-// Tiles into pixel memory: each of the tile's rows is laid out once across
-// the area, then copied to every screen row that shows it.
+// Tiles into pixel memory. Each of the tile's rows is laid out once over a
+// short run (a whole number of copies, small enough to stay in the
+// processor's cache) and copied run by run along every screen row that
+// shows it.
 void tilePixels(const PixelView& view, const std::vector<uint32_t>& tile, SIZE size,
                 const RECT& area, POINT origin) {
-    const int width = area.right - area.left;
     const auto wrap = [](int value, int period) { return ((value % period) + period) % period; };
-    std::vector<uint32_t> rows(static_cast<size_t>(width) * size.cy);
+    const int run = size.cx * ((256 + size.cx - 1) / size.cx);
+    const int laidWidth = run + size.cx;  // any starting column, then a whole run
+    std::vector<uint32_t> laid(static_cast<size_t>(laidWidth) * size.cy);
     for (int ty = 0; ty < size.cy; ++ty) {
-        const uint32_t* source = &tile[static_cast<size_t>(ty) * size.cx];
-        uint32_t* laid = &rows[static_cast<size_t>(ty) * width];
-        // Stepping through the tile's row instead of a division per pixel.
-        int tx = wrap(area.left - origin.x, size.cx);
-        for (int x = 0; x < width; ++x) {
-            laid[x] = source[tx];
-            tx = tx + 1 == size.cx ? 0 : tx + 1;
+        for (int x = 0; x < laidWidth; ++x) {
+            laid[static_cast<size_t>(ty) * laidWidth + x] =
+                tile[static_cast<size_t>(ty) * size.cx + x % size.cx];
         }
     }
+    const int phase = wrap(area.left - origin.x, size.cx);
     for (int y = area.top; y < area.bottom; ++y) {
-        std::memcpy(view.row(y) + area.left,
-                    &rows[static_cast<size_t>(wrap(y - origin.y, size.cy)) * width],
-                    width * sizeof(uint32_t));
+        const uint32_t* source =
+            &laid[static_cast<size_t>(wrap(y - origin.y, size.cy)) * laidWidth + phase];
+        uint32_t* target = view.row(y) + area.left;
+        for (int left = area.right - area.left; left > 0; left -= run, target += run) {
+            std::memcpy(target, source, std::min(left, run) * sizeof(uint32_t));
+        }
     }
 }
 

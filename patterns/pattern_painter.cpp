@@ -122,16 +122,29 @@ void paintTextSample(const PatternSurface& s) {
 void paintCheckerboard(const PatternSurface& s, int n) {
     const int q = s.h / (2 * n);
     const int b = s.h / n;
-    outlinedRectangle(s.dc, s.pens.white(), nullptr, 0, 0, s.w, s.h);
-    if (b <= 0) {
+    if (b <= 0 || s.pixels.empty()) {
+        outlinedRectangle(s.dc, s.pens.white(), nullptr, 0, 0, s.w, s.h);
+        for (int x = 0; b > 0 && x < s.w; x += b) {
+            for (int y = 0; y < s.h; y += b) {
+                fillArea(s, x, y, x + q, y + q, kWhite);
+                fillArea(s, x + q, y + q, x + b, y + b, kWhite);
+            }
+        }
         return;
     }
-    for (int x = 0; x < s.w; x += b) {
-        for (int y = 0; y < s.h; y += b) {
-            fillArea(s, x, y, x + q, y + q, kWhite);
-            fillArea(s, x + q, y + q, x + b, y + b, kWhite);
+    // On pixel memory each half row of squares is painted on its first row
+    // and copied down; the white outline, drawn last, is white on white
+    // where it meets a square, so the order makes no difference.
+    for (int y = 0; y < s.h; y += b) {
+        for (const Span half : {Span{0, q}, Span{q, b}}) {
+            const int top = y + half.from;
+            for (int x = 0; x < s.w; x += b) {
+                fillArea(s, x + half.from, top, x + half.to, top + 1, kWhite);
+            }
+            repeatRow(s, top, top + 1, y + half.to);
         }
     }
+    outlinedRectangle(s.dc, s.pens.white(), nullptr, 0, 0, s.w, s.h);
 }
 
 void paintBody(const PatternSurface& s, int pattern) {

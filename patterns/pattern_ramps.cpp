@@ -107,7 +107,21 @@ ScopedFont patternLabelFont(HDC dc) {
 void paintColourRamps(const PatternSurface& s) {
     const int centre = s.w / 2;
     const int step = rampStepWidth(s.w);
-    fillArea(s, 0, 0, s.w, s.h, RGB(128, 128, 128));
+    const COLORREF grey = RGB(128, 128, 128);
+    const int bandsTop = rampPercent(s.h, 25);
+    if (s.pixels.empty()) {
+        fillArea(s, 0, 0, s.w, s.h, grey);
+    } else {
+        // Inside the bands every row is copied whole from the band's first
+        // row: only those first rows and the rows between bands need grey.
+        fillArea(s, 0, 0, s.w, bandsTop, grey);
+        for (int band = 0; band < 15; ++band) {
+            const int top = rampPercent(s.h, 25 + 5 * band);
+            const int bottom = band < 14 ? rampPercent(s.h, 30 + 5 * band) : s.h;
+            fillArea(s, 0, top, s.w, top + 1, grey);
+            fillArea(s, 0, bottom - 1, s.w, bottom, grey);
+        }
+    }
     outlinedRectangle(s.dc, s.pens.black(), nullptr, 0, 0, s.w, s.h);
     paintRampPairs(s, centre, step);
     paintHueRamp(s, centre, step);
