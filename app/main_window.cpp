@@ -59,12 +59,18 @@ void storeIfChanged(bool restoreFirst) {
     }
 }
 
-// Opens pattern 1 or closes the pattern shown; the box and the page follow.
+// Opens pattern 1 or closes the pattern shown; the box follows whenever a
+// pattern opens or closes, and the page marks what is shown.
 void onTestPatternBox() {
     (void)showTestPattern(patternWindowOpen() ? 0 : 1);
-    CheckDlgButton(app().mainWindow, kMainTestPatternBox,
-                   patternWindowOpen() ? BST_CHECKED : BST_UNCHECKED);
     sendPageCommand(kCmdRefresh);
+}
+
+// Escape takes a full-screen pattern away, as the box would.
+void onEscape() {
+    if (patternWindowOpen()) {
+        onTestPatternBox();
+    }
 }
 
 void onCommand(HWND window, int id, int notification) {
@@ -74,6 +80,9 @@ void onCommand(HWND window, int id, int notification) {
             break;
         case kMainTestPatternBox:
             onTestPatternBox();
+            break;
+        case IDCANCEL:  // Escape
+            onEscape();
             break;
         case kMainOk:
             storeIfChanged(false);

@@ -142,6 +142,11 @@ bool onMainCreate(HWND window) {
                 return app().monitor && app().monitor->isOpen() &&
                        app().monitor->displayTechnology() == 2;
             },
+        .shownChanged =
+            [](bool shown) {
+                CheckDlgButton(app().mainWindow, kMainTestPatternBox,
+                               shown ? BST_CHECKED : BST_UNCHECKED);
+            },
     });
     createLogo(window);
     createTabControl(window);

@@ -5,6 +5,7 @@
 #include "panels/colour_page.h"
 #include "panels/feature_grid_page.h"
 #include "panels/information_page.h"
+#include "panels/test_pattern_page.h"
 
 HWND createPage(int tag, HWND tabControl, const wchar_t* templateName) {
     switch (tag) {
@@ -16,6 +17,8 @@ HWND createPage(int tag, HWND tabControl, const wchar_t* templateName) {
         case kTabOther:
             return AdjustmentPage::create(new FeatureGridPage(GridKind::other), tabControl,
                                           templateName);
+        case kTabTestPattern:
+            return AdjustmentPage::create(new TestPatternPage(), tabControl, templateName);
         case kTabInformation:
             return AdjustmentPage::create(new InformationPage(), tabControl, templateName);
         default:  // the other pages join as they are built

@@ -7,12 +7,8 @@
 
 namespace {
 
-// Mid grey of the composite pattern, and its half-intensity colours.
+// Mid grey of the composite pattern.
 constexpr COLORREF kMidGrey = RGB(127, 127, 127);
-
-COLORREF grey(int level) {
-    return RGB(level, level, level);
-}
 
 }  // namespace
 
@@ -36,19 +32,19 @@ void paintCrosshatch(const PatternSurface& s, bool inverted) {
     // lines the same way the lines are.
     for (int x : xs) {
         for (int y : ys) {
-            SetPixelV(dc, x + d, y + d, ink);
-            SetPixelV(dc, s.w - x - d, y + d, ink);
-            SetPixelV(dc, x + d, s.h - y - d, ink);
-            SetPixelV(dc, s.w - x - d, s.h - y - d, ink);
+            dot(s, x + d, y + d, ink);
+            dot(s, s.w - x - d, y + d, ink);
+            dot(s, x + d, s.h - y - d, ink);
+            dot(s, s.w - x - d, s.h - y - d, ink);
         }
     }
     for (int y : ys) {
-        line(dc, pen, 0, y, s.w, y);
-        line(dc, pen, s.w, s.h - y, 0, s.h - y);
+        straightLine(s, pen, ink, 0, y, s.w, y);
+        straightLine(s, pen, ink, s.w, s.h - y, 0, s.h - y);
     }
     for (int x : xs) {
-        line(dc, pen, x, 0, x, s.h);
-        line(dc, pen, s.w - x, 0, s.w - x, s.h);
+        straightLine(s, pen, ink, x, 0, x, s.h);
+        straightLine(s, pen, ink, s.w - x, 0, s.w - x, s.h);
     }
     const int left = cx - s.h / 2;
     const int right = cx + s.h / 2;
@@ -64,18 +60,20 @@ void paintConvergence(const PatternSurface& s, bool horizontalBars, bool vertica
     const int g = s.h / 20;
     const int d = s.h / 40;
     const HPEN pens[] = {s.pens.red(), s.pens.green(), s.pens.blue()};
+    const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
     const std::vector<int> xs = gridPositions(s.w / 2, g, s.w);
     const std::vector<int> ys = gridPositions(0, g, s.h + g);
     for (size_t k = 0; k < xs.size(); ++k) {
         for (size_t j = 0; j < ys.size(); ++j) {
             HPEN pen = pens[(k + j + 2) % 3];
+            const COLORREF colour = colours[(k + j + 2) % 3];
             const int y = ys[j];
             for (int x : {xs[k], s.w - xs[k]}) {
                 if (horizontalBars) {
-                    line(dc, pen, x - d, y, x + d + 1, y);
+                    straightLine(s, pen, colour, x - d, y, x + d + 1, y);
                 }
                 if (verticalBars) {
-                    line(dc, pen, x, y - d, x, y + d + 1);
+                    straightLine(s, pen, colour, x, y - d, x, y + d + 1);
                 }
             }
         }
@@ -83,41 +81,6 @@ void paintConvergence(const PatternSurface& s, bool horizontalBars, bool vertica
 }
 
 namespace {
-
-struct Cell {
-    int column;
-    int row;
-    COLORREF colour;
-};
-
-// The composite pattern's coloured and grey cells, in painting order.
-std::vector<Cell> compositeCells() {
-    std::vector<Cell> cells;
-    const COLORREF topRow[] = {RGB(0, 0, 255), RGB(255, 0, 0),   RGB(255, 0, 255),
-                               RGB(0, 255, 0), RGB(0, 255, 255), RGB(255, 255, 0)};
-    for (int k = 0; k < 6; ++k) {
-        cells.push_back({3 + k, 1, topRow[k]});
-    }
-    for (int column = 1; column <= 10; ++column) {
-        cells.push_back({column, 3, RGB(0, 0, 0)});
-    }
-    cells.push_back({7, 7, RGB(0, 0, 0)});
-    for (int column = 1; column <= 10; ++column) {
-        cells.push_back({column, 8, RGB(255, 255, 255)});
-    }
-    cells.push_back({4, 7, RGB(255, 255, 255)});
-    const Cell greys[] = {{3, 7, grey(243)}, {3, 6, grey(230)}, {3, 5, grey(205)},
-                          {3, 4, grey(179)}, {4, 4, grey(155)}, {7, 4, grey(102)},
-                          {8, 4, grey(77)},  {8, 5, grey(51)},  {8, 6, grey(26)},
-                          {8, 7, grey(13)}};
-    cells.insert(cells.end(), std::begin(greys), std::end(greys));
-    const COLORREF bottomRow[] = {RGB(0, 0, 127), RGB(127, 0, 0),   RGB(127, 0, 127),
-                                  RGB(0, 127, 0), RGB(0, 127, 127), RGB(127, 127, 0)};
-    for (int k = 0; k < 6; ++k) {
-        cells.push_back({3 + k, 10, bottomRow[k]});
-    }
-    return cells;
-}
 
 // The inside of grid cell (column, row) of the composite pattern.
 RECT compositeCell(const PatternSurface& s, int column, int row) {
@@ -133,39 +96,38 @@ RECT compositeCell(const PatternSurface& s, int column, int row) {
 
 void paintComposite(const PatternSurface& s) {
     HDC dc = s.dc;
-    fillArea(dc, 0, 0, s.w, s.h, kMidGrey);
+    fillArea(s, 0, 0, s.w, s.h, kMidGrey);
     HPEN white = s.pens.white();
     for (int y : gridPositions(s.h / 2, s.h / 12, s.h)) {
-        line(dc, white, 0, y, s.w, y);
-        line(dc, white, 0, s.h - y, s.w, s.h - y);
+        straightLine(s, white, RGB(255, 255, 255), 0, y, s.w, y);
+        straightLine(s, white, RGB(255, 255, 255), 0, s.h - y, s.w, s.h - y);
     }
     for (int x : gridPositions(s.w / 2, s.w / 12, s.w)) {
-        line(dc, white, x, 0, x, s.h);
-        line(dc, white, s.w - x, 0, s.w - x, s.h);
+        straightLine(s, white, RGB(255, 255, 255), x, 0, x, s.h);
+        straightLine(s, white, RGB(255, 255, 255), s.w - x, 0, s.w - x, s.h);
     }
     {
         ScopedSelectObject selectPen(dc, white);
         const POINT frame[] = {{0, 0}, {0, s.h - 1}, {s.w - 1, s.h - 1}, {s.w - 1, 0}, {0, 0}};
         Polyline(dc, frame, static_cast<int>(std::size(frame)));
     }
-    for (const Cell& cell : compositeCells()) {
+    for (const CompositeCell& cell : compositeCells()) {
         const RECT r = compositeCell(s, cell.column, cell.row);
-        fillArea(dc, r.left, r.top, r.right, r.bottom, cell.colour);
+        fillArea(s, r.left, r.top, r.right, r.bottom,
+                 RGB(cell.colour.red, cell.colour.green, cell.colour.blue));
     }
     // Moiré blocks of 2 × 2 cells: line directions differ in each quarter.
-    ScopedBrush brushes[] = {namedBitmapBrush(L"MOIRE"), namedBitmapBrush(L"MOIRE3"),
-                             namedBitmapBrush(L"MOIRE4"), namedBitmapBrush(L"MOIRE5")};
+    const PatternTile tiles[] = {PatternTile(s, L"MOIRE"), PatternTile(s, L"MOIRE3"),
+                                 PatternTile(s, L"MOIRE4"), PatternTile(s, L"MOIRE5")};
     const POINT offsets[] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
     const POINT blocks[] = {{0, 0}, {10, 0}, {0, 10}, {10, 10}, {5, 5}};
     for (POINT block : blocks) {
         for (int q = 0; q < 4; ++q) {
-            if (brushes[q]) {
-                const RECT r = compositeCell(s, block.x + offsets[q].x, block.y + offsets[q].y);
-                FillRect(dc, &r, brushes[q].get());
-            }
+            tiles[q].fill(compositeCell(s, block.x + offsets[q].x, block.y + offsets[q].y),
+                          POINT{0, 0});
         }
     }
     const int left = 7 * s.w / 24;
-    fillArea(dc, left, 13 * s.h / 48, s.w - left, 15 * s.h / 48, RGB(255, 255, 255));
-    fillArea(dc, left, 33 * s.h / 48, s.w - left, 35 * s.h / 48, RGB(0, 0, 0));
+    fillArea(s, left, 13 * s.h / 48, s.w - left, 15 * s.h / 48, RGB(255, 255, 255));
+    fillArea(s, left, 33 * s.h / 48, s.w - left, 35 * s.h / 48, RGB(0, 0, 0));
 }

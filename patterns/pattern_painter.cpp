@@ -46,6 +46,18 @@ bool invertedPattern(int pattern) {
     return pattern == 2 || pattern == 13 || pattern == 24;
 }
 
+// Whether the pattern itself covers every pixel, whatever loads.
+bool coversWholeWindow(int pattern) {
+    for (const SolidPattern& solid : kSolids) {
+        if (solid.pattern == pattern) {
+            return true;
+        }
+    }
+    // The tiled patterns fill with black themselves where a bitmap is missing.
+    return pattern == 4 || pattern == 5 || (pattern >= 11 && pattern <= 13) || pattern == 17 ||
+           pattern == 18 || pattern == 28;
+}
+
 // Patterns 11 to 13: a square of side W/3 in the middle, on a frame of the
 // same outline colour.
 void paintCentrePatch(const PatternSurface& s, int pattern) {
@@ -53,9 +65,9 @@ void paintCentrePatch(const PatternSurface& s, int pattern) {
     HPEN outline = green ? s.pens.green() : s.pens.white();
     const COLORREF background = pattern == 13 ? kWhite : kBlack;
     const COLORREF patch = green ? kGreen : pattern == 12 ? kWhite : kBlack;
-    fillArea(s.dc, 0, 0, s.w, s.h, background);
+    fillArea(s, 0, 0, s.w, s.h, background);
     outlinedRectangle(s.dc, outline, nullptr, 0, 0, s.w, s.h);
-    fillArea(s.dc, s.w / 3, s.h / 2 - s.w / 6, 2 * s.w / 3, s.h / 2 + s.w / 6, patch);
+    fillArea(s, s.w / 3, s.h / 2 - s.w / 6, 2 * s.w / 3, s.h / 2 + s.w / 6, patch);
     outlinedRectangle(s.dc, outline, nullptr, s.w / 3, s.h / 2 - s.w / 6, 2 * s.w / 3,
                       s.h / 2 + s.w / 6);
 }
@@ -71,36 +83,38 @@ void paintOutline(const PatternSurface& s, bool sides) {
     }
 }
 
-// Pattern 4: the "H" bitmap side by side from the top-left corner; a brush
-// of it lays the copies exactly where one copy after another would.
+// Pattern 4: the "H" bitmap side by side from the top-left corner, laid
+// exactly where one copy after another would go.
+// Without the bitmap the screen stays black.
 void paintFocus(const PatternSurface& s) {
-    ScopedBrush letters = namedBitmapBrush(L"H");
-    if (letters) {
-        RECT all{0, 0, s.w, s.h};
-        FillRect(s.dc, &all, letters.get());
+    const PatternTile letters(s, L"H");
+    if (!letters) {
+        return fillArea(s, 0, 0, s.w, s.h, kBlack);
     }
+    letters.fill(RECT{0, 0, s.w, s.h}, POINT{0, 0});
 }
 
-// Pattern 17.
+// Pattern 17; without the bitmap the screen stays black.
 void paintMoire(const PatternSurface& s) {
-    ScopedBrush moire = namedBitmapBrush(L"MOIRE");
-    if (moire) {
-        outlinedRectangle(s.dc, s.pens.black(), moire.get(), 0, 0, s.w, s.h);
+    const PatternTile moire(s, L"MOIRE");
+    if (!moire) {
+        return fillArea(s, 0, 0, s.w, s.h, kBlack);
     }
+    moire.fill(RECT{0, 0, s.w, s.h}, POINT{0, 0});
+    outlinedRectangle(s.dc, s.pens.black(), nullptr, 0, 0, s.w, s.h);
 }
 
-// Pattern 18: four bands of text samples, each tiled from its band's top.
+// Pattern 18: four bands of text samples, each tiled from its band's top; a
+// bitmap that can't be loaded ends the pattern there, black below.
 void paintTextSample(const PatternSurface& s) {
     const wchar_t* const names[] = {L"TEXT1", L"TEXT2", L"TEXT3", L"TEXT4"};
     for (int band = 0; band < 4; ++band) {
-        ScopedBrush text = namedBitmapBrush(names[band]);
-        if (!text) {
-            return;
-        }
+        const PatternTile text(s, names[band]);
         const int top = band * s.h / 4;
-        SetBrushOrgEx(s.dc, 0, top, nullptr);
-        RECT area{0, top, s.w, (band + 1) * s.h / 4};
-        FillRect(s.dc, &area, text.get());
+        if (!text) {
+            return fillArea(s, 0, top, s.w, s.h, kBlack);
+        }
+        text.fill(RECT{0, top, s.w, (band + 1) * s.h / 4}, POINT{0, top});
     }
 }
 
@@ -108,22 +122,35 @@ void paintTextSample(const PatternSurface& s) {
 void paintCheckerboard(const PatternSurface& s, int n) {
     const int q = s.h / (2 * n);
     const int b = s.h / n;
-    outlinedRectangle(s.dc, s.pens.white(), nullptr, 0, 0, s.w, s.h);
-    if (b <= 0) {
+    if (b <= 0 || s.pixels.empty()) {
+        outlinedRectangle(s.dc, s.pens.white(), nullptr, 0, 0, s.w, s.h);
+        for (int x = 0; b > 0 && x < s.w; x += b) {
+            for (int y = 0; y < s.h; y += b) {
+                fillArea(s, x, y, x + q, y + q, kWhite);
+                fillArea(s, x + q, y + q, x + b, y + b, kWhite);
+            }
+        }
         return;
     }
-    for (int x = 0; x < s.w; x += b) {
-        for (int y = 0; y < s.h; y += b) {
-            fillArea(s.dc, x, y, x + q, y + q, kWhite);
-            fillArea(s.dc, x + q, y + q, x + b, y + b, kWhite);
+    // On pixel memory each half row of squares is painted on its first row
+    // and copied down; the white outline, drawn last, is white on white
+    // where it meets a square, so the order makes no difference.
+    for (int y = 0; y < s.h; y += b) {
+        for (const Span half : {Span{0, q}, Span{q, b}}) {
+            const int top = y + half.from;
+            for (int x = 0; x < s.w; x += b) {
+                fillArea(s, x + half.from, top, x + half.to, top + 1, kWhite);
+            }
+            repeatRow(s, top, top + 1, y + half.to);
         }
     }
+    outlinedRectangle(s.dc, s.pens.white(), nullptr, 0, 0, s.w, s.h);
 }
 
 void paintBody(const PatternSurface& s, int pattern) {
     for (const SolidPattern& solid : kSolids) {
         if (solid.pattern == pattern) {
-            return fillArea(s.dc, 0, 0, s.w, s.h, solid.colour);
+            return fillArea(s, 0, 0, s.w, s.h, solid.colour);
         }
     }
     switch (pattern) {
@@ -174,8 +201,12 @@ int paintPattern(HDC dc, int pattern, int width, int height, const PatternPens& 
     // Pens, brushes, colours, alignment and brush origin all come back at
     // the end of the paint.
     const int saved = SaveDC(dc);
-    const PatternSurface surface{dc, width, height, pens};
-    fillArea(dc, 0, 0, width, height, invertedPattern(pattern) ? kWhite : kBlack);
+    const PatternSurface surface{dc, width, height, pens, directPixels(dc, width, height)};
+    // Patterns that cover the whole window with their first fill start
+    // from it; the others from black (white when inverted).
+    if (!coversWholeWindow(pattern)) {
+        fillArea(surface, 0, 0, width, height, invertedPattern(pattern) ? kWhite : kBlack);
+    }
     if (pattern != kPatternOff) {
         paintBody(surface, pattern);
     }

@@ -1,5 +1,6 @@
 // The patterns with colour ramps: colour, greyscale and moiré (5) and
 // colour and greyscale (23, and 24 inverted).
+#include <functional>
 #include <string>
 
 #include "draw/draw_resources.h"
@@ -10,8 +11,21 @@ namespace {
 
 // One band of ramp steps: every column of the step, all rows but the band's
 // last, which stays in the background between the bands.
-void fillStep(HDC dc, Span columns, int top, int bottom, COLORREF colour) {
-    fillArea(dc, columns.from, top, columns.to, bottom - 1, colour);
+void fillStep(const PatternSurface& s, Span columns, int top, int bottom, COLORREF colour) {
+    fillArea(s, columns.from, top, columns.to, bottom - 1, colour);
+}
+
+// A band of ramp steps: `paintSteps(top, bottom)` fills every step of the
+// band with fillStep. Every row of a band is the same, so on pixel memory
+// the steps go into its first row only, which is then copied down.
+void paintBand(const PatternSurface& s, int top, int bottom,
+               const std::function<void(int, int)>& paintSteps) {
+    if (s.pixels.empty() || bottom - top < 2) {
+        paintSteps(top, bottom);
+        return;
+    }
+    paintSteps(top, top + 2);
+    repeatRow(s, top, top + 1, bottom - 1);
 }
 
 // Level i of each ramp colour.
@@ -29,21 +43,29 @@ void paintRampPairs(const PatternSurface& s, int centre, int step) {
         const int upperTop = rampPercent(s.h, band.topPercent);
         const int lowerTop = rampPercent(s.h, band.topPercent + 5);
         const int lowerBottom = rampPercent(s.h, band.topPercent + 10);
-        for (int i = 0; i < 256; ++i) {
-            const COLORREF colour = RGB(i * band.red, i * band.green, i * band.blue);
-            fillStep(s.dc, upperRampStep(centre, step, i), upperTop, lowerTop, colour);
-            fillStep(s.dc, lowerRampStep(centre, step, i), lowerTop, lowerBottom, colour);
-        }
+        const auto colour = [&](int i) { return RGB(i * band.red, i * band.green, i * band.blue); };
+        paintBand(s, upperTop, lowerTop, [&](int top, int bottom) {
+            for (int i = 0; i < 256; ++i) {
+                fillStep(s, upperRampStep(centre, step, i), top, bottom, colour(i));
+            }
+        });
+        paintBand(s, lowerTop, lowerBottom, [&](int top, int bottom) {
+            for (int i = 0; i < 256; ++i) {
+                fillStep(s, lowerRampStep(centre, step, i), top, bottom, colour(i));
+            }
+        });
     }
 }
 
 // Three hue steps share each column; the last of the three is the one seen.
 void paintHueRamp(const PatternSurface& s, int centre, int step) {
-    const int top = rampPercent(s.h, 95);
-    for (int column = 0; column < 256; ++column) {
-        const RampColour c = hueRampColour(3 * column + 2);
-        fillStep(s.dc, upperRampStep(centre, step, column), top, s.h, RGB(c.red, c.green, c.blue));
-    }
+    paintBand(s, rampPercent(s.h, 95), s.h, [&](int top, int bottom) {
+        for (int column = 0; column < 256; ++column) {
+            const RampColour c = hueRampColour(3 * column + 2);
+            fillStep(s, upperRampStep(centre, step, column), top, bottom,
+                     RGB(c.red, c.green, c.blue));
+        }
+    });
 }
 
 void paintMoireStrips(const PatternSurface& s, int centre, int step) {
@@ -52,28 +74,55 @@ void paintMoireStrips(const PatternSurface& s, int centre, int step) {
         int topPercent;
     } strips[] = {{L"MOIRE2", 5}, {L"MOIRE", 10}, {L"MOIRE4", 15}, {L"MOIRE3", 20}};
     for (const auto& strip : strips) {
-        ScopedBrush brush = namedBitmapBrush(strip.bitmap);
-        if (brush) {
-            outlinedRectangle(s.dc, s.pens.black(), brush.get(), centre - 128 * step,
-                              rampPercent(s.h, strip.topPercent), centre + 128 * step,
-                              rampPercent(s.h, strip.topPercent + 5));
+        const PatternTile tile(s, strip.bitmap);
+        if (tile) {
+            const RECT area{centre - 128 * step, rampPercent(s.h, strip.topPercent),
+                            centre + 128 * step, rampPercent(s.h, strip.topPercent + 5)};
+            tile.fill(area, POINT{0, 0});
+            outlinedRectangle(s.dc, s.pens.black(), nullptr, area.left, area.top, area.right,
+                              area.bottom);
         }
     }
 }
 
-// A label or caption centred above `x`, its bottom on `y`, in the device
-// context's own font on the pattern's background.
+// A label or caption centred above `x`, its bottom on `y`, on the
+// pattern's background.
 void caption(HDC dc, int x, int y, const std::wstring& text) {
     TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
 }  // namespace
 
+// The labels' font: the user interface's face, which has the Japanese
+// letters the device context's own font may lack, at that font's height.
+ScopedFont patternLabelFont(HDC dc) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int height = metrics.tmHeight > 0 ? metrics.tmHeight : 16;
+    return ScopedFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH, loadStringResource(IDS_UI_FONT_FACE).c_str()));
+}
+
 void paintColourRamps(const PatternSurface& s) {
     const int centre = s.w / 2;
     const int step = rampStepWidth(s.w);
-    ScopedBrush grey(CreateSolidBrush(RGB(128, 128, 128)));
-    outlinedRectangle(s.dc, s.pens.black(), grey.get(), 0, 0, s.w, s.h);
+    const COLORREF grey = RGB(128, 128, 128);
+    const int bandsTop = rampPercent(s.h, 25);
+    if (s.pixels.empty()) {
+        fillArea(s, 0, 0, s.w, s.h, grey);
+    } else {
+        // Inside the bands every row is copied whole from the band's first
+        // row: only those first rows and the rows between bands need grey.
+        fillArea(s, 0, 0, s.w, bandsTop, grey);
+        for (int band = 0; band < 15; ++band) {
+            const int top = rampPercent(s.h, 25 + 5 * band);
+            const int bottom = band < 14 ? rampPercent(s.h, 30 + 5 * band) : s.h;
+            fillArea(s, 0, top, s.w, top + 1, grey);
+            fillArea(s, 0, bottom - 1, s.w, bottom, grey);
+        }
+    }
+    outlinedRectangle(s.dc, s.pens.black(), nullptr, 0, 0, s.w, s.h);
     paintRampPairs(s, centre, step);
     paintHueRamp(s, centre, step);
     paintMoireStrips(s, centre, step);
@@ -90,6 +139,9 @@ void paintColourAndGreyscale(const PatternSurface& s, bool inverted) {
     SetBkColor(dc, paper);
     SetBkMode(dc, OPAQUE);
     SetTextAlign(dc, TA_BOTTOM | TA_CENTER);
+    // Declared in this order so the font is selected out before it goes.
+    ScopedFont font = patternLabelFont(dc);
+    ScopedSelectObject selectFont(dc, font.get());
     {
         ScopedSelectObject selectPen(dc, pen);
         const POINT frame[] = {{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}, {0, 0}};
@@ -111,10 +163,12 @@ void paintColourAndGreyscale(const PatternSurface& s, bool inverted) {
     }
     const int rampTop = h * 4 / 10;
     const int rampBottom = h * 6 / 10;
-    for (int step = 0; step <= 128; ++step) {
-        const int level = greyRampLevel(step);
-        fillStep(dc, greyRampStep(w, step), rampTop, rampBottom, RGB(level, level, level));
-    }
+    paintBand(s, rampTop, rampBottom, [&](int top, int bottom) {
+        for (int step = 0; step <= 128; ++step) {
+            const int level = greyRampLevel(step);
+            fillStep(s, greyRampStep(w, step), top, bottom, RGB(level, level, level));
+        }
+    });
     const int s8 = rampStepWidth(w);
     {
         ScopedSelectObject selectPen(dc, s.pens.lightGrey());

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "draw/draw_resources.h"
+#include "draw/gdi_handles.h"
 #include "patterns/pattern_overlay.h"
 #include "patterns/pixels/pattern_geometry.h"
 
@@ -54,11 +55,24 @@ void moveMainWindow(HWND main, int x, int y) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
+// The pattern and its hint are painted off screen, into pixel memory the
+// painter fills directly, and copied to the screen in one step (the copy
+// keeps to the update region, so the main window stays untouched).
 void onPaint(HWND window) {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(window, &paint);
     if (shown && dc) {
-        shown->paint(window, dc, paint.rcPaint);
+        RECT client{};
+        GetClientRect(window, &client);
+        DibSection image(client.right, client.bottom);
+        MemoryDc offscreen(dc);
+        ScopedSelectObject select(offscreen.get(), image.get());
+        if (image && offscreen && select.ok()) {
+            shown->paint(window, offscreen.get(), paint.rcPaint);
+            BitBlt(dc, 0, 0, client.right, client.bottom, offscreen.get(), 0, 0, SRCCOPY);
+        } else {
+            shown->paint(window, dc, paint.rcPaint);  // too big to hold: straight on
+        }
     }
     EndPaint(window, &paint);
 }
@@ -241,12 +255,23 @@ void closePatternWindow() {
     (void)showTestPattern(0);
 }
 
+namespace {
+
+void tellShownChanged(bool open) {
+    if (environment.shownChanged) {
+        environment.shownChanged(open);
+    }
+}
+
+}  // namespace
+
 int showTestPattern(int pattern) {
     if (pattern == 0) {
         if (shown) {
             shown->show(0);
             delete shown;
             shown = nullptr;
+            tellShownChanged(false);
         }
         return 0;
     }
@@ -260,6 +285,7 @@ int showTestPattern(int pattern) {
     shown->setHintsEnabled(options.hints && options.automaticChoice);
     shown->setAdjustedItem(-1);
     shown->show(pattern);
+    tellShownChanged(true);
     return 0;
 }
 

@@ -21,6 +21,9 @@
 struct PatternEnvironment {
     HWND mainWindow = nullptr;        // adopted while a pattern is shown
     std::function<bool()> flatPanel;  // the open monitor is a flat panel
+    // A pattern window opened (true) or closed (false), whoever asked for
+    // it: the shell keeps its test-pattern box in step.
+    std::function<void(bool shown)> shownChanged;
 };
 void setPatternEnvironment(const PatternEnvironment& environment);
 

@@ -301,6 +301,11 @@
 #define IDB_LOGO 930
 #define IDB_TAB_IMAGES 1500
 #define IDB_COLOUR_TAB_IMAGES 1501
+// Small drawings of the 28 test patterns on the test-pattern page's
+// buttons, 1100..1127 (which drawing shows which pattern:
+// patternButtonBitmap below)
+#define IDB_PATTERN_BUTTON_FIRST 1100
+#define IDB_PATTERN_BUTTON_LAST 1127
 
 // Monitor pictures (178 x 178); resources/monitor_pictures.h says which is
 // a cathode-ray tube, which a flat panel, and where each one's screen is.
@@ -535,9 +540,29 @@ inline constexpr BitmapResource kBitmaps[] = {
     {2004, 112, 16}, {2005, 112, 16}, {2006, 112, 16}, {2008, 112, 16},
     {2009, 112, 16}, {2010, 112, 16}, {2011, 112, 16}, {2012, 112, 16},
     {2013, 112, 16}, {2014, 112, 16}, {2015, 112, 16}, {2016, 112, 16},
+    {1100, 34, 31}, {1101, 34, 31}, {1102, 34, 31}, {1103, 34, 31},
+    {1104, 34, 31}, {1105, 34, 31}, {1106, 34, 31}, {1107, 34, 31},
+    {1108, 34, 31}, {1109, 34, 31}, {1110, 34, 31}, {1111, 34, 31},
+    {1112, 34, 31}, {1113, 34, 31}, {1114, 34, 31}, {1115, 34, 31},
+    {1116, 34, 31}, {1117, 34, 31}, {1118, 34, 31}, {1119, 34, 31},
+    {1120, 34, 31}, {1121, 34, 31}, {1122, 34, 31}, {1123, 34, 31},
+    {1124, 34, 31}, {1125, 34, 31}, {1126, 34, 31}, {1127, 34, 31},
 };
 // clang-format on
 inline constexpr int kTabImageWidth = 15;
+
+// The test-pattern page's button pictures: a drawing of the pattern inside
+// the button's 3-D frame (40 x 37 buttons).
+inline constexpr int kPatternButtonBitmapWidth = 34;
+inline constexpr int kPatternButtonBitmapHeight = 31;
+// The picture (1100..1127) of the button of pattern 1..28; pattern 16's
+// button closes the pattern window. 0 for any other number.
+constexpr int patternButtonBitmap(int pattern) {
+    constexpr int kByPattern[] = {1107, 1108, 1110, 1112, 1105, 1106, 1102, 1101, 1100, 1103,
+                                  1109, 1104, 1111, 1114, 1113, 1115, 1119, 1117, 1116, 1118,
+                                  1121, 1120, 1122, 1123, 1124, 1125, 1126, 1127};
+    return pattern >= 1 && pattern <= 28 ? kByPattern[pattern - 1] : 0;
+}
 
 // The bitmaps the test patterns tile or use as brushes, by resource name,
 // with their sizes.

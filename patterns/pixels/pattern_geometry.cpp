@@ -50,6 +50,36 @@ std::vector<int> gridPositions(int centre, int spacing, int limit) {
     return positions;
 }
 
+std::vector<CompositeCell> compositeCells() {
+    std::vector<CompositeCell> cells;
+    const RampColour topRow[] = {{0, 0, 255}, {255, 0, 0},   {255, 0, 255},
+                                 {0, 255, 0}, {0, 255, 255}, {255, 255, 0}};
+    for (int k = 0; k < 6; ++k) {
+        cells.push_back({3 + k, 1, topRow[k]});
+    }
+    for (int column = 1; column <= 10; ++column) {
+        cells.push_back({column, 3, {0, 0, 0}});
+    }
+    cells.push_back({7, 7, {0, 0, 0}});
+    for (int column = 1; column <= 10; ++column) {
+        cells.push_back({column, 8, {255, 255, 255}});
+    }
+    cells.push_back({4, 7, {255, 255, 255}});
+    const struct {
+        int column, row, level;
+    } greys[] = {{3, 7, 243}, {3, 6, 230}, {3, 5, 205}, {3, 4, 179}, {4, 4, 155},
+                 {7, 4, 102}, {8, 4, 77},  {8, 5, 51},  {8, 6, 26},  {8, 7, 13}};
+    for (const auto& grey : greys) {
+        cells.push_back({grey.column, grey.row, {grey.level, grey.level, grey.level}});
+    }
+    const RampColour bottomRow[] = {{0, 0, 127}, {127, 0, 0},   {127, 0, 127},
+                                    {0, 127, 0}, {0, 127, 127}, {127, 127, 0}};
+    for (int k = 0; k < 6; ++k) {
+        cells.push_back({3 + k, 10, bottomRow[k]});
+    }
+    return cells;
+}
+
 namespace {
 
 struct Choice {

@@ -53,6 +53,17 @@ struct Span {
 // `centre` + 2g ... while below `limit`.
 [[nodiscard]] std::vector<int> gridPositions(int centre, int spacing, int limit);
 
+// One coloured or grey cell of the composite pattern's 12 × 12 grid
+// (columns and rows 0-11 from the top left).
+struct CompositeCell {
+    int column = 0;
+    int row = 0;
+    RampColour colour;
+};
+// The composite pattern's filled cells, in painting order (its moiré blocks
+// and bars are not cells).
+[[nodiscard]] std::vector<CompositeCell> compositeCells();
+
 // The pattern that suits adjusting `feature`, or 0 when none does (the
 // shown pattern stays).
 [[nodiscard]] int automaticPattern(int feature);

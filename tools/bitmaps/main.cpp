@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bmp_file.h"
@@ -55,6 +56,10 @@ std::vector<Output> drawBitmaps() {
                        art::flattenKeyed(art::drawTabImages(), art::kTabMask, kTabFace)});
     outputs.push_back({IDB_COLOUR_TAB_IMAGES, "colour_tab_images.bmp",
                        art::flattenKeyed(art::drawColourTabImages(), art::kTabMask, kTabFace)});
+    for (art::NumberedImage& picture : art::drawPatternButtons()) {
+        outputs.push_back({picture.id, "pattern_button_" + std::to_string(picture.id) + ".bmp",
+                           std::move(picture.image)});
+    }
     for (const BitmapResource& b : kBitmaps) {
         if (b.width == 178 && b.height == 178) {
             outputs.push_back({b.id, "monitor_" + std::to_string(b.id) + ".bmp",

@@ -50,4 +50,13 @@ struct NamedImage {
 };
 std::vector<NamedImage> drawPatternBitmaps();
 
+// The test-pattern page's button pictures (1100..1127, in that order), each
+// a small drawing of its pattern on the whole bitmap; only the button that
+// closes the pattern shows the light-grey key around its picture.
+struct NumberedImage {
+    int id;
+    Image image;
+};
+std::vector<NumberedImage> drawPatternButtons();
+
 }  // namespace art

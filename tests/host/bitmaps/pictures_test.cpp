@@ -2,7 +2,10 @@
 // monitor, stand or shadow is cut off at the edge.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "resources/monitor_pictures.h"
+#include "resources/resource_ids.h"
 #include "tools/bitmaps/pictures.h"
 
 namespace {
@@ -43,6 +46,42 @@ TEST(Pictures, TabImagesStayInTheirCells) {
             }
         }
     }
+}
+
+// The test-pattern buttons' pictures fill their bitmaps: the program's
+// light-grey key (replaced by the button face) shows only around the
+// picture of the button that closes the pattern.
+TEST(Pictures, PatternButtonsFillTheirBitmapsExceptTheClosingOne) {
+    const std::vector<NumberedImage> pictures = drawPatternButtons();
+    ASSERT_EQ(pictures.size(), 28u);
+    for (size_t k = 0; k < pictures.size(); ++k) {
+        const NumberedImage& picture = pictures[k];
+        EXPECT_EQ(picture.id, IDB_PATTERN_BUTTON_FIRST + static_cast<int>(k));
+        EXPECT_EQ(picture.image.width, kPatternButtonBitmapWidth);
+        EXPECT_EQ(picture.image.height, kPatternButtonBitmapHeight);
+        const long keyed =
+            std::count(picture.image.pixels.begin(), picture.image.pixels.end(), kGreyKey);
+        if (picture.id == patternButtonBitmap(16)) {
+            EXPECT_EQ(picture.image.at(0, 0), kGreyKey);
+            EXPECT_GT(keyed, 0);
+        } else {
+            EXPECT_EQ(keyed, 0) << picture.id;
+        }
+    }
+    // Two of them by the painter's rules, inside a one-pixel bezel: the
+    // medium checkerboard's squares (H/8 = 3 pixels on a 32 x 29 screen),
+    // the white centre patch (side W/3).
+    const auto screenPixel = [&](int pattern, int x, int y) {
+        return pictures[patternButtonBitmap(pattern) - IDB_PATTERN_BUTTON_FIRST].image.at(x + 1,
+                                                                                          y + 1);
+    };
+    const Rgb8 white{255, 255, 255};
+    const Rgb8 black{0, 0, 0};
+    EXPECT_EQ(screenPixel(19, 2, 2), white);
+    EXPECT_EQ(screenPixel(19, 4, 1), black);
+    EXPECT_EQ(screenPixel(19, 5, 5), white);
+    EXPECT_EQ(screenPixel(12, 16, 14), white);
+    EXPECT_EQ(screenPixel(12, 32 / 3 - 1, 14), black);
 }
 
 }  // namespace

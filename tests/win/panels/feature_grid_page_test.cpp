@@ -64,6 +64,12 @@ class FeatureGridPageTest : public MainWindowTest {
         pump();
     }
     void selectFeature(int feature) { pressOnPage(kCtlItemButtonBase + feature); }
+    // An automatic command's button, not pumped afterwards: on a busy
+    // machine the command's own 400 ms timer could otherwise run it first.
+    void startAutomatic(int id) {
+        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(pageControl(id)));
+    }
     void scroll(int sliderId, int request, int thumb = 0) {
         const UINT message = sliderId == kCtlPrimarySlider ? WM_HSCROLL : WM_VSCROLL;
         SendMessageW(page(), message, MAKEWPARAM(request, thumb),
@@ -333,7 +339,7 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     start("qrv-crt");
     showTab(kTabGeometry);
     const int writes = VeskolSimRequestCount(0, 0x03);
-    pressOnPage(kCtlAutoGeometry);
+    startAutomatic(kCtlAutoGeometry);
     EXPECT_EQ(currentPattern(), 24);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
     tick(3);
@@ -345,8 +351,8 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     // A second command while one waits is ignored: the pattern to restore
     // stays the one shown before the first.
     ASSERT_EQ(showTestPattern(5), 0);
-    pressOnPage(kCtlAutoGeometry);
-    pressOnPage(kCtlAutoSetup);
+    startAutomatic(kCtlAutoGeometry);
+    startAutomatic(kCtlAutoSetup);
     EXPECT_EQ(currentPattern(), 24);
     tick(4);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 1);
@@ -355,7 +361,7 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     EXPECT_EQ(currentPattern(), 5);
 
     // The user closed the pattern window meanwhile: it is not opened again.
-    pressOnPage(kCtlAutoGeometry);
+    startAutomatic(kCtlAutoGeometry);
     ASSERT_EQ(showTestPattern(0), 0);
     tick(3);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 3);
@@ -365,7 +371,7 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
 TEST_F(FeatureGridPageTest, AutomaticSetUpWritesItsCodeAfterTheTimer) {
     start("tsw-lcd-p2");
     showTab(kTabGeometry);
-    pressOnPage(kCtlAutoSetup);
+    startAutomatic(kCtlAutoSetup);
     EXPECT_EQ(currentPattern(), 23);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
     tick(4);
@@ -383,7 +389,7 @@ TEST_F(FeatureGridPageTest, LeavingThePageWithACommandPendingRestoresThePattern)
         SCOPED_TRACE(c.before);
         ASSERT_EQ(showTestPattern(c.before), 0);
         showTab(kTabGeometry);
-        pressOnPage(kCtlAutoGeometry);
+        startAutomatic(kCtlAutoGeometry);
         EXPECT_EQ(currentPattern(), 24);
         showTab(kTabBrightness);
         EXPECT_EQ(currentPattern(), c.before == 0 ? -1 : c.before);
@@ -485,7 +491,9 @@ TEST_F(FeatureGridKeyboardTest, EnterAndSpacePressTheFocusedCommand) {
 
     showTab(kTabGeometry);
     ASSERT_TRUE(tabTo(kCtlAutoGeometry));  // the same number as Cancel
-    key(VK_RETURN);
+    // Not pumped: on a busy machine the command's 400 ms timer could run it first.
+    MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(window, &enter));
     EXPECT_EQ(currentPattern(), 24);
     tick(3);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);

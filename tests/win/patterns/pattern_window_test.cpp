@@ -7,41 +7,15 @@
 #include "patterns/pattern_window.h"
 #include "patterns/pixels/pattern_geometry.h"
 #include "tests/win/app/main_window_fixture.h"
+#include "tests/win/patterns/pattern_screen.h"
 
 namespace {
-
-constexpr COLORREF kMarkerColour = RGB(1, 2, 3);
 
 class PatternWindowTest : public MainWindowTest {
   protected:
     ~PatternWindowTest() override {
         closePatternWindow();
         patternOptions() = PatternOptions{};
-    }
-
-    static HWND patternHandle() {
-        return testPatternWindow() ? testPatternWindow()->windowHandle() : nullptr;
-    }
-
-    // A pixel of the pattern window as it is on the screen.
-    static COLORREF screenPixel(int x, int y) {
-        HDC dc = GetDC(patternHandle());
-        const COLORREF colour = GetPixel(dc, x, y);
-        ReleaseDC(patternHandle(), dc);
-        return colour;
-    }
-    // Paints a marker where a repaint would paint the pattern.
-    static void markScreen(int x, int y) {
-        HDC dc = GetDC(patternHandle());
-        SetPixelV(dc, x, y, kMarkerColour);
-        ReleaseDC(patternHandle(), dc);
-    }
-    // A point of the pattern outside the main window (top left of the screen
-    // is where the main window sits at start).
-    static POINT freePoint() {
-        RECT client{};
-        GetClientRect(patternHandle(), &client);
-        return POINT{client.right - 3, client.bottom - 3};
     }
 };
 
@@ -95,24 +69,24 @@ TEST_F(PatternWindowTest, RepaintsOnlyForAnotherPatternOrHint) {
     ASSERT_EQ(showTestPattern(6), 0);
     pump();
     const POINT p = freePoint();
-    markScreen(p.x, p.y);
+    markScreen(p);
     selectPattern(6);
-    EXPECT_EQ(screenPixel(p.x, p.y), kMarkerColour);
+    EXPECT_EQ(screenPixel(p), kScreenMarker);
     selectPattern(10);
-    EXPECT_EQ(screenPixel(p.x, p.y), RGB(255, 255, 255));
+    EXPECT_EQ(screenPixel(p), RGB(255, 255, 255));
 
     // Hints are off with automatic choice off: the item is only remembered.
     HintedPatternWindow* shown = testPatternWindow();
     shown->setHintsEnabled(false);
-    markScreen(p.x, p.y);
+    markScreen(p);
     shown->setAdjustedItem(48);
     EXPECT_EQ(shown->adjustedItem(), 48);
-    EXPECT_EQ(screenPixel(p.x, p.y), kMarkerColour);
+    EXPECT_EQ(screenPixel(p), kScreenMarker);
     shown->setHintsEnabled(true);  // shows the remembered item's hint
-    EXPECT_EQ(screenPixel(p.x, p.y), RGB(255, 255, 255));
-    markScreen(p.x, p.y);
+    EXPECT_EQ(screenPixel(p), RGB(255, 255, 255));
+    markScreen(p);
     shown->setAdjustedItem(48);
-    EXPECT_EQ(screenPixel(p.x, p.y), kMarkerColour);
+    EXPECT_EQ(screenPixel(p), kScreenMarker);
 }
 
 // The main window stays on top: a repaint of the pattern never covers it.
