@@ -31,10 +31,18 @@ void transformArea(const PixelView& source, const PixelView& target, int width, 
         }
         const uint32_t* in = source.row(row);
         uint32_t* out = target.row(targetY);
+        // Screens are mostly runs of one colour: a pixel like the one before
+        // it takes the result already computed.
+        uint32_t previousIn = ~in[0];
+        uint32_t previousOut = 0;
         for (int column = 0; column < columns; ++column) {
             const int targetX = column + x - 1;
             if (targetX >= 0 && targetX < target.width) {
-                out[targetX] = pixelOf(transform(colourOf(in[column])));
+                if (in[column] != previousIn) {
+                    previousIn = in[column];
+                    previousOut = pixelOf(transform(colourOf(previousIn)));
+                }
+                out[targetX] = previousOut;
             }
         }
     }

@@ -1,5 +1,8 @@
 #include "draw/pixels/convergence.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "draw/pixels/geometry_warps.h"
 
 namespace {
@@ -15,10 +18,35 @@ bool movesVertically(int feature) {
     return feature == kVertical || feature == kTop || feature == kBottom;
 }
 
-// ORs one channel of a miniature pixel into the frame.
-void addChannel(const PixelView& frame, int x, int y, uint32_t channel) {
-    if (frame.contains(x, y)) {
-        frame.at(x, y) |= channel;
+constexpr uint32_t kRed = packPixel(255, 0, 0);
+constexpr uint32_t kGreen = packPixel(0, 255, 0);
+constexpr uint32_t kBlue = packPixel(0, 0, 255);
+
+// ORs one channel of a miniature row into frame row `row`, moved right by dx.
+void orChannel(const PixelView& frame, const uint32_t* in, int count, int row, int dx,
+               uint32_t channel) {
+    if (row < 0 || row >= frame.height) {
+        return;
+    }
+    uint32_t* out = frame.row(row);
+    const int last = std::min(count, frame.width - dx);
+    for (int x = std::max(0, -dx); x < last; ++x) {
+        out[x + dx] |= in[x] & channel;
+    }
+}
+
+// The same with a shift of its own for every column.
+void orChannelByColumn(const PixelView& frame, const uint32_t* in, int count, int row,
+                       const std::vector<int>& dx, uint32_t channel) {
+    if (row < 0 || row >= frame.height) {
+        return;
+    }
+    uint32_t* out = frame.row(row);
+    for (int x = 0; x < count; ++x) {
+        const int target = x + dx[x];
+        if (target >= 0 && target < frame.width) {
+            out[target] |= in[x] & channel;
+        }
     }
 }
 
@@ -65,19 +93,36 @@ ChannelOffsets convergenceOffsets(int feature, int k, int x, int y, int width, i
 }
 
 void drawConvergenceFrame(const PixelView& capture, const PixelView& frame, int feature, int k) {
+    const int width = capture.width;
+    const int height = capture.height;
     const bool vertical = movesVertically(feature);
-    for (int y = 0; y < capture.height; ++y) {
-        for (int x = 0; x < capture.width; ++x) {
-            const uint32_t pixel = capture.at(x, y);
-            const ChannelOffsets offsets =
-                convergenceOffsets(feature, k, x, y, capture.width, capture.height);
-            const int fx = x + kMiniatureLeft;
-            const int fy = y + kMiniatureTop;
-            addChannel(frame, fx, fy, pixel & packPixel(0, 255, 0));
-            addChannel(frame, vertical ? fx : fx + offsets.red, vertical ? fy + offsets.red : fy,
-                       pixel & packPixel(255, 0, 0));
-            addChannel(frame, vertical ? fx : fx + offsets.blue, vertical ? fy + offsets.blue : fy,
-                       pixel & packPixel(0, 0, 255));
+    // The left and right features move each column by its own amount (blue
+    // always opposite to red); the others move whole rows.
+    std::vector<int> redShift;
+    std::vector<int> blueShift;
+    if (feature == kLeft || feature == kRight) {
+        for (int x = 0; x < width; ++x) {
+            const ChannelOffsets offsets = convergenceOffsets(feature, k, x, 0, width, height);
+            redShift.push_back(kMiniatureLeft + offsets.red);
+            blueShift.push_back(kMiniatureLeft + offsets.blue);
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* in = capture.row(y);
+        const int row = y + kMiniatureTop;
+        orChannel(frame, in, width, row, kMiniatureLeft, kGreen);
+        if (!redShift.empty()) {
+            orChannelByColumn(frame, in, width, row, redShift, kRed);
+            orChannelByColumn(frame, in, width, row, blueShift, kBlue);
+            continue;
+        }
+        const ChannelOffsets offsets = convergenceOffsets(feature, k, 0, y, width, height);
+        if (vertical) {
+            orChannel(frame, in, width, row + offsets.red, kMiniatureLeft, kRed);
+            orChannel(frame, in, width, row + offsets.blue, kMiniatureLeft, kBlue);
+        } else {
+            orChannel(frame, in, width, row, kMiniatureLeft + offsets.red, kRed);
+            orChannel(frame, in, width, row, kMiniatureLeft + offsets.blue, kBlue);
         }
     }
 }

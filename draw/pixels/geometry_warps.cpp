@@ -95,11 +95,19 @@ void drawRotation(const PixelView& capture, const PixelView& frame, int k) {
     const double a = swingOfFrame(k);
     std::vector<uint32_t> work(static_cast<size_t>(frame.width) * frame.height, 0);
     const PixelView sheared = pixelView(work.data(), frame.width, frame.height);
-    for (int x = 0; x < capture.width; ++x) {
-        const int down = kMiniatureTop + whole(a * (x - capture.width / 2) / 20.0);
-        for (int y = 0; y < capture.height; ++y) {
-            if (sheared.contains(x + kMiniatureLeft, y + down)) {
-                sheared.at(x + kMiniatureLeft, y + down) = capture.at(x, y);
+    const int columns = std::min(capture.width, frame.width - kMiniatureLeft);
+    std::vector<int> down(static_cast<size_t>(std::max(columns, 0)));
+    for (int x = 0; x < columns; ++x) {
+        down[x] = kMiniatureTop + whole(a * (x - capture.width / 2) / 20.0);
+    }
+    // Row by row through the work picture: column x of its row y shows the
+    // miniature's pixel down[x] rows higher.
+    for (int y = 0; y < frame.height; ++y) {
+        uint32_t* out = sheared.row(y) + kMiniatureLeft;
+        for (int x = 0; x < columns; ++x) {
+            const int source = y - down[x];
+            if (source >= 0 && source < capture.height) {
+                out[x] = capture.at(x, source);
             }
         }
     }

@@ -49,9 +49,17 @@ void copyRow(const PixelView& source, const PixelView& target, const RowPlacemen
         }
         return;
     }
+    // Column i of the target samples source column i · sourceWidth / width,
+    // stepped without a division per pixel.
+    int column = static_cast<int>(static_cast<int64_t>(first) * row.sourceWidth / row.width);
+    int remainder = static_cast<int>(static_cast<int64_t>(first) * row.sourceWidth % row.width);
     for (int i = first; i < last; ++i) {
-        const int column = static_cast<int>(static_cast<int64_t>(i) * row.sourceWidth / row.width);
         out[row.x + i] = column < source.width ? in[column] : 0;
+        remainder += row.sourceWidth;
+        while (remainder >= row.width) {
+            remainder -= row.width;
+            ++column;
+        }
     }
 }
 
