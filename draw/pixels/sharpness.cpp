@@ -40,18 +40,18 @@ SharpnessTaps sharpnessTaps(int k) {
 
 void drawSharpnessFrame(const PixelView& capture, const PixelView& frame, int k) {
     const FilterTable filter(sharpnessTaps(k));
-    for (int y = 0; y < capture.height; ++y) {
+    const int rows = std::min(capture.height, frame.height - kMiniatureTop);
+    const int columns = std::min(capture.width, frame.width - kMiniatureLeft);
+    for (int y = 0; y < rows; ++y) {
         const uint32_t* in = capture.row(y);
-        for (int x = 0; x < capture.width; ++x) {
+        uint32_t* out = frame.row(y + kMiniatureTop) + kMiniatureLeft;
+        for (int x = 0; x < columns; ++x) {
             const uint32_t left = in[std::max(x - 1, 0)];
             const uint32_t centre = in[x];
             const uint32_t right = in[std::min(x + 1, capture.width - 1)];
-            if (frame.contains(x + kMiniatureLeft, y + kMiniatureTop)) {
-                frame.at(x + kMiniatureLeft, y + kMiniatureTop) =
-                    packPixel(filter(redOf(left), redOf(centre), redOf(right)),
-                              filter(greenOf(left), greenOf(centre), greenOf(right)),
-                              filter(blueOf(left), blueOf(centre), blueOf(right)));
-            }
+            out[x] = packPixel(filter(redOf(left), redOf(centre), redOf(right)),
+                               filter(greenOf(left), greenOf(centre), greenOf(right)),
+                               filter(blueOf(left), blueOf(centre), blueOf(right)));
         }
     }
 }
