@@ -63,6 +63,8 @@ bench: deps win64 prefix
 	@$(BUILD)/bench/bin/lumetra_benchmarks
 	@source tools/wine-env && xvfb-run -a -s "-screen 0 1280x1024x24" \
 		"$$WINE" $(WIN)/bin/lumetra_ui_benchmarks.exe 2>&1 | grep -v '^X connection'
+	@source tools/wine-env && xvfb-run -a -s "-screen 0 1280x1024x24" \
+		"$$WINE" $(WIN)/bin/lumetra_illustration_benchmarks.exe 2>&1 | grep -v '^X connection'
 	@bench/command_line_bench.sh
 
 clean:

@@ -6,9 +6,10 @@
 #include "draw/draw_resources.h"
 #include "draw/illustration_frames.h"
 #include "draw/pixels/colour_effects.h"
+#include "draw/pixels/pixel_ops.h"
 
 struct AnimatedIllustration::FrameSet {
-    HBITMAP frames[kIllustrationFrames] = {};
+    ScopedBitmap frames[kIllustrationFrames];
     unsigned generation = 0;
 };
 
@@ -60,6 +61,9 @@ HDC AnimatedIllustration::captureScreen(HWND window, bool capture) {
     }
     // Stays selected: the caller deletes the device context first.
     SelectObject(dc.get(), bitmap.get());
+    // Black first: a miniature that keeps a narrower screen's aspect leaves
+    // margins the strips never reach.
+    fillPixels(bitmap.pixels(), 0);
     if (capture) {
         const HWND anchor =
             drawingEnvironment().mainWindow ? drawingEnvironment().mainWindow : window;
@@ -93,7 +97,10 @@ int AnimatedIllustration::renderFrames(HWND window) {
     // with a generation that is already gone.
     const unsigned generation = generation_.load();
     const int code = item_.load();
-    FrameSet* set = new (std::nothrow) FrameSet{.generation = generation};
+    FrameSet* set = new (std::nothrow) FrameSet;
+    if (set) {
+        set->generation = generation;
+    }
     const bool complete = set && drawFrames(window, code, set->frames);
     capture_.reset();
 
@@ -109,7 +116,7 @@ int AnimatedIllustration::renderFrames(HWND window) {
 }
 
 bool AnimatedIllustration::drawFrames(HWND window, int code,
-                                      HBITMAP (&frames)[kIllustrationFrames]) {
+                                      ScopedBitmap (&frames)[kIllustrationFrames]) {
     const FrameRenderer render = frameRendererFor(code);
     MemoryDc captureDc = MemoryDc::adopt(captureScreen(window, code >= 0));
     MemoryDc frameDc(nullptr);
@@ -127,7 +134,7 @@ bool AnimatedIllustration::drawFrames(HWND window, int code,
         const FrameCanvas canvas{frameDc.get(), bitmap.pixels(), frameWidth_, frameHeight_};
         render(*this, canvas, source, code, k);
         GdiFlush();
-        frames[k] = bitmap.release();  // the selection above lets go of it first
+        frames[k].reset(bitmap.release());  // the selection above lets go of it first
     }
     return true;
 }
@@ -140,7 +147,7 @@ int AnimatedIllustration::showNextFrame(HWND window) {
     const int counter = counter_.load();
     WindowDc dc(window);
     MemoryDc source(dc.get());
-    ScopedSelectObject selectFrame(source.get(), frames->frames[frameForTick(counter)]);
+    ScopedSelectObject selectFrame(source.get(), frames->frames[frameForTick(counter)].get());
     if (!dc || !selectFrame.ok()) {
         return -1;
     }
@@ -151,6 +158,10 @@ int AnimatedIllustration::showNextFrame(HWND window) {
 }
 
 void AnimatedIllustration::freeFrames() {
+    // A rendering under way keeps its frames to itself and throws them away
+    // when it ends: what was freed never becomes ready again, and the next
+    // rendering captures the screen afresh.
+    generation_.fetch_add(1);
     deleteFrameSet(delivered_.exchange(nullptr));
     deleteFrameSet(std::exchange(shown_, nullptr));
 }
@@ -207,19 +218,11 @@ IllustrationLayout AnimatedIllustration::geometry() const {
 
 HBITMAP AnimatedIllustration::frame(int k) const {
     const FrameSet* frames = readyFrames();
-    return frames && k >= 0 && k < kIllustrationFrames ? frames->frames[k] : nullptr;
+    return frames && k >= 0 && k < kIllustrationFrames ? frames->frames[k].get() : nullptr;
 }
 
 void AnimatedIllustration::deleteFrameSet(FrameSet* set) {
-    if (!set) {
-        return;
-    }
-    for (HBITMAP frame : set->frames) {
-        if (frame) {
-            DeleteObject(frame);
-        }
-    }
-    delete set;
+    delete set;  // its frames with it
 }
 
 void AnimatedIllustration::takeDeliveredFrames() const {

@@ -86,7 +86,8 @@ class AnimatedIllustration {
     // thread.
     virtual int showNextFrame(HWND window);
 
-    // Not ready any more: deletes the frames, shown and delivered alike.
+    // Not ready any more: deletes the frames, shown and delivered alike, and
+    // those of a rendering under way are thrown away when it ends.
     // User-interface thread.
     virtual void freeFrames();
 
@@ -120,7 +121,8 @@ class AnimatedIllustration {
     // Draws the eight frames of `code` into new bitmaps; false when a device
     // context or a bitmap could not be made (the frames made so far are in
     // `frames`, for the caller to delete).
-    [[nodiscard]] bool drawFrames(HWND window, int code, HBITMAP (&frames)[kIllustrationFrames]);
+    [[nodiscard]] bool drawFrames(HWND window, int code,
+                                  ScopedBitmap (&frames)[kIllustrationFrames]);
     // Takes a delivered set: kept when it shows the current item, else deleted.
     void takeDeliveredFrames() const;
     [[nodiscard]] const FrameSet* readyFrames() const;

@@ -6,23 +6,47 @@
 // leak a handle nor leave an object selected.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <utility>
 
 #include "draw/pixels/pixel_view.h"
 #include "platform/win32.h"
 
+// How many handles the owners below hold right now: the drawing code's own
+// count of its GDI objects and device contexts, so that a test can tell that
+// a rendering gave back everything it made (the system's count is not
+// available everywhere the program runs).
+namespace gdi_count {
+inline std::atomic<int> held{0};
+inline void take(const void* handle) {
+    if (handle) {
+        held.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+inline void give(const void* handle) {
+    if (handle) {
+        held.fetch_sub(1, std::memory_order_relaxed);
+    }
+}
+}  // namespace gdi_count
+[[nodiscard]] inline int heldGdiHandles() {
+    return gdi_count::held.load();
+}
+
 // Deletes a GDI object (HBITMAP, HPEN, HBRUSH, HFONT) when it goes.
 template <typename Handle>
 class ScopedGdiObject {
   public:
     ScopedGdiObject() = default;
-    explicit ScopedGdiObject(Handle handle) : handle_(handle) {}
+    explicit ScopedGdiObject(Handle handle) : handle_(handle) { gdi_count::take(handle_); }
     ~ScopedGdiObject() { reset(); }
-    ScopedGdiObject(ScopedGdiObject&& other) noexcept : handle_(other.release()) {}
+    ScopedGdiObject(ScopedGdiObject&& other) noexcept
+        : handle_(std::exchange(other.handle_, nullptr)) {}
     ScopedGdiObject& operator=(ScopedGdiObject&& other) noexcept {
         if (this != &other) {
-            reset(other.release());
+            reset();
+            handle_ = std::exchange(other.handle_, nullptr);
         }
         return *this;
     }
@@ -31,12 +55,18 @@ class ScopedGdiObject {
 
     [[nodiscard]] Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
-    [[nodiscard]] Handle release() { return std::exchange(handle_, nullptr); }
+    // Hands the object over to the caller, who deletes it.
+    [[nodiscard]] Handle release() {
+        gdi_count::give(handle_);
+        return std::exchange(handle_, nullptr);
+    }
     void reset(Handle handle = nullptr) {
         if (handle_) {
             DeleteObject(handle_);
+            gdi_count::give(handle_);
         }
         handle_ = handle;
+        gdi_count::take(handle_);
     }
 
   private:
@@ -51,15 +81,19 @@ using ScopedFont = ScopedGdiObject<HFONT>;
 // A memory device context compatible with `reference` (the screen when null).
 class MemoryDc {
   public:
-    explicit MemoryDc(HDC reference = nullptr) : dc_(CreateCompatibleDC(reference)) {}
+    explicit MemoryDc(HDC reference = nullptr) : dc_(CreateCompatibleDC(reference)) {
+        gdi_count::take(dc_);
+    }
     // Takes over a memory device context made elsewhere.
     static MemoryDc adopt(HDC dc) {
         MemoryDc owner(nullptr, dc);
+        gdi_count::take(dc);
         return owner;
     }
     ~MemoryDc() {
         if (dc_) {
             DeleteDC(dc_);
+            gdi_count::give(dc_);
         }
     }
     MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
@@ -70,7 +104,10 @@ class MemoryDc {
     [[nodiscard]] HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
     // Hands the device context over to the caller, who deletes it.
-    [[nodiscard]] HDC release() { return std::exchange(dc_, nullptr); }
+    [[nodiscard]] HDC release() {
+        gdi_count::give(dc_);
+        return std::exchange(dc_, nullptr);
+    }
 
   private:
     MemoryDc(std::nullptr_t, HDC dc) : dc_(dc) {}
@@ -81,10 +118,11 @@ class MemoryDc {
 // when it goes.
 class WindowDc {
   public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) { gdi_count::take(dc_); }
     ~WindowDc() {
         if (dc_) {
             ReleaseDC(window_, dc_);
+            gdi_count::give(dc_);
         }
     }
     WindowDc(const WindowDc&) = delete;

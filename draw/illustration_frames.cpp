@@ -7,6 +7,8 @@
 #include "draw/animated_illustration.h"
 #include "draw/draw_resources.h"
 #include "draw/gdi_handles.h"
+#include "draw/pixels/feature_frames.h"
+#include "draw/pixels/geometry_warps.h"
 #include "draw/pixels/illustration_geometry.h"
 
 namespace {
@@ -28,10 +30,6 @@ constexpr int kHighMessageTop = 5;
 // The emblem's place in the frame.
 constexpr int kEmblemX = 8;
 constexpr int kEmblemY = 17;
-
-// The miniature's place in a frame.
-constexpr int kMiniatureX = 3;
-constexpr int kMiniatureY = 3;
 
 struct MessageText {
     int code;
@@ -141,13 +139,19 @@ void renderSaturation(AnimatedIllustration& illustration, const FrameCanvas& fra
                       const CaptureSource& capture, int code, int k) {
     // The effect writes one column left of x.
     (void)illustration.applySaturationEffect(capture.dc, frame.dc, capture.width, capture.height,
-                                             kMiniatureX + 1, kMiniatureY, k, code);
+                                             kMiniatureLeft + 1, kMiniatureTop, k, code);
 }
 
 void renderHue(AnimatedIllustration& illustration, const FrameCanvas& frame,
                const CaptureSource& capture, int code, int k) {
     (void)illustration.applyHueEffect(capture.dc, frame.dc, capture.width, capture.height,
-                                      kMiniatureX + 1, kMiniatureY, k, code);
+                                      kMiniatureLeft + 1, kMiniatureTop, k, code);
+}
+
+// Every other animated feature is pixel work on the frame's memory.
+void renderPixels(AnimatedIllustration&, const FrameCanvas& frame, const CaptureSource& capture,
+                  int code, int k) {
+    (void)drawFeatureFrame(capture.pixels, frame.pixels, code, k);
 }
 
 struct RendererEntry {
@@ -175,5 +179,5 @@ FrameRenderer frameRendererFor(int code) {
             return entry.render;
         }
     }
-    return renderPanel;
+    return code >= 0 && hasFeatureFrame(code) ? renderPixels : renderPanel;
 }

@@ -276,6 +276,12 @@ void AdjustmentPage::showUndoMenu(int feature, POINT at, int partner) {
 void AdjustmentPage::chooseIllustration(int code) {
     AnimatedIllustration* illustration = app().illustration;
     if (illustration && illustration->item() != code) {
+        restartIllustration(code);
+    }
+}
+
+void AdjustmentPage::restartIllustration(int code) {
+    if (AnimatedIllustration* illustration = app().illustration) {
         illustration->setItem(code);
         illustration->freeFrames();
     }

@@ -92,8 +92,13 @@ class AdjustmentPage {
     // when the page goes.
     void attachPageHints(int textBase);
 
-    // Shows illustration code `code` (a feature or a message) from the next tick.
+    // Shows illustration code `code` (a feature or a message) from the next
+    // tick when it is not the one shown already (a slider moving on the same
+    // feature keeps its animation playing).
     void chooseIllustration(int code);
+    // Shows `code` afresh whatever was shown: a new capture of the screen,
+    // played from the first frame. What a rebuild of the page's controls does.
+    void restartIllustration(int code);
     void startIllustrationTimer();
 
   private:

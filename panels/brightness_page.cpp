@@ -100,13 +100,13 @@ void BrightnessPage::createFeatureButtons() {
 void BrightnessPage::rebuildSlider() {
     const int selection = pageState().brightnessSelection;
     if (monitorBusy()) {
-        chooseIllustration(kShowReading);
+        restartIllustration(kShowReading);
     } else if (!features_.empty()) {
-        chooseIllustration(selection);
+        restartIllustration(selection);
     } else if (monitorOpen() && monitor()->brightnessContrastLocked()) {
-        chooseIllustration(kShowSrgbLocked);
+        restartIllustration(kShowSrgbLocked);
     } else {
-        chooseIllustration(monitorOpen() ? kShowNothing : kShowNoMonitor);
+        restartIllustration(monitorOpen() ? kShowNothing : kShowNoMonitor);
     }
     if (features_.empty()) {
         setSliderVisible(slider_, false);
@@ -221,8 +221,7 @@ bool BrightnessPage::onCommand(int id, int notification) {
         const int feature = id - kCtlItemButtonBase;
         pageState().brightnessSelection = feature;
         noteAdjustedItem(feature);
-        chooseIllustration(feature);
-        rebuildSlider();
+        rebuildSlider();  // shows the feature's animation afresh
         buttons_->select(id);
         return true;
     }

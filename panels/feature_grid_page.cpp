@@ -225,9 +225,9 @@ void FeatureGridPage::moveTabStop() {
 void FeatureGridPage::rebuildSliders() {
     const int selected = selection();
     if (monitorBusy()) {
-        chooseIllustration(kShowReading);
+        restartIllustration(kShowReading);
     } else {
-        chooseIllustration(!features_.empty() && selected >= 0 ? selected : kShowNothing);
+        restartIllustration(!features_.empty() && selected >= 0 ? selected : kShowNothing);
     }
     if (features_.empty() || selected < 0) {
         setSliderVisible(primary_, false);

@@ -1,6 +1,7 @@
 #include "draw/pixels/colour_effects.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -14,6 +15,34 @@ uint32_t pixelOf(const RgbColour& c) {
     return packPixel(c.red, c.green, c.blue);
 }
 
+// Results of the colours met so far, looked up by the pixel: a screen holds
+// far fewer colours than pixels. Every entry is valid from the start: each
+// begins as the result of the pixel 0xFFFFFFFF, which is white.
+template <typename Transform>
+class ColourCache {
+  public:
+    explicit ColourCache(Transform& transform) : transform_(transform) {
+        entries_.fill(Entry{~0u, compute(~0u)});
+    }
+    uint32_t operator()(uint32_t pixel) {
+        Entry& entry = entries_[(pixel * 2654435761u) >> (32 - kBits)];
+        if (entry.key != pixel) {
+            entry = Entry{pixel, compute(pixel)};
+        }
+        return entry.value;
+    }
+
+  private:
+    static constexpr int kBits = 12;
+    struct Entry {
+        uint32_t key;
+        uint32_t value;
+    };
+    uint32_t compute(uint32_t pixel) { return pixelOf(transform_(colourOf(pixel))); }
+    Transform& transform_;
+    std::array<Entry, size_t{1} << kBits> entries_;
+};
+
 // Calls `transform(colour)` for every source pixel of the area that has a
 // place in the target, and stores its result there.
 template <typename Transform>
@@ -22,8 +51,11 @@ void transformArea(const PixelView& source, const PixelView& target, int width, 
     if (source.empty() || target.empty()) {
         return;
     }
+    ColourCache<Transform> cache(transform);
     const int rows = std::min(height, source.height);
     const int columns = std::min(width, source.width);
+    const int first = std::max(0, 1 - x);
+    const int last = std::min(columns, target.width + 1 - x);  // exclusive
     for (int row = 0; row < rows; ++row) {
         const int targetY = row + y;
         if (targetY < 0 || targetY >= target.height) {
@@ -31,11 +63,8 @@ void transformArea(const PixelView& source, const PixelView& target, int width, 
         }
         const uint32_t* in = source.row(row);
         uint32_t* out = target.row(targetY);
-        for (int column = 0; column < columns; ++column) {
-            const int targetX = column + x - 1;
-            if (targetX >= 0 && targetX < target.width) {
-                out[targetX] = pixelOf(transform(colourOf(in[column])));
-            }
+        for (int column = first; column < last; ++column) {
+            out[column + x - 1] = cache(in[column]);
         }
     }
 }

@@ -11,9 +11,12 @@ namespace {
 // truncated to 10.
 constexpr double kWholeNumberTolerance = 1e-6;
 
+// Truncation toward zero, then the clamp (a value between -1 and 0
+// truncates to 0 either way). Converting directly is several times faster
+// than a library truncation and gives the same channel.
 int toChannel(double value) {
-    const double truncated = std::trunc(value + kWholeNumberTolerance);
-    return static_cast<int>(std::clamp(truncated, 0.0, 255.0));
+    const int truncated = static_cast<int>(std::clamp(value + kWholeNumberTolerance, -1.0, 256.0));
+    return std::clamp(truncated, 0, 255);
 }
 
 }  // namespace

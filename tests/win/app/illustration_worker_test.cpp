@@ -118,6 +118,33 @@ TEST_F(IllustrationWorkerTest, CodeChangedWhileRenderingThrowsTheFramesAway) {
     EXPECT_EQ(illustration.item(), kIllustrationNothing);
 }
 
+// Frames freed while a worker renders never become ready: the worker throws
+// its own away, the next tick renders from a new capture, and nothing is left
+// behind.
+TEST_F(IllustrationWorkerTest, FramesFreedDuringARenderingNeverBecomeReady) {
+    const int held = heldGdiHandles();
+    {
+        HeldIllustration illustration;
+        app().illustration = &illustration;
+        illustration.setItem(kIllustrationNothing);
+        illustrationTick(page.get());
+        illustration.waitUntilStarted();
+        illustration.freeFrames();  // the same item, frames wanted afresh
+        illustration.freeFrames();  // twice does no harm
+        illustration.proceed();
+        waitForIllustrationWorker();
+        EXPECT_EQ(illustration.isReady(), 0);
+        EXPECT_EQ(heldGdiHandles(), held);
+        illustrationTick(page.get());
+        waitForIllustrationWorker();
+        EXPECT_EQ(illustration.captures.load(), 2);
+        EXPECT_EQ(illustration.isReady(), 1);
+        EXPECT_EQ(heldGdiHandles(), held + kIllustrationFrames);
+        app().illustration = nullptr;
+    }
+    EXPECT_EQ(heldGdiHandles(), held);
+}
+
 TEST_F(IllustrationWorkerTest, WaitMessageAppearsAtOnce) {
     AnimatedIllustration illustration;
     page.fill(kMarker);

@@ -11,10 +11,13 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/illustration_worker.h"
 #include "app/main_window.h"
 #include "app/tabs.h"
+#include "draw/animated_illustration.h"
 #include "link/clock.h"
 #include "monitor/active_monitor.h"
+#include "panels/adjustment_page.h"
 #include "resources/resource_ids.h"
 #include "veskol/simulator_api.h"
 
@@ -139,6 +142,18 @@ class MainWindowTest : public ::testing::Test {
     void press(int id) {
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(control(id)));
+        pump();
+    }
+
+    // Page ticks until the illustration's frames are ready (the worker
+    // renders them between two ticks), then one more that shows frame 0.
+    void playIllustration() {
+        for (int i = 0; i < 50 && !app().illustration->isReady(); ++i) {
+            SendMessageW(page(), WM_TIMER, kPageTimer, 0);
+            waitForIllustrationWorker();
+            pump();
+        }
+        SendMessageW(page(), WM_TIMER, kPageTimer, 0);
         pump();
     }
 

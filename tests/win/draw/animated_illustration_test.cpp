@@ -71,7 +71,7 @@ TextColours textColours(HBITMAP frame, int width, int rows) {
 }  // namespace
 
 TEST_F(AnimatedIllustrationTest, MessagesAndUnanimatedFeaturesShowTheDarkBluePanel) {
-    const int codes[] = {-1, -3, -4, -5, -6, -7, -8, -9, -10, -11, -2, -12, 14, 57};
+    const int codes[] = {-1, -3, -4, -5, -6, -7, -8, -9, -10, -11, -2, -12, 47, 57};
     for (int layout : {1, 2}) {
         illustration.setLayout(layout);
         const IllustrationLayout g = illustration.geometry();

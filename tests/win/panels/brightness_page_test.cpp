@@ -1,4 +1,5 @@
 #include "tests/win/app/main_window_fixture.h"
+#include "tests/win/draw/draw_test_support.h"
 
 namespace {
 
@@ -85,6 +86,40 @@ TEST_F(BrightnessPageTest, FeatureButtonsChooseWhatTheSliderAdjusts) {
     scroll(SB_LINEUP);
     EXPECT_EQ(simValue(0, 0x10), 51);
     EXPECT_EQ(simValue(0, 0x12), 80);
+}
+
+// Each press plays the button's animation from its first frame, drawn from a
+// fresh capture; the slider leaves the playing animation alone.
+TEST_F(BrightnessPageTest, FeatureButtonsPlayTheirAnimationAfreshOnEveryPress) {
+    start("qrv-crt");
+    KillTimer(page(), kPageTimer);  // the test plays the illustration itself
+    AnimatedIllustration& illustration = *app().illustration;
+    const auto level = [&](int k) {  // of the whole frame
+        int width = 0, height = 0;
+        long long sum = 0;
+        for (uint32_t p : bitmapPixels(illustration.frame(k), &width, &height)) {
+            sum += redOf(p) + greenOf(p) + blueOf(p);
+        }
+        return sum;
+    };
+    for (int feature : {kBrightness, kContrast, kBrightness}) {
+        pressOnPage(kCtlItemButtonBase + feature);
+        EXPECT_EQ(illustration.item(), feature);
+        EXPECT_EQ(illustration.isReady(), 0) << "a press frees the frames";
+        playIllustration();
+        ASSERT_EQ(illustration.isReady(), 1) << feature;
+        EXPECT_EQ(illustration.tick(), 1) << "frame 0 shown first";
+        // Brightness lightens the picture frame by frame, contrast darkens it.
+        EXPECT_EQ(level(7) > level(0), feature == kBrightness) << feature;
+        EXPECT_EQ(level(7) < level(0), feature == kContrast) << feature;
+    }
+    const HBITMAP playing = illustration.frame(0);
+    scroll(SB_LINEUP);
+    EXPECT_EQ(illustration.frame(0), playing);
+    pressOnPage(kCtlItemButtonBase + kBrightness);
+    playIllustration();
+    EXPECT_NE(illustration.frame(0), playing);
+    EXPECT_EQ(illustration.tick(), 1);
 }
 
 TEST_F(BrightnessPageTest, AMonitorWithoutAdjustableContrastOpensOnBrightness) {

@@ -64,11 +64,15 @@ class FeatureGridPageTest : public MainWindowTest {
         pump();
     }
     void selectFeature(int feature) { pressOnPage(kCtlItemButtonBase + feature); }
-    // An automatic command's button, not pumped afterwards: on a busy
-    // machine the command's own 400 ms timer could otherwise run it first.
-    void startAutomatic(int id) {
+    // An automatic command whose delay only the test's own ticks end: on a
+    // busy machine the page's 400 ms timer could otherwise run the command
+    // while the test still looks at the pattern put up before it.
+    void pressAutomatic(int id) {
         SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(pageControl(id)));
+        KillTimer(page(), 3);
+        KillTimer(page(), 4);
+        pump();
     }
     void scroll(int sliderId, int request, int thumb = 0) {
         const UINT message = sliderId == kCtlPrimarySlider ? WM_HSCROLL : WM_VSCROLL;
@@ -184,6 +188,32 @@ TEST_F(FeatureGridPageTest, PositionAndSizeShowTheirVerticalPartnerOnTheSecondSl
     scroll(kCtlSecondarySlider, SB_THUMBTRACK, vMax);  // dragged to the bottom
     EXPECT_EQ(simValue(0, kVcpHorizontalPosition), 0);
     EXPECT_EQ(hMax, monitor().maximum(0));
+}
+
+// A feature button shows its animation afresh on every press, also after a
+// refresh; a slider leaves it playing.
+TEST_F(FeatureGridPageTest, FeatureButtonsRestartTheAnimationSlidersDoNot) {
+    start("qrv-crt");
+    showTab(kTabGeometry);
+    KillTimer(page(), kPageTimer);  // the test plays the illustration itself
+    AnimatedIllustration& illustration = *app().illustration;
+    for (int feature : {kRotation, kRotation, kSize}) {
+        selectFeature(feature);
+        EXPECT_EQ(illustration.item(), feature);
+        EXPECT_EQ(illustration.isReady(), 0) << feature;
+        playIllustration();
+        ASSERT_EQ(illustration.isReady(), 1) << feature;
+        EXPECT_EQ(illustration.tick(), 1) << feature;
+    }
+    const HBITMAP playing = illustration.frame(0);
+    scroll(kCtlPrimarySlider, SB_LINERIGHT);
+    scroll(kCtlSecondarySlider, SB_LINEUP);
+    EXPECT_EQ(illustration.frame(0), playing);
+    SendMessageW(page(), WM_COMMAND, kCmdRefresh, 0);
+    pump();
+    EXPECT_EQ(illustration.isReady(), 0);
+    playIllustration();
+    EXPECT_NE(illustration.frame(0), playing);
 }
 
 TEST_F(FeatureGridPageTest, SelectionsSurviveTabSwitchesAndResetWithTheMonitor) {
@@ -339,7 +369,7 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     start("qrv-crt");
     showTab(kTabGeometry);
     const int writes = VeskolSimRequestCount(0, 0x03);
-    startAutomatic(kCtlAutoGeometry);
+    pressAutomatic(kCtlAutoGeometry);
     EXPECT_EQ(currentPattern(), 24);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
     tick(3);
@@ -351,8 +381,8 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     // A second command while one waits is ignored: the pattern to restore
     // stays the one shown before the first.
     ASSERT_EQ(showTestPattern(5), 0);
-    startAutomatic(kCtlAutoGeometry);
-    startAutomatic(kCtlAutoSetup);
+    pressAutomatic(kCtlAutoGeometry);
+    pressAutomatic(kCtlAutoSetup);
     EXPECT_EQ(currentPattern(), 24);
     tick(4);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 1);
@@ -361,7 +391,7 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     EXPECT_EQ(currentPattern(), 5);
 
     // The user closed the pattern window meanwhile: it is not opened again.
-    startAutomatic(kCtlAutoGeometry);
+    pressAutomatic(kCtlAutoGeometry);
     ASSERT_EQ(showTestPattern(0), 0);
     tick(3);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 3);
@@ -371,7 +401,7 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
 TEST_F(FeatureGridPageTest, AutomaticSetUpWritesItsCodeAfterTheTimer) {
     start("tsw-lcd-p2");
     showTab(kTabGeometry);
-    startAutomatic(kCtlAutoSetup);
+    pressAutomatic(kCtlAutoSetup);
     EXPECT_EQ(currentPattern(), 23);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
     tick(4);
@@ -389,7 +419,7 @@ TEST_F(FeatureGridPageTest, LeavingThePageWithACommandPendingRestoresThePattern)
         SCOPED_TRACE(c.before);
         ASSERT_EQ(showTestPattern(c.before), 0);
         showTab(kTabGeometry);
-        startAutomatic(kCtlAutoGeometry);
+        pressAutomatic(kCtlAutoGeometry);
         EXPECT_EQ(currentPattern(), 24);
         showTab(kTabBrightness);
         EXPECT_EQ(currentPattern(), c.before == 0 ? -1 : c.before);
@@ -420,12 +450,18 @@ TEST_F(FeatureGridPageTest, AnUnusablePartnerIsNeitherShownNorRestored) {
 // main window's dialog navigation first.
 class FeatureGridKeyboardTest : public FeatureGridPageTest {
   protected:
-    void key(UINT vk) {
+    // With `automaticByTicks` an automatic command the key starts waits for
+    // the test's ticks (see pressAutomatic).
+    void key(UINT vk, bool automaticByTicks = false) {
         for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
             MSG msg{GetFocus(), message, vk, 0, 0, {}};
             if (!IsDialogMessageW(window, &msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
+            }
+            if (automaticByTicks) {
+                KillTimer(page(), 3);
+                KillTimer(page(), 4);
             }
             pump();
         }
@@ -491,9 +527,7 @@ TEST_F(FeatureGridKeyboardTest, EnterAndSpacePressTheFocusedCommand) {
 
     showTab(kTabGeometry);
     ASSERT_TRUE(tabTo(kCtlAutoGeometry));  // the same number as Cancel
-    // Not pumped: on a busy machine the command's 400 ms timer could run it first.
-    MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-    EXPECT_TRUE(IsDialogMessageW(window, &enter));
+    key(VK_RETURN, true);
     EXPECT_EQ(currentPattern(), 24);
     tick(3);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);

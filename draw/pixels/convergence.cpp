@@ -1,0 +1,128 @@
+#include "draw/pixels/convergence.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "draw/pixels/geometry_warps.h"
+
+namespace {
+
+constexpr int kHorizontal = 13;
+constexpr int kVertical = 44;
+constexpr int kTop = 73;
+constexpr int kBottom = 74;
+constexpr int kLeft = 75;
+constexpr int kRight = 76;
+
+bool movesVertically(int feature) {
+    return feature == kVertical || feature == kTop || feature == kBottom;
+}
+
+constexpr uint32_t kRed = packPixel(255, 0, 0);
+constexpr uint32_t kGreen = packPixel(0, 255, 0);
+constexpr uint32_t kBlue = packPixel(0, 0, 255);
+
+// ORs one channel of a miniature row into frame row `row`, moved right by dx.
+void orChannel(const PixelView& frame, const uint32_t* in, int count, int row, int dx,
+               uint32_t channel) {
+    if (row < 0 || row >= frame.height) {
+        return;
+    }
+    uint32_t* out = frame.row(row);
+    const int last = std::min(count, frame.width - dx);
+    for (int x = std::max(0, -dx); x < last; ++x) {
+        out[x + dx] |= in[x] & channel;
+    }
+}
+
+// The same with a shift of its own for every column.
+void orChannelByColumn(const PixelView& frame, const uint32_t* in, int count, int row,
+                       const std::vector<int>& dx, uint32_t channel) {
+    if (row < 0 || row >= frame.height) {
+        return;
+    }
+    uint32_t* out = frame.row(row);
+    for (int x = 0; x < count; ++x) {
+        const int target = x + dx[x];
+        if (target >= 0 && target < frame.width) {
+            out[target] |= in[x] & channel;
+        }
+    }
+}
+
+}  // namespace
+
+bool isConvergenceFeature(int feature) {
+    return feature == kHorizontal || feature == kVertical || (feature >= kTop && feature <= kRight);
+}
+
+ChannelOffsets convergenceOffsets(int feature, int k, int x, int y, int width, int height) {
+    const ChannelOffsets full{k - 4, 4 - k};
+    if (feature == kHorizontal || feature == kVertical) {
+        return full;
+    }
+    int fromEdge = 0;
+    int extent = 0;
+    switch (feature) {
+        case kTop:
+            fromEdge = y;
+            extent = height;
+            break;
+        case kBottom:
+            fromEdge = height - 1 - y;
+            extent = height;
+            break;
+        case kLeft:
+            fromEdge = x;
+            extent = width;
+            break;
+        case kRight:
+            fromEdge = width - 1 - x;
+            extent = width;
+            break;
+        default:
+            return {};
+    }
+    if (fromEdge < extent / 4) {
+        return full;
+    }
+    if (fromEdge < extent / 3) {
+        return {k / 2 - 2, 2 - k / 2};
+    }
+    return {};
+}
+
+void drawConvergenceFrame(const PixelView& capture, const PixelView& frame, int feature, int k) {
+    const int width = capture.width;
+    const int height = capture.height;
+    const bool vertical = movesVertically(feature);
+    // The left and right features move each column by its own amount (blue
+    // always opposite to red); the others move whole rows.
+    std::vector<int> redShift;
+    std::vector<int> blueShift;
+    if (feature == kLeft || feature == kRight) {
+        for (int x = 0; x < width; ++x) {
+            const ChannelOffsets offsets = convergenceOffsets(feature, k, x, 0, width, height);
+            redShift.push_back(kMiniatureLeft + offsets.red);
+            blueShift.push_back(kMiniatureLeft + offsets.blue);
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* in = capture.row(y);
+        const int row = y + kMiniatureTop;
+        orChannel(frame, in, width, row, kMiniatureLeft, kGreen);
+        if (!redShift.empty()) {
+            orChannelByColumn(frame, in, width, row, redShift, kRed);
+            orChannelByColumn(frame, in, width, row, blueShift, kBlue);
+            continue;
+        }
+        const ChannelOffsets offsets = convergenceOffsets(feature, k, 0, y, width, height);
+        if (vertical) {
+            orChannel(frame, in, width, row + offsets.red, kMiniatureLeft, kRed);
+            orChannel(frame, in, width, row + offsets.blue, kMiniatureLeft, kBlue);
+        } else {
+            orChannel(frame, in, width, row, kMiniatureLeft + offsets.red, kRed);
+            orChannel(frame, in, width, row, kMiniatureLeft + offsets.blue, kBlue);
+        }
+    }
+}

@@ -1,0 +1,115 @@
+#include "draw/pixels/tone_effects.h"
+
+#include <algorithm>
+
+#include "draw/pixels/geometry_warps.h"
+
+namespace {
+
+constexpr int kBrightness = 14;
+constexpr int kContrast = 15;
+constexpr int kGreenGain = 16;
+constexpr int kBlueGain = 17;
+constexpr int kRedGain = 18;
+constexpr int kGreenBlack = 26;
+constexpr int kBlueBlack = 27;
+constexpr int kRedBlack = 28;
+constexpr int kColourTemperature = 69;
+constexpr int kPlain = 90;
+constexpr int kWindowArea = 95;
+constexpr int kWindowAreaTableCode = 96;
+
+// The channels that a gain does not sweep stay at this much of 256.
+constexpr int kFixedGain = 200;
+
+int sweptGain(int k) {
+    return 255 - 20 * k;
+}
+
+bool isBlackLevel(int feature) {
+    return feature >= kGreenBlack && feature <= kRedBlack;
+}
+
+// Darkens the pixels outside the central half of the frame.
+void darkenOutsideCentre(const PixelView& frame, int factor) {
+    const int left = frame.width / 4;
+    const int right = 3 * frame.width / 4;
+    const int top = frame.height / 4;
+    const int bottom = 3 * frame.height / 4;
+    const ChannelTables dim = scaleTables(factor, factor, factor, 256);
+    for (int y = 0; y < frame.height; ++y) {
+        uint32_t* row = frame.row(y);
+        const bool wholeRow = y < top || y >= bottom;
+        for (int x = 0; x < frame.width; ++x) {
+            if (wholeRow || x < left || x >= right) {
+                const uint32_t p = row[x];
+                row[x] = packPixel(dim.red[redOf(p)], dim.green[greenOf(p)], dim.blue[blueOf(p)]);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+bool isToneFeature(int feature) {
+    return (feature >= kBrightness && feature <= kRedGain) || isBlackLevel(feature) ||
+           feature == kColourTemperature || feature == kPlain || feature == kWindowArea ||
+           feature == kWindowAreaTableCode;
+}
+
+ChannelTables toneTables(int feature, int k) {
+    switch (feature) {
+        case kBrightness: {
+            ChannelTables tables;
+            for (int level = 0; level < 256; ++level) {
+                const auto value =
+                    static_cast<uint8_t>(std::min(255, level / 4 + level / 2 + 9 * k));
+                tables.red[level] = tables.green[level] = tables.blue[level] = value;
+            }
+            return tables;
+        }
+        case kContrast:
+            return scaleTables(sweptGain(k), sweptGain(k), sweptGain(k), 256);
+        case kGreenGain:
+            return scaleTables(kFixedGain, sweptGain(k), kFixedGain, 256);
+        case kBlueGain:
+        case kColourTemperature:
+            return scaleTables(kFixedGain, kFixedGain, sweptGain(k), 256);
+        case kRedGain:
+            return scaleTables(sweptGain(k), kFixedGain, kFixedGain, 256);
+        default:
+            return scaleTables(1, 1, 1, 1);
+    }
+}
+
+uint32_t blackLevelColour(int feature, int k) {
+    const int level = 8 * k;
+    switch (feature) {
+        case kGreenBlack:
+            return packPixel(0, level, 0);
+        case kBlueBlack:
+            return packPixel(0, 0, level);
+        case kRedBlack:
+            return packPixel(level, 0, 0);
+        default:
+            return 0;
+    }
+}
+
+int windowAreaFactor(int k) {
+    return 255 - 25 * k;
+}
+
+void drawToneFrame(const PixelView& capture, const PixelView& frame, int feature, int k) {
+    if (isBlackLevel(feature)) {
+        copyView(capture, frame, kMiniatureLeft, kMiniatureTop);
+        orPixels(frame, blackLevelColour(feature, k));
+    } else if (feature == kPlain) {
+        copyView(capture, frame, kMiniatureLeft, kMiniatureTop);
+    } else if (feature == kWindowArea || feature == kWindowAreaTableCode) {
+        copyView(capture, frame, kMiniatureLeft, kMiniatureTop);
+        darkenOutsideCentre(frame, windowAreaFactor(k));
+    } else {
+        mapChannels(capture, frame, kMiniatureLeft, kMiniatureTop, toneTables(feature, k));
+    }
+}

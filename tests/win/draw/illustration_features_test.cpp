@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "draw/animated_illustration.h"
+#include "draw/pixels/feature_frames.h"
+#include "tests/host/draw/frame_buffers.h"
+#include "tests/win/draw/draw_test_support.h"
+
+namespace {
+
+constexpr COLORREF kPanel = RGB(0, 0, 127);
+
+// An illustration whose miniature is the coordinate picture (red = column,
+// green = row) instead of the screen.
+class CoordinateIllustration : public AnimatedIllustration {
+  public:
+    HDC captureScreen(HWND window, bool capture) override {
+        HDC dc = AnimatedIllustration::captureScreen(window, false);
+        const PixelView pixels = pixelsOfDc(dc);
+        for (int y = 0; capture && y < pixels.height; ++y) {
+            for (int x = 0; x < pixels.width; ++x) {
+                pixels.at(x, y) = tagOf(x, y);
+            }
+        }
+        return dc;
+    }
+};
+
+class IllustrationFeaturesTest : public testing::Test {
+  protected:
+    void SetUp() override { useSharedFont(); }
+    void render(int code) {
+        illustration.setItem(code);
+        illustration.freeFrames();
+        ASSERT_EQ(illustration.renderFrames(nullptr), 0) << code;
+        ASSERT_EQ(illustration.isReady(), 1) << code;
+    }
+    // Pixel (x, y) of frame k as 0x00RRGGBB.
+    uint32_t at(int k, int x, int y) const {
+        return pixelOfColour(framePixel(illustration.frame(k), x, y));
+    }
+    CoordinateIllustration illustration;
+};
+
+}  // namespace
+
+TEST_F(IllustrationFeaturesTest, EveryCodeRendersEightFramesAndGivesEveryGdiObjectBack) {
+    const int before = heldGdiHandles();
+    for (int layout : {1, 2}) {
+        illustration.setLayout(layout);
+        const IllustrationLayout g = illustration.geometry();
+        for (int code = -12; code <= 97; ++code) {
+            render(code);
+            // While ready, the eight frames are all the illustration holds.
+            EXPECT_EQ(heldGdiHandles(), before + kIllustrationFrames) << code;
+            const bool animated = hasFeatureFrame(code) || code == 81 || (code >= 83 && code <= 88);
+            for (int k = 0; k < kIllustrationFrames; ++k) {
+                BITMAP info{};
+                ASSERT_TRUE(GetObjectW(illustration.frame(k), sizeof info, &info)) << code;
+                ASSERT_EQ(info.bmWidth, g.frameWidth);
+                ASSERT_EQ(info.bmHeight, g.frameHeight);
+                // Animations are drawn from the miniature; everything else is
+                // the dark-blue panel.
+                const COLORREF corner = framePixel(illustration.frame(k), 2, 2);
+                EXPECT_EQ(corner == kPanel, !animated) << "code " << code << " frame " << k;
+            }
+        }
+    }
+    illustration.freeFrames();
+    EXPECT_EQ(heldGdiHandles(), before);
+}
+
+TEST_F(IllustrationFeaturesTest, UnchangedFramesShowTheMiniatureWhereItBelongs) {
+    // Frames in which the feature changes nothing: the miniature at (3, 3)
+    // on black, in both layouts, whatever path draws them.
+    struct Still {
+        int code;
+        int k;
+    };
+    const Still stills[] = {{81, 6}, {83, 4}, {85, 4}, {88, 4}, {82, 3}, {90, 0},
+                            {1, 4},  {12, 4}, {13, 4}, {40, 4}, {75, 4}, {48, 3}};
+    for (int layout : {1, 2}) {
+        illustration.setLayout(layout);
+        const IllustrationLayout g = illustration.geometry();
+        for (const Still& still : stills) {
+            render(still.code);
+            int wrong = 0;
+            for (int y = 0; y < g.frameHeight; ++y) {
+                for (int x = 0; x < g.frameWidth; ++x) {
+                    const bool inside =
+                        x >= 3 && y >= 3 && x < 3 + g.captureWidth && y < 3 + g.captureHeight;
+                    wrong += at(still.k, x, y) != (inside ? tagOf(x - 3, y - 3) : 0u);
+                }
+            }
+            EXPECT_EQ(wrong, 0) << "layout " << layout << " code " << still.code;
+        }
+    }
+}
+
+TEST_F(IllustrationFeaturesTest, ContrastConvergenceAndSizeFramesOnTheirPixels) {
+    illustration.setLayout(2);
+    render(15);
+    EXPECT_EQ(at(0, 3 + 100, 3 + 50), packPixel(100 * 255 / 256, 50 * 255 / 256, 77 * 255 / 256));
+    EXPECT_EQ(at(7, 3 + 100, 3 + 50), packPixel(100 * 115 / 256, 50 * 115 / 256, 77 * 115 / 256));
+    // Frame 0 of horizontal convergence: red four pixels left, blue four
+    // right of green.
+    render(13);
+    EXPECT_EQ(greenOf(at(0, 3 + 20, 3 + 10)), 10);
+    EXPECT_EQ(redOf(at(0, 3 + 20 - 4, 3 + 10)), 20);
+    EXPECT_EQ(blueOf(at(0, 3 + 20 + 4, 3 + 10)), kTagBlue);
+    // The last frame of size is larger than the frame: no black border.
+    render(1);
+    EXPECT_NE(at(7, 0, 0), 0u);
+    EXPECT_EQ(at(0, 9, 9), 0u);
+    EXPECT_EQ(at(0, 10, 10), tagOf(0, 0));
+}
+
+TEST_F(IllustrationFeaturesTest, TheCaptureIsBlackBesideANarrowerScreen) {
+    // The screen fills the capture's height; in the wide layout the strips
+    // leave margins at both sides, which must be black.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    TestWindow screen(width, height);
+    screen.fill(RGB(250, 200, 0));
+    AnimatedIllustration plain;
+    plain.setLayout(2);
+    const IllustrationLayout g = plain.geometry();
+    const auto strips =
+        captureStrips(PixelRect{0, 0, width, height}, g.captureWidth, g.captureHeight);
+    const int left = strips[0].targetX;
+    const int right = strips[kCaptureStrips - 1].targetX + strips[0].targetWidth;
+    ASSERT_GT(left, 0) << "the screen is as wide as the layout";
+    MemoryDc dc = MemoryDc::adopt(plain.captureScreen(screen.get(), true));
+    ASSERT_TRUE(dc);
+    for (int y : {0, g.captureHeight / 2, g.captureHeight - 1}) {
+        EXPECT_EQ(GetPixel(dc.get(), 0, y), RGB(0, 0, 0));
+        EXPECT_EQ(GetPixel(dc.get(), left - 1, y), RGB(0, 0, 0));
+        EXPECT_EQ(GetPixel(dc.get(), left, y), RGB(250, 200, 0));
+        EXPECT_EQ(GetPixel(dc.get(), right - 1, y), RGB(250, 200, 0));
+        EXPECT_EQ(GetPixel(dc.get(), right, y), RGB(0, 0, 0));
+    }
+}
