@@ -8,7 +8,7 @@ FUZZ := $(BUILD)/fuzz
 JOBS ?= $(shell nproc)
 CMAKE_QUIET := > /dev/null
 
-.PHONY: all deps host win64 fuzz-build prefix test run package fuzz bench clean
+.PHONY: all deps host win64 fuzz-build prefix test run package fuzz bench soak clean
 
 all: host win64
 
@@ -54,6 +54,14 @@ package: win64
 FUZZ_RUNS ?= 10000000
 fuzz: fuzz-build
 	@tools/run-fuzzers $(FUZZ) $(FUZZ_RUNS)
+
+# The long fault-injection soak under Wine (SOAK_SESSIONS sessions, SOAK_SEED).
+SOAK_SESSIONS ?= 2000
+SOAK_SEED ?= 1
+soak: win64 prefix
+	@source tools/wine-env && LUMETRA_SOAK_SESSIONS=$(SOAK_SESSIONS) LUMETRA_SOAK_SEED=$(SOAK_SEED) \
+		xvfb-run -a -s "-screen 0 1280x1024x24" "$$WINE" $(WIN)/bin/win_soak_tests.exe \
+		2>&1 | grep -v '^X connection'
 
 # Benchmarks: the portable core natively (Release), the program under Wine,
 # its command line end to end.

@@ -187,6 +187,10 @@ void onMainDestroy(HWND window) {
         DestroyWindow(state.currentPanel);
         state.currentPanel = nullptr;
     }
+    // A tab control never destroys the image list it was given.
+    if (state.tabControl) {
+        ImageList_Destroy(TabCtrl_SetImageList(state.tabControl, nullptr));
+    }
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(state.monitorPicture),
                            static_cast<HGDIOBJ>(state.logo), static_cast<HGDIOBJ>(state.font)}) {
         if (object) {

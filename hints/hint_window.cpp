@@ -83,13 +83,8 @@ HINSTANCE moduleOf(HWND window) {
 }  // namespace
 
 bool attachHints(HWND page, int textBase) {
+    detachHints();  // the earlier tool tip hears nothing any more
     HintState& state = hints();
-    state.hook.reset();
-    // The tool tip of an earlier attach to the same page hears nothing any
-    // more; it goes now rather than with the page.
-    if (state.toolTip && IsWindow(state.toolTip) && state.page == page) {
-        DestroyWindow(state.toolTip);
-    }
     state.page = page;
     state.textBase = textBase;
     state.toolTip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -103,8 +98,17 @@ bool attachHints(HWND page, int textBase) {
     return static_cast<bool>(state.hook);
 }
 
+// A pop-up's owner is always a top-level window, so the tool tip belongs to
+// the main window, not to the page: it would outlive every page that ever
+// had hints unless it is destroyed here.
 void detachHints() {
-    hints().hook.reset();
+    HintState& state = hints();
+    state.hook.reset();
+    if (state.toolTip && IsWindow(state.toolTip)) {
+        DestroyWindow(state.toolTip);
+    }
+    state.toolTip = nullptr;
+    state.page = nullptr;
 }
 
 bool answerHintText(NMHDR& header) {

@@ -10,12 +10,13 @@
 #include "platform/win32.h"
 
 // Registers every descendant control of `page` (controls of child dialogs
-// included) with a new tool-tip window owned by the page, with its text
-// asked for by callback, and installs the relay hook. An earlier hook is
-// removed first. Returns true when the hints work.
+// included) with a new tool-tip window, with its text asked for by
+// callback, and installs the relay hook. The earlier tool tip and hook go
+// first. Returns true when the hints work.
 bool attachHints(HWND page, int textBase);
 
-// Removes the relay hook; safe to call when none is installed.
+// Removes the relay hook and destroys the tool tip; safe to call when there
+// are none. Pages call it when they go.
 void detachHints();
 
 // Answers the hint tool tip's need-text notification (which arrives at the

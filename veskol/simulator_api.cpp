@@ -150,6 +150,11 @@ VESKOL_API int VESKOL_CALL VeskolSimTransferCount(int index) {
     });
 }
 
+VESKOL_API int VESKOL_CALL VeskolSimFaultsInjected(int index) {
+    return withInterface(
+        index, [](SimInterface& iface) { return static_cast<int>(iface.faults.injected()); });
+}
+
 VESKOL_API int VESKOL_CALL VeskolSimTransferParameterCount(int index, int transferParameter) {
     return withInterface(index, [&](SimInterface& iface) {
         const auto found = iface.transferParameters.find(transferParameter);
@@ -167,6 +172,10 @@ VESKOL_API int VESKOL_CALL VeskolSimFrame(int position, char* line, int size) {
         return -1;
     }
     return copyText(frame, line, size);
+}
+
+VESKOL_API int VESKOL_CALL VeskolSimFrameTaken(int position) {
+    return position < 0 ? -1 : SimBus::instance().frameTaken(static_cast<size_t>(position));
 }
 
 VESKOL_API int VESKOL_CALL VeskolSimClearFrames(void) {

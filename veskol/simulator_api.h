@@ -56,10 +56,15 @@ VESKOL_API int VESKOL_CALL VeskolSimTransferParameterCount(int index, int transf
 // Fault injection, e.g. "seed=7,checksum=100,null=50,next=nak*2,disappear=500"
 // (rates per mille). An empty spec removes all faults.
 VESKOL_API int VESKOL_CALL VeskolSimSetFaults(int index, const char* spec);
+// Faults injected on the interface since its faults were last set.
+VESKOL_API int VESKOL_CALL VeskolSimFaultsInjected(int index);
 
 // Frames that crossed the buses, one line each as in the log file.
 VESKOL_API int VESKOL_CALL VeskolSimFrameCount(void);
 VESKOL_API int VESKOL_CALL VeskolSimFrame(int position, char* line, int size);
+// 1 when the monitor took the frame, 0 for a write it refused (NAK), -1
+// when there is no such frame.
+VESKOL_API int VESKOL_CALL VeskolSimFrameTaken(int position);
 VESKOL_API int VESKOL_CALL VeskolSimClearFrames(void);
 
 // VESKOL.dll only: the display-interface functions are served by the real-

@@ -329,6 +329,22 @@ void writePagedReplies() {
     write("paged_vcp", "page_out_of_range", withHeader({0, 0x00, 1, 0x10, 0, 0}, {}));
 }
 
+// Files a user may edit by hand: the simulator's saved settings and its
+// fault specifications.
+void writeUserFiles() {
+    write("state_file", "two_monitors",
+          textBytes("# simulated monitors' saved settings: interface profile code value\n"
+                    "0 qrv-crt 0010 40\n0 qrv-crt 0012 75\n0 qrv-crt 023B 17\n"
+                    "1 tsw-lcd 0014 5\n1 tsw-lcd 0016 255\n"));
+    write("state_file", "crlf_and_comments",
+          textBytes("#\r\n# comment\r\n2 paged-busy 0246 1\r\n"));
+    write("state_file", "cut_short", textBytes("0 qrv-crt 0010 40\n0 qrv-crt 00"));
+    write("fault_spec", "rates",
+          textBytes("seed=7,checksum=100,null=50,nak=20,truncate=5,wrong=5"));
+    write("fault_spec", "queued", textBytes("next=nak*2,next=null*3,next=wrong,disappear=500"));
+    write("fault_spec", "slow_bus", textBytes("seed=1,delay=15,,truncate=1000"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -344,5 +360,6 @@ int main(int argc, char** argv) {
     writeReplies();
     writeCapabilityReads();
     writePagedReplies();
+    writeUserFiles();
     return 0;
 }

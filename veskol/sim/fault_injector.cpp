@@ -121,33 +121,35 @@ bool FaultInjector::countTransferAndCheckGone() {
     return disappearAfter_ >= 0 && transfers_ > disappearAfter_;
 }
 
+Fault FaultInjector::counted(Fault fault) {
+    injected_ += fault != Fault::None ? 1 : 0;
+    return fault;
+}
+
 Fault FaultInjector::nextWriteFault() {
     if (!queued_.empty() && queued_.front() == Fault::Nak) {
         queued_.pop_front();
-        return Fault::Nak;
+        return counted(Fault::Nak);
     }
-    return roll(nak_) ? Fault::Nak : Fault::None;
+    return counted(roll(nak_) ? Fault::Nak : Fault::None);
 }
 
 Fault FaultInjector::nextReadFault() {
     if (!queued_.empty() && queued_.front() != Fault::Nak) {
         const Fault fault = queued_.front();
         queued_.pop_front();
-        return fault;
+        return counted(fault);
     }
     if (roll(checksum_)) {
-        return Fault::Checksum;
+        return counted(Fault::Checksum);
     }
     if (roll(truncate_)) {
-        return Fault::Truncate;
+        return counted(Fault::Truncate);
     }
     if (roll(wrong_)) {
-        return Fault::Wrong;
+        return counted(Fault::Wrong);
     }
-    if (roll(null_)) {
-        return Fault::Null;
-    }
-    return Fault::None;
+    return counted(roll(null_) ? Fault::Null : Fault::None);
 }
 
 void FaultInjector::corruptReply(Fault fault, uint8_t* frame, int length) {

@@ -28,6 +28,8 @@ class FaultInjector {
     [[nodiscard]] Fault nextReadFault();
     // True once the monitor has vanished from the bus (every transfer fails).
     [[nodiscard]] bool countTransferAndCheckGone();
+    // Faults drawn so far (refused writes and corrupted replies).
+    [[nodiscard]] long injected() const { return injected_; }
     // Real time every transfer takes, in milliseconds (0: none).
     [[nodiscard]] int transferDelayMs() const { return delayMs_; }
 
@@ -37,12 +39,14 @@ class FaultInjector {
   private:
     [[nodiscard]] uint32_t nextRandom();
     [[nodiscard]] bool roll(int perMille);
+    Fault counted(Fault fault);
 
     uint64_t state_ = 0;
     int nak_ = 0, checksum_ = 0, truncate_ = 0, wrong_ = 0, null_ = 0;
     long disappearAfter_ = -1;
     int delayMs_ = 0;
     long transfers_ = 0;
+    long injected_ = 0;
     std::deque<Fault> queued_;
 };
 

@@ -111,6 +111,7 @@ void SimBus::configure(const std::string& profiles, const std::string& statePath
     configured_ = true;
     interfaces_.clear();
     frames_.clear();
+    taken_.clear();
     enumeration_ = {};
     if (logFile_) {
         std::fclose(logFile_);
@@ -274,11 +275,14 @@ int SimBus::write(int index, uint8_t address, const uint8_t* data, int length,
         refused != 0) {
         return refused;
     }
-    logFrame('W', index, address, data, length);
-    if (iface->faults.nextWriteFault() == Fault::Nak) {
-        return kLibNoAcknowledge;
+    const bool recorded = logFrame('W', index, address, data, length);
+    const int result = iface->faults.nextWriteFault() == Fault::Nak
+                           ? kLibNoAcknowledge
+                           : iface->device->write(address, data, length);
+    if (result != 0 && recorded) {
+        taken_.back() = 0;
     }
-    return iface->device->write(address, data, length);
+    return result;
 }
 
 int SimBus::read(int index, uint8_t address, uint8_t* buffer, int length, int transferParameter) {
@@ -300,7 +304,7 @@ int SimBus::read(int index, uint8_t address, uint8_t* buffer, int length, int tr
     return 0;
 }
 
-void SimBus::logFrame(char direction, int index, uint8_t address, const uint8_t* bytes,
+bool SimBus::logFrame(char direction, int index, uint8_t address, const uint8_t* bytes,
                       int length) {
     std::string line =
         std::to_string(nowMs() - loadedAtMs_) + ' ' + direction + ' ' + std::to_string(index) + ' ';
@@ -312,14 +316,17 @@ void SimBus::logFrame(char direction, int index, uint8_t address, const uint8_t*
         line += kHex[bytes[i] >> 4];
         line += kHex[bytes[i] & 0x0F];
     }
-    if (frames_.size() < kMaxFramesKept) {
+    const bool recorded = frames_.size() < kMaxFramesKept;
+    if (recorded) {
         frames_.push_back(line);
+        taken_.push_back(1);
     }
     if (logFile_) {
         std::fputs(line.c_str(), logFile_);
         std::fputc('\n', logFile_);
         std::fflush(logFile_);
     }
+    return recorded;
 }
 
 std::vector<std::string> SimBus::frames() {
@@ -341,9 +348,15 @@ bool SimBus::frameAt(size_t position, std::string& line) {
     return true;
 }
 
+int SimBus::frameTaken(size_t position) {
+    auto guard = lock();
+    return position < taken_.size() ? taken_[position] : -1;
+}
+
 void SimBus::clearFrames() {
     auto guard = lock();
     frames_.clear();
+    taken_.clear();
 }
 
 }  // namespace veskol

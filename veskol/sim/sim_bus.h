@@ -73,13 +73,18 @@ class SimBus {
     [[nodiscard]] std::vector<std::string> frames();
     [[nodiscard]] size_t frameCount();
     [[nodiscard]] bool frameAt(size_t position, std::string& line);
+    // Whether the monitor took the recorded frame (a write it refused with a
+    // NAK, because of a fault or while busy, was not); -1: no such frame.
+    [[nodiscard]] int frameTaken(size_t position);
     void clearFrames();
     [[nodiscard]] EnumerationRecord enumeration();
 
   private:
     SimBus();
     void ensureConfigured();
-    void logFrame(char direction, int index, uint8_t address, const uint8_t* bytes, int length);
+    // Records the frame (and writes it to the log file); true when it was
+    // kept in the record.
+    bool logFrame(char direction, int index, uint8_t address, const uint8_t* bytes, int length);
     void persist(int index);
     void delayTransfer(int index);
     [[nodiscard]] int beginTransfer(int index, const void* bytes, int length, int transferParameter,
@@ -92,6 +97,7 @@ class SimBus {
     std::unique_ptr<StateFile> state_;
     std::FILE* logFile_ = nullptr;
     std::vector<std::string> frames_;
+    std::vector<char> taken_;  // beside frames_: 0 for a refused write
     EnumerationRecord enumeration_;
 };
 

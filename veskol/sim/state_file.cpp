@@ -20,6 +20,12 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Profile names are written back with the rest of the line, so only visible
+// ASCII survives a store unchanged.
+bool isNameCharacter(char c) {
+    return c > ' ' && c < 0x7F;
+}
+
 bool allOf(const std::string& text, bool (*test)(char)) {
     if (text.empty()) {
         return false;
@@ -45,7 +51,7 @@ bool parseLine(const std::string& line, MonitorKey& key, int& code, int& value) 
         fields[i] = line.substr(start, last ? std::string::npos : space - start);
         start = space + 1;
     }
-    if (!allOf(fields[0], isDigit) || fields[0].size() > 4 || fields[1].empty() ||
+    if (!allOf(fields[0], isDigit) || fields[0].size() > 4 || !allOf(fields[1], isNameCharacter) ||
         fields[2].size() != 4 || !allOf(fields[2], isHexDigit) || !allOf(fields[3], isDigit) ||
         fields[3].size() > 5) {
         return false;
@@ -102,12 +108,14 @@ bool parseState(const std::string& text, SavedState& out) {
 
 std::string formatState(const SavedState& state) {
     std::string text = "# simulated monitors' saved settings: interface profile code value\n";
-    char line[160];
+    // The name is appended as it stands, never through a fixed-size line,
+    // so however long it is the line is written back whole.
     for (const auto& [key, values] : state) {
         for (const auto& [code, value] : values) {
-            std::snprintf(line, sizeof line, "%d %s %04X %d\n", key.interfaceIndex,
-                          key.profile.c_str(), code, value);
-            text += line;
+            char hexCode[8];
+            std::snprintf(hexCode, sizeof hexCode, "%04X", code & 0xFFFF);
+            text += std::to_string(key.interfaceIndex) + ' ' + key.profile + ' ' + hexCode + ' ' +
+                    std::to_string(value) + '\n';
         }
     }
     return text;

@@ -127,11 +127,22 @@ TEST_F(StateFileTest, ACorruptFileIsReplacedWholeAtTheNextSave) {
     EXPECT_EQ((state[{1, "tsw-lcd"}][0x10]), 91);
 }
 
-TEST_F(StateFileTest, FormatAndParseAgree) {
+TEST_F(StateFileTest, WhatIsReadIsWrittenBackReadably) {
     veskol::SavedState state;
     state[{0, "qrv-crt"}] = {{0x10, 0}, {0x12, 65535}};
     state[{12, "x"}] = {{0xFF02, 7}};
+    state[{3, std::string(200, 'n')}] = {{0x10, 1}};  // a long name is kept whole
     veskol::SavedState back;
     ASSERT_TRUE(veskol::parseState(veskol::formatState(state), back));
     EXPECT_EQ(back, state);
+    // A profile name is written back as it stands: a NUL in it would cut its
+    // line short and the next start would read no saved value at all. Names
+    // are visible ASCII, so a file with any other byte in one is refused.
+    for (const std::string& bad : {std::string("0 qrv-crt 0012 33\n2 a\0b 0010 1\n", 31),
+                                   std::string("0 qrv-crt 0012 33\n2 a\x01"
+                                               "b 0010 1\n"),
+                                   std::string("0 qrv\x7F 0012 33\n")}) {
+        EXPECT_FALSE(veskol::parseState(bad, back)) << bad;
+        EXPECT_TRUE(back.empty());
+    }
 }

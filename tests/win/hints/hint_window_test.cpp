@@ -56,6 +56,14 @@ TEST_F(HintWindowTest, BrightnessPageControlsShowTheirStrings) {
     EXPECT_TRUE(isTool(after));
     EXPECT_EQ(hintString(page(), after), kCtlResetBrightnessContrast);
 
+    // The tool tip belongs to the main window, so it goes with its page
+    // explicitly: switching pages leaves one tool tip, not one per page.
+    HWND toolTip = hintToolTip();
+    showTab(kTabInformation);
+    showTab(kTabBrightness);
+    EXPECT_FALSE(IsWindow(toolTip));
+    EXPECT_TRUE(IsWindow(hintToolTip()));
+
     close();
     EXPECT_FALSE(hintHookInstalled());
 }

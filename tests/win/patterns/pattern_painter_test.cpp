@@ -11,6 +11,7 @@
 #include "patterns/pattern_painter.h"
 #include "patterns/pixels/pattern_geometry.h"
 #include "tests/win/draw/draw_test_support.h"
+#include "tests/win/support/gui_object_counts.h"
 
 namespace {
 
@@ -386,7 +387,7 @@ TEST_F(PatternPainterTest, PaintingLeavesTheDeviceContextAsItWas) {
     HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
     HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
     HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
-    const DWORD objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const int objects = liveGdiObjects();
     for (int pattern = 1; pattern <= kPatternCount; ++pattern) {
         ASSERT_EQ(paintPattern(dc, pattern, 640, 480, pens_), 0);
         EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen) << pattern;
@@ -394,7 +395,7 @@ TEST_F(PatternPainterTest, PaintingLeavesTheDeviceContextAsItWas) {
         EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font) << pattern;
         EXPECT_EQ(GetTextAlign(dc), static_cast<UINT>(TA_TOP | TA_LEFT)) << pattern;
     }
-    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objects);
+    EXPECT_EQ(liveGdiObjects(), objects);
 }
 
 // Fills and tiles written straight into a DIB section's memory give the

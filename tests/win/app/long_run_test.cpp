@@ -1,0 +1,197 @@
+// Long runs of the whole window: a thousand switches of pages, colour
+// panels and patterns give back every GDI object and window they made, and
+// closing the program at any point of a monitor open ends cleanly.
+#include <random>
+#include <set>
+
+#include "app/illustration_worker.h"
+#include "app/workers.h"
+#include "patterns/pattern_window.h"
+#include "tests/win/panels/colour_page_fixture.h"
+#include "tests/win/support/gui_object_counts.h"
+
+namespace {
+
+constexpr int kSwitches = 1000;
+constexpr int kCloseRounds = 200;
+
+class LongRunTest : public ColourPageTest {
+  protected:
+    // Lets the current page's illustration finish rendering and take its
+    // frames, so two moments on the same page hold the same objects.
+    void settle() {
+        for (int i = 0; i < 50; ++i) {
+            pump();
+            illustrationTick(page());
+            waitForIllustrationWorker();
+            pump();
+            if (app().illustration && app().illustration->isReady()) {
+                return;
+            }
+        }
+    }
+
+    std::vector<int> tabTags() const {
+        std::vector<int> tags;
+        for (int position = 0; position < tabCount(); ++position) {
+            tags.push_back(tabTagAt(position));
+        }
+        return tags;
+    }
+};
+
+TEST_F(LongRunTest, AThousandSwitchesOfPagesPanelsAndPatternsGiveEverythingBack) {
+    openColourPage("tsw-rich-caps,qrv-crt");
+    const std::vector<int> tags = tabTags();
+    ASSERT_GE(tags.size(), 4u);
+    const int innerCount = TabCtrl_GetItemCount(innerTabs());
+    ASSERT_GE(innerCount, 2);
+    // Switch i: a page, a colour panel, a pattern opened or changed, or the
+    // pattern closed every other round.
+    auto switchOnce = [&](int i) {
+        const int round = i / 4;
+        switch (i % 4) {
+            case 0:
+                showTab(tags[static_cast<size_t>(round) % tags.size()]);
+                break;
+            case 1:
+                showTab(kTabColour);
+                selectInner(round % innerCount);
+                break;
+            case 2:
+                if (patternWindowOpen()) {
+                    selectPattern(1 + round % 28);
+                } else {
+                    (void)showTestPattern(1 + round % 28);
+                }
+                pump();
+                break;
+            default:
+                if (round % 2) {
+                    closePatternWindow();
+                    pump();
+                }
+                break;
+        }
+    };
+    auto backToTheStart = [&] {
+        closePatternWindow();
+        showTab(kTabBrightness);
+        settle();
+    };
+    // One round through every page, panel and pattern first: fonts, cached
+    // bitmaps and classes made once for the life of the program (or of
+    // Wine's own caches) are not leaks.
+    for (int i = 0; i < 4 * 28; ++i) {
+        switchOnce(i);
+    }
+    backToTheStart();
+    const int gdiObjects = liveGdiObjects();
+    const int windows = liveWindows();
+    const GdiObjectSnapshot before;
+    ASSERT_GT(gdiObjects, 0);
+
+    for (int i = 0; i < kSwitches; ++i) {
+        switchOnce(i);
+    }
+    backToTheStart();
+    EXPECT_EQ(liveGdiObjects(), gdiObjects) << before.objectsMadeSince();
+    EXPECT_EQ(liveWindows(), windows);
+}
+
+// Which windows get messages once the main window is gone.
+std::set<HWND> closedWindows;
+bool mainWindowGone = false;
+HWND watchedMain = nullptr;
+int messagesAfterTheClose = 0;
+
+void noteMessage(HWND window, UINT message) {
+    if (window == watchedMain && message == WM_NCDESTROY) {
+        mainWindowGone = true;
+    } else if (mainWindowGone && closedWindows.count(window)) {
+        ++messagesAfterTheClose;
+    }
+}
+
+LRESULT CALLBACK watchSent(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    noteMessage(sent->hwnd, sent->message);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK watchPosted(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* posted = reinterpret_cast<const MSG*>(lParam);
+    noteMessage(posted->hwnd, posted->message);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BOOL CALLBACK collectWindow(HWND window, LPARAM) {
+    closedWindows.insert(window);
+    return TRUE;
+}
+
+// The program is closed at random points of a monitor open, in each of the
+// ways a user can close it. Every close returns (DestroyWindow waits for the
+// worker), the worker has ended, nothing reaches the windows that are gone,
+// and the next start opens the monitor normally.
+TEST_F(LongRunTest, ClosingAtAnyPointOfAnOpenNeverHangsNorTouchesTheClosedWindow) {
+    app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDYES; };
+    start("qrv-crt,tsw-lcd");
+    const int before = VeskolSimTransferCount(1);
+    startOpenWorker(1);
+    waitForOpen();
+    const int fullOpen = VeskolSimTransferCount(1) - before;
+    ASSERT_GT(fullOpen, 10);
+    close();
+
+    std::mt19937 random(20261207);
+    HHOOK sentHook = SetWindowsHookExW(WH_CALLWNDPROC, watchSent, nullptr, GetCurrentThreadId());
+    HHOOK postedHook = SetWindowsHookExW(WH_GETMESSAGE, watchPosted, nullptr, GetCurrentThreadId());
+    int closedDuringAnOpen = 0;
+    for (int round = 0; round < kCloseRounds; ++round) {
+        start("qrv-crt,tsw-lcd");
+        ASSERT_NE(app().monitor, nullptr);
+        ASSERT_TRUE(app().monitor->isOpen()) << round;
+        // A slow monitor, so the close lands inside the open.
+        ASSERT_EQ(VeskolSimSetFaults(1, "delay=1"), 0);
+        const int point = static_cast<int>(random() % static_cast<unsigned>(fullOpen));
+        const int opened = VeskolSimTransferCount(1);
+        startOpenWorker(1);
+        while (app().busy && VeskolSimTransferCount(1) - opened < point) {
+            Sleep(0);
+        }
+        closedDuringAnOpen += app().busy ? 1 : 0;
+
+        closedWindows = {window};
+        EnumChildWindows(window, collectWindow, 0);
+        watchedMain = window;
+        mainWindowGone = false;
+        messagesAfterTheClose = 0;
+        switch (round % 3) {
+            case 0:
+                DestroyWindow(window);
+                break;
+            case 1:
+                SendMessageW(window, WM_CLOSE, 0, 0);
+                break;
+            default:
+                SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+                break;
+        }
+        pump();
+        EXPECT_FALSE(IsWindow(window)) << round;
+        EXPECT_TRUE(mainWindowGone) << round;
+        EXPECT_EQ(messagesAfterTheClose, 0) << round;
+        EXPECT_EQ(app().openWorker.load(), nullptr) << round;
+        EXPECT_EQ(app().monitor, nullptr) << round;
+        EXPECT_EQ(app().illustrationRunning.load(), 0) << round;
+        window = nullptr;
+        ASSERT_EQ(VeskolSimSetFaults(1, ""), 0);
+    }
+    UnhookWindowsHookEx(sentHook);
+    UnhookWindowsHookEx(postedHook);
+    // Most closes land inside the open (the rest just after its end).
+    EXPECT_GT(closedDuringAnOpen, kCloseRounds / 2);
+}
+
+}  // namespace

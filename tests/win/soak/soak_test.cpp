@@ -1,0 +1,501 @@
+// The fault-injection soak: the real main window and its pages against
+// simulated monitors that corrupt, drop and refuse frames, go away and come
+// back, driven by random user sessions (open, switch monitors and pages,
+// move sliders, pick presets, run actions, undo, OK, Cancel, close, close
+// during an open). After every step and every session it checks that
+//   - the program shows no value of a control that it did not write or read,
+//   - after OK (or Yes when switching) the monitor has stored what it shows,
+//   - after Cancel (or No) every changed control is back at its baseline,
+//   - closing leaves no GDI object or window behind,
+// and a watchdog ends the run when a session stops making progress.
+//
+// LUMETRA_SOAK_SESSIONS (default 40), LUMETRA_SOAK_SEED (default 1) and
+// LUMETRA_SOAK_FIRST (the session to start at, to repeat one) choose the
+// run; `make soak` runs a long one.
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/workers.h"
+#include "patterns/pattern_window.h"
+#include "tests/win/panels/colour_page_fixture.h"
+#include "tests/win/soak/bus_ledger.h"
+#include "tests/win/support/gui_object_counts.h"
+
+namespace {
+
+constexpr const char* kProfilePairs[] = {
+    "qrv-crt,tsw-lcd",
+    "tsw-rich-caps,paged-busy",
+    "tsw-four-preset,qrv-lcd-p3",
+    "tsw-lcd-p1,qrv-picture-mode",
+    "qrv-inverted-black,tsw-lcd-p2",
+    "qrv-vendor-save,qrv-300ms",
+};
+constexpr int kStallSeconds = 120;
+
+int environmentNumber(const char* name, int fallback) {
+    const char* text = std::getenv(name);
+    return text && *text ? std::atoi(text) : fallback;
+}
+
+// Ends the process when the soak stops making progress for kStallSeconds.
+struct Watchdog {
+    std::atomic<long> progress{0};
+    std::atomic<int> session{0};
+    std::atomic<int> stop{0};
+
+    static DWORD WINAPI run(LPVOID self) {
+        auto& dog = *static_cast<Watchdog*>(self);
+        long last = -1;
+        int still = 0;
+        while (!dog.stop) {
+            Sleep(1000);
+            const long now = dog.progress.load();
+            still = now == last ? still + 1 : 0;
+            last = now;
+            if (still >= kStallSeconds) {
+                std::fprintf(stderr, "soak: no progress for %d s in session %d (seed %d)\n",
+                             kStallSeconds, dog.session.load(),
+                             environmentNumber("LUMETRA_SOAK_SEED", 1));
+                std::fflush(stderr);
+                TerminateProcess(GetCurrentProcess(), 3);
+            }
+        }
+        return 0;
+    }
+};
+
+struct Figures {
+    long sessions = 0;
+    long steps = 0;
+    long faults = 0;
+    long writes = 0;
+    long checks = 0;
+    long failures = 0;
+};
+
+class SoakTest : public ColourPageTest {
+  protected:
+    std::mt19937 random;
+    BusLedger ledger;
+    Figures figures;
+    Watchdog watchdog;
+    std::string faultSpec[2];
+    bool gone[2] = {false, false};      // the monitor has left the bus
+    bool wentAway[2] = {false, false};  // ... at some point of this episode
+    std::string profiles_;
+    std::string trail_;  // what the user did this session, for the report
+
+    int pick(int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); }
+    bool chance(int percent) { return pick(100) < percent; }
+
+    void check(bool ok, const char* what, int a = 0, int b = 0, int c = 0) {
+        ++figures.checks;
+        if (!ok) {
+            ++figures.failures;
+            ADD_FAILURE() << "session " << figures.sessions << " on " << profiles_ << ": " << what
+                          << " (" << a << ", " << b << ", " << c << ")" << trail_;
+        }
+    }
+
+    std::string randomFaults(int iface) {
+        static const char* kKinds[] = {"checksum", "null", "nak", "truncate", "wrong"};
+        std::string spec = "seed=" + std::to_string(random() % 100000 + iface);
+        for (const char* kind : kKinds) {
+            static const int kRates[] = {0, 10, 30, 60};
+            spec += std::string(",") + kind + "=" + std::to_string(kRates[pick(4)]);
+        }
+        return spec;
+    }
+
+    // The interface the open monitor is on, or -1.
+    int openInterface() const {
+        ActiveMonitor* monitor = app().monitor;
+        return monitor && !app().busy && monitor->isOpen() ? monitor->interfaceIndex() : -1;
+    }
+
+    // A monitor has been opened (or re-opened): a new episode of writes.
+    void beginEpisode() {
+        ledger.absorb();
+        const int iface = openInterface();
+        if (iface >= 0) {
+            ledger.startEpisode(iface);
+            wentAway[iface] = gone[iface];
+        }
+    }
+
+    // Every value the program holds for a control came over the bus.
+    void checkValuesCameFromTheBus() {
+        ledger.absorb();
+        const int iface = openInterface();
+        if (iface < 0) {
+            return;
+        }
+        for (int i = 0; i < kControlCount; ++i) {
+            const ControlEntry& entry = monitor().control(i);
+            if (entry.vcpCode == kNoVcpCode || !entry.supported || entry.maximum <= 0) {
+                continue;
+            }
+            check(ledger.seen(iface, entry.vcpCode, entry.current),
+                  "a value shown that was never written nor read", entry.vcpCode, entry.current,
+                  iface);
+        }
+    }
+
+    // After a store: the monitor keeps what it holds now for every control
+    // written this episode.
+    void checkStored(int iface) {
+        ledger.absorb();
+        if (wentAway[iface] || gone[iface]) {
+            return;
+        }
+        for (int code : ledger.written(iface)) {
+            int value = 0;
+            int saved = 0;
+            // Actions (degauss, resets) are written but kept nowhere.
+            if (VeskolSimGetValue(iface, code, &value) == 0 &&
+                VeskolSimGetSavedValue(iface, code, &saved) == 0 && saved >= 0) {
+                check(saved == value, "a written value not stored", code, value, saved);
+            }
+        }
+    }
+
+    // What Cancel (or No) is to put back: every changed control whose
+    // baseline may be written, as the program holds them just before.
+    struct Restore {
+        int code;
+        int baseline;
+    };
+    std::vector<Restore> toRestore() const {
+        std::vector<Restore> out;
+        if (openInterface() < 0) {
+            return out;
+        }
+        for (int i = 0; i < kControlCount; ++i) {
+            const ControlEntry& entry = monitor().control(i);
+            if (entry.vcpCode != kNoVcpCode && entry.modified && entry.baselineValid) {
+                out.push_back({entry.vcpCode, entry.baseline});
+            }
+        }
+        return out;
+    }
+
+    // After a restore: every changed control whose restore the monitor took
+    // is back at its baseline.
+    void checkRestored(int iface, const std::vector<Restore>& restores) {
+        ledger.absorb();
+        if (wentAway[iface] || gone[iface]) {
+            return;
+        }
+        for (const Restore& restore : restores) {
+            // A restore the monitor refused (busy, or every retry refused)
+            // cannot have put the value back.
+            int value = 0;
+            if (ledger.lastWriteTaken(iface, restore.code) &&
+                VeskolSimGetValue(iface, restore.code, &value) == 0) {
+                check(value == restore.baseline, "a changed value not put back", restore.code,
+                      value, restore.baseline);
+                if (value != restore.baseline) {
+                    std::printf("  bus history of %02X: %s\n", restore.code,
+                                ledger.history(iface, restore.code).c_str());
+                }
+            }
+        }
+    }
+
+    // --- what the user does ---
+
+    std::vector<HWND> pageControls(const wchar_t* className) const {
+        std::vector<HWND> found;
+        if (!page()) {
+            return found;
+        }
+        struct Search {
+            const wchar_t* className;
+            std::vector<HWND>* found;
+        } search{className, &found};
+        EnumChildWindows(
+            page(),
+            [](HWND child, LPARAM data) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(data);
+                wchar_t name[64] = {};
+                GetClassNameW(child, name, 64);
+                if (_wcsicmp(name, s.className) == 0 && IsWindowVisible(child) &&
+                    IsWindowEnabled(child)) {
+                    s.found->push_back(child);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return found;
+    }
+
+    // One of `controls` at random, or null.
+    HWND anyOf(const std::vector<HWND>& controls) {
+        return controls.empty()
+                   ? nullptr
+                   : controls[static_cast<size_t>(pick(static_cast<int>(controls.size())))];
+    }
+
+    void moveASlider() {
+        HWND bar = anyOf(pageControls(L"ScrollBar"));
+        if (!bar) {
+            return;
+        }
+        const UINT message = (GetWindowLongW(bar, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+        int low = 0;
+        int high = 0;
+        GetScrollRange(bar, SB_CTL, &low, &high);
+        static const int kRequests[] = {SB_LINEUP,     SB_LINEDOWN,      SB_PAGEUP, SB_PAGEDOWN,
+                                        SB_THUMBTRACK, SB_THUMBPOSITION, SB_TOP,    SB_BOTTOM};
+        const int request = kRequests[pick(8)];
+        const int thumb = low + (high > low ? pick(high - low + 1) : 0);
+        SendMessageW(GetParent(bar), message, MAKEWPARAM(request, thumb),
+                     reinterpret_cast<LPARAM>(bar));
+        if (request == SB_THUMBTRACK || chance(50)) {
+            SendMessageW(GetParent(bar), message, MAKEWPARAM(SB_ENDSCROLL, 0),
+                         reinterpret_cast<LPARAM>(bar));
+        }
+    }
+
+    void pressAButton() {
+        std::vector<HWND> buttons;
+        for (HWND button : pageControls(L"Button")) {
+            if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX) {
+                buttons.push_back(button);
+            }
+        }
+        HWND button = anyOf(buttons);
+        if (!button) {
+            return;
+        }
+        SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    }
+
+    void pickFromADropDown() {
+        HWND list = anyOf(pageControls(L"ComboBox"));
+        const int count = list ? static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0)) : 0;
+        if (count <= 0) {
+            return;
+        }
+        SendMessageW(list, CB_SETCURSEL, pick(count), 0);
+        SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+    }
+
+    void undoFromTheMenu() {
+        HWND bar = anyOf(pageControls(L"ScrollBar"));
+        if (!bar) {
+            return;
+        }
+        RECT place{};
+        GetWindowRect(bar, &place);
+        SendMessageW(GetParent(bar), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar),
+                     MAKELPARAM(place.left + 2, place.top + 2));
+    }
+
+    void switchMonitor() {
+        if (rows().size() < 2 || app().busy) {
+            return;
+        }
+        const int from = openInterface();
+        const int answer = chance(50) ? IDYES : IDNO;
+        bool asked = false;
+        app().ask = [&](HWND, const wchar_t*, const wchar_t*, UINT) {
+            asked = true;
+            return answer;
+        };
+        const std::vector<Restore> restores = toRestore();
+        const int row =
+            static_cast<int>(SendMessageW(control(kMainMonitorList), CB_GETCURSEL, 0, 0));
+        chooseRow(1 - row);
+        app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDYES; };
+        trail_ += answer == IDYES ? " switch-yes" : " switch-no";
+        if (asked && from >= 0) {
+            answer == IDYES ? checkStored(from) : checkRestored(from, restores);
+        }
+        beginEpisode();
+    }
+
+    void leaveOrComeBack() {
+        const int iface = pick(2);
+        figures.faults += std::max(0, VeskolSimFaultsInjected(iface));
+        gone[iface] = !gone[iface];
+        wentAway[iface] = wentAway[iface] || gone[iface];
+        const std::string spec = faultSpec[iface] + (gone[iface] ? ",disappear=0" : "");
+        ASSERT_EQ(VeskolSimSetFaults(iface, spec.c_str()), 0);
+    }
+
+    // A user takes a moment between two actions; the monitor's clock (the
+    // test's virtual clock) moves on meanwhile, so an action's busy time can
+    // end before the next step, as it does for a real user.
+    void thinkAMoment() { clock.advance(300 + pick(2700)); }
+
+    void oneStep() {
+        thinkAMoment();
+        const int roll = pick(100);
+        trail_ += ' ';
+        trail_ += std::to_string(roll);
+        if (roll < 38) {
+            moveASlider();
+        } else if (roll < 58) {
+            pressAButton();
+        } else if (roll < 66) {
+            pickFromADropDown();
+        } else if (roll < 78) {
+            const std::vector<int> tags = [] {
+                std::vector<int> t;
+                for (int p = 0; p < tabCount(); ++p) {
+                    t.push_back(tabTagAt(p));
+                }
+                return t;
+            }();
+            showTab(tags[static_cast<size_t>(pick(static_cast<int>(tags.size())))]);
+        } else if (roll < 83) {
+            if (innerTabs() && IsWindowVisible(innerTabs())) {
+                selectInner(pick(std::max(1, TabCtrl_GetItemCount(innerTabs()))));
+            }
+        } else if (roll < 88) {
+            undoFromTheMenu();
+        } else if (roll < 93) {
+            switchMonitor();
+        } else if (roll < 96) {
+            leaveOrComeBack();
+        } else {
+            press(kMainTestPatternBox);
+        }
+        pump();
+        waitForOpen();
+    }
+
+    void endSession() {
+        thinkAMoment();
+        const int iface = openInterface();
+        const int roll = pick(100);
+        trail_ += " end-" + std::to_string(roll);
+        if (roll < 35) {
+            press(kMainOk);
+            pump();
+            if (iface >= 0) {
+                checkStored(iface);
+            }
+        } else if (roll < 70) {
+            const std::vector<Restore> restores = toRestore();
+            press(kMainCancel);
+            pump();
+            if (iface >= 0) {
+                checkRestored(iface, restores);
+                checkStored(iface);
+            }
+        } else if (roll < 90) {
+            SendMessageW(window, WM_CLOSE, 0, 0);
+        } else if (rows().size() >= 2) {
+            // Close while the other monitor is being opened.
+            const int row =
+                static_cast<int>(SendMessageW(control(kMainMonitorList), CB_GETCURSEL, 0, 0));
+            HWND combo = control(kMainMonitorList);
+            SendMessageW(combo, CB_SETCURSEL, 1 - row, 0);
+            SendMessageW(window, WM_COMMAND, MAKEWPARAM(kMainMonitorList, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(combo));
+            DestroyWindow(window);
+        }
+        close();
+        check(app().openWorker.load() == nullptr && app().monitor == nullptr,
+              "the close left a worker or a monitor behind");
+    }
+
+    void session(int number) {
+        random.seed(static_cast<unsigned>(environmentNumber("LUMETRA_SOAK_SEED", 1)) * 1000003u +
+                    static_cast<unsigned>(number));
+        const char* profiles = kProfilePairs[pick(static_cast<int>(std::size(kProfilePairs)))];
+        profiles_ = profiles;
+        trail_.clear();
+        watchdog.session = number;
+        ledger.reset();
+        for (int iface = 0; iface < 2; ++iface) {
+            faultSpec[iface] = randomFaults(iface);
+            gone[iface] = wentAway[iface] = false;
+        }
+        start(profiles, "", [&] {
+            for (int iface = 0; iface < 2; ++iface) {
+                (void)VeskolSimSetFaults(iface, faultSpec[iface].c_str());
+            }
+        });
+        beginEpisode();
+        const int steps = 5 + pick(35);
+        for (int step = 0; step < steps; ++step) {
+            ++watchdog.progress;
+            oneStep();
+            ++figures.steps;
+            checkValuesCameFromTheBus();
+        }
+        ledger.absorb();
+        figures.writes += ledger.writes();
+        for (int iface = 0; iface < 2; ++iface) {
+            figures.faults += std::max(0, VeskolSimFaultsInjected(iface));
+        }
+        endSession();
+        ++figures.sessions;
+    }
+};
+
+TEST_F(SoakTest, RandomSessionsAgainstFaultyMonitorsKeepEveryPromise) {
+    app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDYES; };
+    app().trackMenu = [](HMENU menu, int, int, HWND owner) {
+        // The user picks Undo whenever the menu offers it.
+        if (!(GetMenuState(menu, kCmdUndo, MF_BYCOMMAND) & MF_GRAYED)) {
+            PostMessageW(owner, WM_COMMAND, kCmdUndo, 0);
+        }
+    };
+    const auto openInShell = app().openInShell;
+    const auto showHelpFile = app().showHelpFile;
+    app().openInShell = [](HWND, const wchar_t*) {};
+    app().showHelpFile = [](HWND, const wchar_t*) {};
+    HANDLE dog = CreateThread(nullptr, 0, Watchdog::run, &watchdog, 0, nullptr);
+    ASSERT_NE(dog, nullptr);
+
+    const int sessions = environmentNumber("LUMETRA_SOAK_SESSIONS", 40);
+    // The first sessions make what lives as long as the program (classes,
+    // cached bitmaps and fonts, the system's own caches): the counts after
+    // them are the ones every later session must come back to.
+    const int first = environmentNumber("LUMETRA_SOAK_FIRST", 0);
+    const int warmUp = first + std::min(10, sessions / 4);
+    int gdiObjects = 0;
+    int windows = 0;
+    GdiObjectSnapshot afterWarmUp;
+    for (int number = first; number < sessions; ++number) {
+        session(number);
+        if (number + 1 == warmUp) {
+            gdiObjects = liveGdiObjects();
+            windows = liveWindows();
+            afterWarmUp = GdiObjectSnapshot();
+        } else if (number >= warmUp) {
+            const int live = liveGdiObjects();
+            check(live == gdiObjects, "GDI objects left behind", live, gdiObjects);
+            if (live != gdiObjects) {
+                std::printf("%s", afterWarmUp.objectsMadeSince().c_str());
+            }
+            check(liveWindows() == windows, "windows left behind", liveWindows(), windows);
+        }
+    }
+    app().openInShell = openInShell;
+    app().showHelpFile = showHelpFile;
+    watchdog.stop = 1;
+    WaitForSingleObject(dog, INFINITE);
+    CloseHandle(dog);
+    std::printf(
+        "soak: %ld sessions, %ld steps, %ld faults injected, %ld writes, %ld invariant checks, "
+        "%ld failures\n",
+        figures.sessions, figures.steps, figures.faults, figures.writes, figures.checks,
+        figures.failures);
+    EXPECT_EQ(figures.failures, 0);
+}
+
+}  // namespace
