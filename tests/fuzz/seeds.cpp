@@ -345,6 +345,26 @@ void writeUserFiles() {
     write("fault_spec", "slow_bus", textBytes("seed=1,delay=15,,truncate=1000"));
 }
 
+// Conversations with a monitor served by the operating system's calls:
+// failing-call bits, shape bits, the capabilities string, VCP codes, then
+// operations (op, length, bytes): 1 a sealed request, 2 a reply read,
+// 3 an EDID offset, 4 an EDID read.
+void writeHardwareConversations() {
+    const std::string caps = "(prot(monitor)type(lcd)vcp(10 12 14(5 6))mccs_ver(2.1))";
+    Bytes conversation = {0x00, 0x01 | 0x08, static_cast<uint8_t>(caps.size())};
+    conversation.insert(conversation.end(), caps.begin(), caps.end());
+    conversation.insert(conversation.end(), {1, 0x10, 0x00, 0x50, 0x00, 0x64, 0, 0});  // one code
+    conversation.push_back(128);  // EDID value: the input's first 128 bytes
+    conversation.insert(conversation.end(), {1, 2, 0x01, 0x10, 2, 11});        // get VCP 10
+    conversation.insert(conversation.end(), {1, 4, 0x03, 0x10, 0x00, 0x20});   // set VCP 10
+    conversation.insert(conversation.end(), {1, 3, 0xF3, 0x00, 0x00, 2, 40});  // capabilities
+    conversation.insert(conversation.end(), {1, 1, 0x07, 2, 8, 1, 1, 0x0C});   // timing, save
+    conversation.insert(conversation.end(), {3, 0, 0x00, 4, 32});              // EDID
+    write("hardware_frames", "get_set_capabilities_timing_edid", conversation);
+    write("hardware_frames", "failing_calls_vendor_request",
+          {0x3F, 0x00, 0, 1, 3, 0xC0, 0x01, 0x02, 2, 10, 0, 5, 0x51, 0x82, 0x01, 0x10, 0x00});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -361,5 +381,6 @@ int main(int argc, char** argv) {
     writeCapabilityReads();
     writePagedReplies();
     writeUserFiles();
+    writeHardwareConversations();
     return 0;
 }

@@ -173,7 +173,9 @@ class MonitorCalls {
     static int deviceEdid(void* c, const char* path, uint8_t* buffer, int capacity) {
         for (const auto& [registered, value] : self(c).registry) {
             if (sameDevicePath(registered.c_str(), path)) {
-                std::memcpy(buffer, value.data(), std::min<size_t>(value.size(), capacity));
+                if (!value.empty()) {
+                    std::memcpy(buffer, value.data(), std::min<size_t>(value.size(), capacity));
+                }
                 return static_cast<int>(value.size());
             }
         }

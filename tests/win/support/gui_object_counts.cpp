@@ -89,42 +89,19 @@ const GdiHandleEntry* gdiTable() {
     return *reinterpret_cast<GdiHandleEntry* const*>(peb + kPebGdiTableOffset);
 }
 
+// "bitmap 160x98x32", "font IPAPGothic", or the object type's number.
 std::string describe(HGDIOBJ object) {
     char text[160] = {};
-    switch (GetObjectType(object)) {
-        case OBJ_BITMAP: {
-            BITMAP bitmap{};
-            GetObjectW(object, sizeof bitmap, &bitmap);
-            std::snprintf(text, sizeof text, "bitmap %ldx%ld %d bpp", bitmap.bmWidth,
-                          bitmap.bmHeight, bitmap.bmBitsPixel);
-            break;
-        }
-        case OBJ_BRUSH: {
-            LOGBRUSH brush{};
-            GetObjectW(object, sizeof brush, &brush);
-            std::snprintf(text, sizeof text, "brush style %u colour %06lx", brush.lbStyle,
-                          static_cast<unsigned long>(brush.lbColor));
-            break;
-        }
-        case OBJ_FONT: {
-            LOGFONTW font{};
-            GetObjectW(object, sizeof font, &font);
-            std::snprintf(text, sizeof text, "font %ls %ld", font.lfFaceName, font.lfHeight);
-            break;
-        }
-        case OBJ_PEN:
-            std::snprintf(text, sizeof text, "pen");
-            break;
-        case OBJ_DC:
-        case OBJ_MEMDC:
-            std::snprintf(text, sizeof text, "device context");
-            break;
-        case OBJ_REGION:
-            std::snprintf(text, sizeof text, "region");
-            break;
-        default:
-            std::snprintf(text, sizeof text, "object of type %lu", GetObjectType(object));
-            break;
+    BITMAP bitmap{};
+    LOGFONTW font{};
+    const DWORD type = GetObjectType(object);
+    if (type == OBJ_BITMAP && GetObjectW(object, sizeof bitmap, &bitmap)) {
+        std::snprintf(text, sizeof text, "bitmap %ldx%ldx%d", bitmap.bmWidth, bitmap.bmHeight,
+                      bitmap.bmBitsPixel);
+    } else if (type == OBJ_FONT && GetObjectW(object, sizeof font, &font)) {
+        std::snprintf(text, sizeof text, "font %ls", font.lfFaceName);
+    } else {
+        std::snprintf(text, sizeof text, "object of type %lu", type);
     }
     return text;
 }
