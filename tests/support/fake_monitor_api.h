@@ -1,9 +1,7 @@
-// A scripted stand-in for the operating system's monitor calls: displays,
-// their physical monitors (VCP values, timing report, capabilities string,
-// calls that fail), their monitor devices and the devices' EDID registry
-// values. It hands out fresh handles on every request, refuses handles it
-// did not hand out or has taken back, and counts what reached each monitor
-// and every release, so tests can check that nothing leaks.
+// A scripted stand-in for the system's monitor calls: displays, their
+// physical monitors, monitor devices and EDID registry values. It hands out
+// fresh handles, refuses handles not out, and counts what reached each
+// monitor and every release, so tests can check that nothing leaks.
 #pragma once
 
 #include <algorithm>
@@ -74,7 +72,6 @@ class MonitorCalls {
     [[nodiscard]] size_t handlesOut() const { return open_.size(); }
     [[nodiscard]] MonitorApi table() { return monitorApiOf<MonitorCalls>(this); }
 
-    // The table's entries.
     static int listDisplays(void* c, DisplayEntry* out, int capacity) {
         const auto& list = self(c).displays;
         const int count = std::min(capacity, static_cast<int>(list.size()));
@@ -125,11 +122,7 @@ class MonitorCalls {
     }
     static bool setVcp(void* c, MonitorHandle h, uint8_t code, uint32_t value) {
         Monitor* m = reach(c, h, Call::kSetVcp);
-        if (m) {
-            m->sets.emplace_back(code, value);
-            m->vcps[code].current = value;
-        }
-        return m;
+        return m && (m->sets.emplace_back(code, value), m->vcps[code].current = value, true);
     }
     static bool saveSettings(void* c, MonitorHandle h) {
         Monitor* m = reach(c, h, Call::kSave);
@@ -137,10 +130,7 @@ class MonitorCalls {
     }
     static bool timingReport(void* c, MonitorHandle h, TimingReport* report) {
         Monitor* m = reach(c, h, Call::kTiming);
-        if (m) {
-            *report = m->timing;
-        }
-        return m;
+        return m && (*report = m->timing, true);
     }
     static bool capabilitiesLength(void* c, MonitorHandle h, uint32_t* length) {
         Monitor* m = reach(c, h, Call::kCapabilitiesLength);

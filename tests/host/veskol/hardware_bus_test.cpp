@@ -3,7 +3,9 @@
 // out, checked byte for byte and through the link's own reply parser.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "link/bus_transport.h"
@@ -51,14 +53,15 @@ struct HardwareFrames : ::testing::Test {
         EXPECT_EQ(b.read(kDdcAddress | 1, raw.data(), static_cast<int>(raw.size())), 0);
         return raw;
     }
-    // The reply's payload as the link unpacks it.
-    static Bytes reply(MonitorBus& b, int capacity) {
+    // The reply's payload to a request, as the link unpacks it.
+    static Bytes ask(MonitorBus& b, const Bytes& payload, int capacity) {
+        EXPECT_EQ(request(b, payload), 0);
         const Bytes raw = rawReply(b, capacity);
-        Bytes payload(static_cast<size_t>(capacity));
-        const int length = parseDdcReply(raw.data(), capacity, payload.data());
+        Bytes reply(static_cast<size_t>(capacity));
+        const int length = parseDdcReply(raw.data(), capacity, reply.data());
         EXPECT_GE(length, 0) << linkErrorName(length);
-        payload.resize(length > 0 ? static_cast<size_t>(length) : 0);
-        return payload;
+        reply.resize(length > 0 ? static_cast<size_t>(length) : 0);
+        return reply;
     }
 };
 
@@ -75,13 +78,13 @@ TEST_F(HardwareFrames, CarriedRequestsGetTheRepliesTheMonitorWouldHaveSent) {
               (Bytes{0x6E, 0x88, 0x02, 0x00, 0x10, 0x00, 0x00, 0x64, 0x00, 0x32, 0xF2}));
     // Nothing more to say until the next request; a longer read is padded.
     EXPECT_EQ(rawReply(b, 3), (Bytes{0x6E, 0x80, 0xBE, 0, 0, 0}));
-    ASSERT_EQ(request(b, {0x01, 0x01}), 0);
-    EXPECT_EQ(reply(b, 8), (Bytes{0x02, 0x00, 0x01, 0x01, 0x00, 0x01, 0x00, 0x01}));
-    ASSERT_EQ(request(b, {0x01, 0x12}), 0);
-    EXPECT_EQ(reply(b, 8), (Bytes{0x02, 0x00, 0x12, 0x00, 0xFF, 0xFF, 0xFF, 0xFF}));
-    for (uint8_t code : {0x14, 0x99}) {  // said unsupported, or not known at all
-        ASSERT_EQ(request(b, {0x01, code}), 0);
-        EXPECT_EQ(reply(b, 8), (Bytes{0x02, 0x01, code, 0, 0, 0, 0, 0}));
+    const std::pair<uint8_t, Bytes> answers[] = {
+        {0x01, {0x02, 0x00, 0x01, 0x01, 0x00, 0x01, 0x00, 0x01}},
+        {0x12, {0x02, 0x00, 0x12, 0x00, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {0x14, {0x02, 0x01, 0x14, 0, 0, 0, 0, 0}},   // said unsupported
+        {0x99, {0x02, 0x01, 0x99, 0, 0, 0, 0, 0}}};  // not known at all
+    for (const auto& [code, answer] : answers) {
+        EXPECT_EQ(ask(b, {0x01, code}, 8), answer) << int{code};
     }
 
     // Set and save answer nothing; a new request drops an unread reply.
@@ -94,40 +97,30 @@ TEST_F(HardwareFrames, CarriedRequestsGetTheRepliesTheMonitorWouldHaveSent) {
     EXPECT_EQ(monitor().saves, 1);
 
     // Timing words the link divides by 100 into kHz and Hz.
-    const struct {
-        uint32_t horizontalHz, verticalHz;
-        Bytes reply;
-    } timings[] = {
+    const std::tuple<uint32_t, uint32_t, Bytes> timings[] = {
         {31500, 60, {0x4E, 0x03, 0x0C, 0x4E, 0x17, 0x70}},     // 3150 and 6000
         {31469, 75, {0x4E, 0x03, 0x0C, 0x4B, 0x1D, 0x4C}},     // 3147 (nearest) and 7500
         {1000000, 700, {0x4E, 0x03, 0xFF, 0xFF, 0xFF, 0xFF}},  // beyond a word: the largest
     };
-    for (const auto& t : timings) {
-        monitor().timing = {t.horizontalHz, t.verticalHz, 0x03};
-        ASSERT_EQ(request(b, {0x07}), 0);
-        EXPECT_EQ(reply(b, 6), t.reply) << t.horizontalHz;
+    for (const auto& [horizontalHz, verticalHz, answer] : timings) {
+        monitor().timing = {horizontalHz, verticalHz, 0x03};
+        EXPECT_EQ(ask(b, {0x07}, 6), answer) << horizontalHz;
     }
 }
 
 TEST_F(HardwareFrames, CapabilitiesComeInFragmentsOfOneReadEndingWithAnEmptyOne) {
-    std::string text;
-    for (int i = 0; i < 70; ++i) {
-        text += static_cast<char>('a' + i % 26);
-    }
+    std::string text(70, 0);
+    std::iota(text.begin(), text.end(), '0');
     monitor().capabilities = text;
     MonitorBus b = bus();
-    const struct {
-        int offset, textBytes;
-    } fragments[] = {{0, 32}, {32, 32}, {64, 6}, {70, 0}, {200, 0}, {0, 32}};
-    for (const auto& f : fragments) {
-        const Bytes header = {0xE3, static_cast<uint8_t>(f.offset >> 8),
-                              static_cast<uint8_t>(f.offset)};
-        ASSERT_EQ(request(b, {0xF3, header[1], header[2]}), 0);
-        Bytes expected = header;
-        for (int i = 0; i < f.textBytes; ++i) {
-            expected.push_back(static_cast<uint8_t>(text[static_cast<size_t>(f.offset + i)]));
-        }
-        EXPECT_EQ(reply(b, 35), expected) << f.offset;
+    // Offset and text bytes of each fragment; past the end, none.
+    const std::pair<uint8_t, size_t> fragments[] = {{0, 32}, {32, 32}, {64, 6},
+                                                    {70, 0}, {200, 0}, {0, 32}};
+    for (const auto& [offset, textBytes] : fragments) {
+        const std::string part = text.substr(std::min<size_t>(offset, 70), textBytes);
+        Bytes expected = {0xE3, 0x00, offset};
+        expected.insert(expected.end(), part.begin(), part.end());
+        EXPECT_EQ(ask(b, {0xF3, 0x00, offset}, 35), expected) << int{offset};
     }
     EXPECT_EQ(monitor().capabilityReads, 1);
 
@@ -135,26 +128,22 @@ TEST_F(HardwareFrames, CapabilitiesComeInFragmentsOfOneReadEndingWithAnEmptyOne)
     monitor().capabilities = "(vcp(10))";
     monitor().announcedLength = 40;
     MonitorBus fresh = bus();
-    ASSERT_EQ(request(fresh, {0xF3, 0x00, 0x09}), 0);
-    EXPECT_EQ(reply(fresh, 35), (Bytes{0xE3, 0x00, 0x09}));
+    EXPECT_EQ(ask(fresh, {0xF3, 0x00, 0x09}, 35), (Bytes{0xE3, 0x00, 0x09}));
 }
 
 TEST_F(HardwareFrames, FailedCallsVendorRequestsAndBadFramesAreLibraryErrorsWithNoReply) {
     using fake::Call;
     monitor().capabilities = "(vcp(10))";
-    const struct {
-        Call call;
-        Bytes payload;
-    } failures[] = {{Call::kGetVcp, {0x01, 0x10}},
-                    {Call::kSetVcp, {0x03, 0x10, 0x00, 0x05}},
-                    {Call::kSave, {0x0C}},
-                    {Call::kTiming, {0x07}},
-                    {Call::kCapabilitiesLength, {0xF3, 0x00, 0x00}},
-                    {Call::kCapabilities, {0xF3, 0x00, 0x00}}};
-    for (const auto& f : failures) {
-        monitor().failing = {f.call};
+    const std::pair<Call, Bytes> failures[] = {{Call::kGetVcp, {0x01, 0x10}},
+                                               {Call::kSetVcp, {0x03, 0x10, 0x00, 0x05}},
+                                               {Call::kSave, {0x0C}},
+                                               {Call::kTiming, {0x07}},
+                                               {Call::kCapabilitiesLength, {0xF3, 0x00, 0x00}},
+                                               {Call::kCapabilities, {0xF3, 0x00, 0x00}}};
+    for (const auto& [call, payload] : failures) {
+        monitor().failing = {call};
         MonitorBus b = bus();
-        EXPECT_EQ(request(b, f.payload), veskol::kLibApiFailed) << static_cast<int>(f.call);
+        EXPECT_EQ(request(b, payload), veskol::kLibApiFailed) << static_cast<int>(call);
         EXPECT_EQ(rawReply(b, 0), kNullMessage);
     }
     // A failed string is not asked for again while the monitor stays open.
@@ -192,34 +181,29 @@ TEST_F(HardwareFrames, FailedCallsVendorRequestsAndBadFramesAreLibraryErrorsWith
 
 TEST_F(HardwareFrames, EdidIsTheRegistryValueReadFromTheWrittenOffset) {
     Bytes edid(256);
-    for (size_t i = 0; i < edid.size(); ++i) {
-        edid[i] = static_cast<uint8_t>(i * 7);
-    }
+    std::iota(edid.begin(), edid.end(), uint8_t{0});
     // The registry writes the path in small letters, the display list in capitals.
-    std::string registered = kPath;
-    for (char& c : registered) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    const std::string registered =
+        "\\\\?\\display#qrv1234#5&1#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}";
     calls.registry[registered] = edid;
-    MonitorBus b = bus();
+    // Reads a block from `offset` on a bus over `path`: the library's result.
     Bytes block(128);
-    const uint8_t offsets[] = {0x00, 0x80};
-    for (uint8_t offset : offsets) {
-        ASSERT_EQ(b.write(kEdidAddress, &offset, 1), 0);
-        ASSERT_EQ(b.read(kEdidAddress | 1, block.data(), 128), 0);
+    const auto read = [&](const std::string& path, uint8_t offset) {
+        MonitorBus b = bus(path);
+        EXPECT_EQ(b.write(kEdidAddress, &offset, 1), 0);
+        return b.read(kEdidAddress | 1, block.data(), 128);
+    };
+    for (uint8_t offset : {0x00, 0x80}) {
+        ASSERT_EQ(read(kPath, offset), 0);
         EXPECT_EQ(block, Bytes(edid.begin() + offset, edid.begin() + offset + 128));
     }
 
     // A base block only: its extension cannot be read; nor can a device
     // without an EDID value, an unknown device or a monitor without one.
     calls.registry[registered].resize(128);
-    MonitorBus baseOnly = bus();
-    ASSERT_EQ(baseOnly.write(kEdidAddress, &offsets[1], 1), 0);
-    EXPECT_EQ(baseOnly.read(kEdidAddress | 1, block.data(), 128), veskol::kLibNoEdid);
+    EXPECT_EQ(read(kPath, 0x80), veskol::kLibNoEdid);
     calls.registry[registered] = {};
     for (const char* path : {kPath, "\\\\?\\other", ""}) {
-        MonitorBus none = bus(path);
-        ASSERT_EQ(none.write(kEdidAddress, &offsets[0], 1), 0);
-        EXPECT_EQ(none.read(kEdidAddress | 1, block.data(), 128), veskol::kLibNoEdid) << path;
+        EXPECT_EQ(read(path, 0x00), veskol::kLibNoEdid) << path;
     }
 }

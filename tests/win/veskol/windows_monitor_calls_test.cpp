@@ -9,6 +9,7 @@
 // After windows.h, which it needs.
 #include <setupapi.h>
 
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -62,9 +63,7 @@ TEST(WindowsMonitorCalls, FindTheDisplaysMonitorDeviceAndItsEdidButNoPhysicalMon
 
     // Wine's display list and device registry spell the path differently.
     std::vector<uint8_t> edid(128);
-    for (size_t i = 0; i < edid.size(); ++i) {
-        edid[i] = static_cast<uint8_t>(255 - i);
-    }
+    std::iota(edid.rbegin(), edid.rend(), uint8_t{128});  // 255 down to 128
     ASSERT_TRUE(setFirstMonitorsEdid(edid));
     uint8_t read[256] = {};
     EXPECT_EQ(api.deviceEdid(api.context, device.path, read, sizeof read), 128);
