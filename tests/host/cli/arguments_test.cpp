@@ -92,30 +92,28 @@ TEST(CommandLineArguments, WrongArgumentsAreRefusedWithTheirReason) {
         std::vector<std::string> args;
         const char* reason;
     };
-    const Case cases[] = {
-        {{}, "no command"},
-        {{"/frobnicate"}, "unknown option: /frobnicate"},
-        {{"/list", "/get", "10"}, "only one command"},
-        {{"/get"}, "at least one VCP code"},
-        {{"/get", "zz"}, "not a VCP code: zz"},
-        {{"/get", "04"}, "action"},
-        {{"/set"}, "at least one CODE=VALUE"},
-        {{"/set", "10"}, "not CODE=VALUE: 10"},
-        {{"/set", "10=70000"}, "not CODE=VALUE"},
-        {{"/set", "10=-1"}, "not CODE=VALUE"},
-        {{"/set", "B1=1"}, "action"},
-        {{"/dump"}, "/dump needs a value"},
-        {{"/load", ""}, "needs a file name"},
-        {{"/get", "10", "/monitor"}, "/monitor needs a value"},
-        {{"/get", "10", "/monitor", "0"}, "from 1"},
-        {{"/get", "10", "/monitor", "x"}, "from 1"},
-        {{"/get", "10", "/monitor", "1", "/monitor", "2"}, "twice"},
-        {{"/get", "10", "/store"}, "/store goes with"},
-        {{"/set", "10=1", "/force"}, "/force goes with /load"},
-        {{"/list", "/monitor", "2"}, "/monitor goes with"},
-        {{"/list", "10"}, "unexpected argument: 10"},
-        {{"10"}, "unexpected argument"},
-    };
+    const Case cases[] = {{{}, "no command"},
+                          {{"/frobnicate"}, "unknown option: /frobnicate"},
+                          {{"/list", "/get", "10"}, "only one command"},
+                          {{"/get"}, "at least one VCP code"},
+                          {{"/get", "zz"}, "not a VCP code: zz"},
+                          {{"/get", "04"}, "action"},
+                          {{"/set"}, "at least one CODE=VALUE"},
+                          {{"/set", "10"}, "not CODE=VALUE: 10"},
+                          {{"/set", "10=70000"}, "not CODE=VALUE"},
+                          {{"/set", "10=-1"}, "not CODE=VALUE"},
+                          {{"/set", "B1=1"}, "action"},
+                          {{"/dump"}, "/dump needs a value"},
+                          {{"/load", ""}, "needs a file name"},
+                          {{"/get", "10", "/monitor"}, "/monitor needs a value"},
+                          {{"/get", "10", "/monitor", "0"}, "from 1"},
+                          {{"/get", "10", "/monitor", "x"}, "from 1"},
+                          {{"/get", "10", "/monitor", "1", "/monitor", "2"}, "twice"},
+                          {{"/get", "10", "/store"}, "/store goes with"},
+                          {{"/set", "10=1", "/force"}, "/force goes with /load"},
+                          {{"/list", "/monitor", "2"}, "/monitor goes with"},
+                          {{"/list", "10"}, "unexpected argument: 10"},
+                          {{"10"}, "unexpected argument"}};
     for (const Case& c : cases) {
         const std::string error = refusal(c.args);
         EXPECT_NE(error.find(c.reason), std::string::npos) << error;

@@ -17,28 +17,29 @@ class CodeAccessTest : public MonitorTest {
         ASSERT_EQ(monitor.isOpen(), 0);
         clock.clearRecord();
     }
-    int saves() { return VeskolSimSaveCount(0); }
+    // Value and maximum of `code`, read on the monitor.
+    std::pair<int, int> read(int code) {
+        int value = -1;
+        int maximum = -1;
+        EXPECT_EQ(monitor.readCode(code, value, maximum), 0) << code;
+        return {value, maximum};
+    }
 };
 
 }  // namespace
 
 TEST_F(CodeAccessTest, ReadsOnlyTheCodesAskedForStandardAndPaged) {
     identify("tsw-lcd");
-    int value = -1;
-    int maximum = -1;
-    ASSERT_EQ(monitor.readCode(0x10, value, maximum), 0);
-    EXPECT_EQ(value, 75);
-    EXPECT_EQ(maximum, 100);
-    ASSERT_EQ(monitor.readCode(0x0210, value, maximum), 0);
-    EXPECT_EQ(value, 3);
-    EXPECT_EQ(maximum, 10);
+    EXPECT_EQ(read(0x10), std::pair(75, 100));
+    EXPECT_EQ(read(0x0210), std::pair(3, 10));
     EXPECT_EQ(requests(0x01), 1);  // one Get VCP
     EXPECT_EQ(requests(0xC6), 1);  // one paged get
     EXPECT_EQ(requests(0xF3), 0);  // no capabilities, no full read
 
     // An action is never read; a code the monitor lacks has no value; both
     // leave the outputs alone.
-    value = maximum = -7;
+    int value = -7;
+    int maximum = -7;
     EXPECT_EQ(monitor.readCode(0x04, value, maximum), kCodeWithoutValue);
     EXPECT_EQ(requests(0x01), 1);
     EXPECT_EQ(monitor.readCode(0x8C, value, maximum), kCodeWithoutValue);
@@ -54,14 +55,11 @@ TEST_F(CodeAccessTest, ReadsOnlyTheCodesAskedForStandardAndPaged) {
 TEST_F(CodeAccessTest, WritesFollowTheModelsRules) {
     // Black levels counted downwards are read and written counted upwards.
     identify("qrv-inverted-black");
-    int value = 0;
-    int maximum = 0;
-    ASSERT_EQ(monitor.readCode(0x6C, value, maximum), 0);
+    const auto [value, maximum] = read(0x6C);
     EXPECT_EQ(value, maximum - simValue(0x6C));
     ASSERT_EQ(monitor.writeCode(0x6C, 10, maximum), 0);
     EXPECT_EQ(simValue(0x6C), maximum - 10);
-    ASSERT_EQ(monitor.readCode(0x6C, value, maximum), 0);
-    EXPECT_EQ(value, 10);
+    EXPECT_EQ(read(0x6C), std::pair(10, maximum));
     ASSERT_EQ(monitor.writeCode(0x10, 33, 100), 0);  // other codes as they are
     EXPECT_EQ(simValue(0x10), 33);
 
@@ -86,38 +84,36 @@ TEST_F(CodeAccessTest, WritesFollowTheModelsRules) {
     // A preset switch on a model that stores first: the store, the switch,
     // then the model's switch delay.
     identify("qrv-lcd-p4");
-    const int before = saves();
+    const int before = VeskolSimSaveCount(0);
     ASSERT_EQ(monitor.writeCode(0x14, 6, 12), 0);
-    EXPECT_EQ(saves(), before + 1);
+    EXPECT_EQ(VeskolSimSaveCount(0), before + 1);
     EXPECT_EQ(simValue(0x14), 6);
     const std::vector<int> waits = clock.waits();
     EXPECT_NE(std::find(waits.begin(), waits.end(), monitor.presetSwitchDelay()), waits.end());
 }
 
 TEST_F(CodeAccessTest, FinishingWritesStoresTheWayEachModelStores) {
-    // MCCS save when asked, nothing when not.
-    identify("qrv-crt");
-    ASSERT_EQ(monitor.writeCode(0x12, 40, 100), 0);
-    EXPECT_EQ(monitor.finishWrites(false), 0);
-    EXPECT_EQ(requests(0x0C), 0);
-    EXPECT_EQ(simSaved(0x12), -1);
-    EXPECT_EQ(monitor.finishWrites(true), 0);
-    EXPECT_EQ(requests(0x0C), 1);
-    EXPECT_EQ(simSaved(0x12), 40);
-
-    // The vendor sequence on a model that ignores the MCCS save.
-    identify("qrv-vendor-save");
-    ASSERT_EQ(monitor.writeCode(0x10, 22, 100), 0);
-    EXPECT_EQ(monitor.finishWrites(true), 0);
-    EXPECT_EQ(requests(0x0C), 0);
-    EXPECT_EQ(requests(0xC0), 2);
-    EXPECT_EQ(simSaved(0x10), 22);
-
-    // A model that stores every change stores unasked.
-    identify("tsw-four-preset");
-    ASSERT_EQ(monitor.writeCode(0x10, 30, 100), 0);
-    EXPECT_EQ(monitor.finishWrites(false), 0);
-    EXPECT_EQ(simSaved(0x10), 30);
+    // MCCS save when asked, nothing when not; the vendor sequence on a model
+    // that ignores the MCCS save; unasked on a model that stores every change.
+    struct Case {
+        const char* profile;
+        int code, value;
+        bool store;
+        int mccsSaves, vendorSaves, saved;
+    };
+    const Case cases[] = {{"qrv-crt", 0x12, 40, false, 0, 0, -1},
+                          {"qrv-crt", 0x12, 40, true, 1, 0, 40},
+                          {"qrv-vendor-save", 0x10, 22, true, 0, 2, 22},
+                          {"tsw-four-preset", 0x10, 30, false, 0, 2, 30}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.profile) + (c.store ? " store" : ""));
+        identify(c.profile);
+        ASSERT_EQ(monitor.writeCode(c.code, c.value, 100), 0);
+        EXPECT_EQ(monitor.finishWrites(c.store), 0);
+        EXPECT_EQ(requests(0x0C), c.mccsSaves);
+        EXPECT_EQ(requests(0xC0), c.vendorSaves);
+        EXPECT_EQ(simSaved(c.code), c.saved);
+    }
 
     // A failed MCCS save is reported.
     identify("qrv-crt");
