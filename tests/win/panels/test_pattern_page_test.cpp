@@ -99,8 +99,6 @@ TEST_F(TestPatternPageTest, ButtonsSitInTheirGridWithTheirPatternsPictures) {
     EXPECT_EQ(pressedButton(), kCtlPatternOff);  // no pattern shown
 }
 
-// Pattern buttons open, switch and close the window; the button of the
-// pattern shown is pressed in and the main window's box follows.
 TEST_F(TestPatternPageTest, PatternButtonsOpenSwitchAndCloseThePattern) {
     openPage();
     RECT before{};
@@ -191,8 +189,6 @@ TEST_F(TestPatternPageTest, AutomaticChoiceAndHintBoxes) {
     EXPECT_TRUE(boxChecked());
 }
 
-// The main window's box shows whether a pattern is up, whoever opened or
-// closed it.
 TEST_F(TestPatternPageTest, TheMainWindowsBoxFollowsEveryWayAPatternComesAndGoes) {
     start("qrv-crt");
     showTab(kTabGeometry);
