@@ -3,6 +3,7 @@
 // with a guard ring of marker pixels around it that no drawing may touch.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -12,9 +13,34 @@
 constexpr int kTagBlue = 77;
 constexpr uint32_t kGuard = 0x00010203;
 
-// The pixel of the coordinate picture at (x, y).
 constexpr uint32_t tagOf(int x, int y) {
     return packPixel(x, y, kTagBlue);
+}
+
+// What a frame that changes nothing shows: the coordinate picture at (3, 3) on black.
+inline uint32_t unchangedPixel(const IllustrationLayout& g, int x, int y) {
+    const bool inside = x >= 3 && y >= 3 && x < 3 + g.captureWidth && y < 3 + g.captureHeight;
+    return inside ? tagOf(x - 3, y - 3) : 0;
+}
+
+// How many of the width × height positions `test(x, y)` holds for.
+template <typename Test>
+int countWhere(int width, int height, Test test) {
+    int count = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            count += test(x, y) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// How many pixels of a frame of the layout, read by `at(x, y)`, differ from
+// what a frame that changes nothing shows.
+template <typename At>
+int changedPixels(const IllustrationLayout& g, At at) {
+    return countWhere(g.frameWidth, g.frameHeight,
+                      [&](int x, int y) { return at(x, y) != unchangedPixel(g, x, y); });
 }
 
 struct PixelBuffer {
@@ -30,10 +56,9 @@ struct PixelBuffer {
 // The capture of a layout holding the coordinate picture.
 inline PixelBuffer coordinateCapture(const IllustrationLayout& layout) {
     PixelBuffer capture(layout.captureWidth, layout.captureHeight);
-    for (int y = 0; y < capture.height; ++y) {
-        for (int x = 0; x < capture.width; ++x) {
-            capture.pixels[y * capture.width + x] = tagOf(x, y);
-        }
+    for (size_t i = 0; i < capture.pixels.size(); ++i) {
+        capture.pixels[i] =
+            tagOf(static_cast<int>(i % capture.width), static_cast<int>(i / capture.width));
     }
     return capture;
 }
@@ -43,38 +68,27 @@ class GuardedFrame {
   public:
     static constexpr int kRing = 8;
     explicit GuardedFrame(const IllustrationLayout& layout)
-        : width_(layout.frameWidth),
-          height_(layout.frameHeight),
-          buffer_(layout.frameWidth + 2 * kRing, layout.frameHeight + 2 * kRing, kGuard) {
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
-                buffer_.pixels[(y + kRing) * buffer_.width + x + kRing] = 0;
-            }
+        : buffer_(layout.frameWidth + 2 * kRing, layout.frameHeight + 2 * kRing, kGuard) {
+        for (int y = 0; y < height(); ++y) {
+            std::fill_n(&buffer_.pixels[(y + kRing) * buffer_.width + kRing], width(), 0u);
         }
     }
     [[nodiscard]] PixelView view() {
-        return PixelView{buffer_.pixels.data() + kRing * buffer_.width + kRing, width_, height_,
+        return PixelView{buffer_.pixels.data() + kRing * buffer_.width + kRing, width(), height(),
                          buffer_.width};
     }
     [[nodiscard]] uint32_t at(int x, int y) const { return buffer_.at(x + kRing, y + kRing); }
     // True when every guard pixel is untouched.
     [[nodiscard]] bool guardIntact() const {
-        for (int y = 0; y < buffer_.height; ++y) {
-            for (int x = 0; x < buffer_.width; ++x) {
-                const bool inside =
-                    x >= kRing && x < kRing + width_ && y >= kRing && y < kRing + height_;
-                if (!inside && buffer_.at(x, y) != kGuard) {
-                    return false;
-                }
-            }
-        }
-        return true;
+        return countWhere(buffer_.width, buffer_.height, [&](int x, int y) {
+                   const bool inside =
+                       x >= kRing && x < kRing + width() && y >= kRing && y < kRing + height();
+                   return !inside && buffer_.at(x, y) != kGuard;
+               }) == 0;
     }
-    [[nodiscard]] int width() const { return width_; }
-    [[nodiscard]] int height() const { return height_; }
+    [[nodiscard]] int width() const { return buffer_.width - 2 * kRing; }
+    [[nodiscard]] int height() const { return buffer_.height - 2 * kRing; }
 
   private:
-    int width_;
-    int height_;
     PixelBuffer buffer_;
 };

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <vector>
 
 #include "draw/pixels/colour_effects.h"
 #include "draw/pixels/convergence.h"
 #include "draw/pixels/corner_purity.h"
 #include "draw/pixels/feature_frames.h"
+#include "draw/pixels/geometry_warps.h"
 #include "draw/pixels/moire_overlay.h"
 #include "draw/pixels/sharpness.h"
 #include "draw/pixels/tone_effects.h"
@@ -15,6 +18,14 @@
 namespace {
 
 const IllustrationLayout kWide = illustrationLayout(2);  // miniature 154 × 92, frame 160 × 98
+
+// Frame k of `feature` drawn from the coordinate picture.
+GuardedFrame drawn(const IllustrationLayout& layout, int feature, int k) {
+    PixelBuffer capture = coordinateCapture(layout);
+    GuardedFrame frame(layout);
+    EXPECT_TRUE(drawFeatureFrame(capture.view(), frame.view(), feature, k)) << feature;
+    return frame;
+}
 
 // Frame k of `feature` drawn from a miniature of one colour.
 GuardedFrame drawnFromColour(uint32_t colour, int feature, int k) {
@@ -32,58 +43,55 @@ uint32_t shown(uint32_t colour, int feature, int k, int x = 10, int y = 10) {
 
 }  // namespace
 
-TEST(ToneFrames, BrightnessContrastGainsAndColourTemperature) {
+TEST(ToneFrames, LevelsGainsBlackLevelsAndWindowAreaOfEachFrame) {
     const uint32_t white = packPixel(255, 255, 255);
     const uint32_t mixed = packPixel(200, 100, 8);
-    // Contrast: 255/256 of each level at frame 0, 115/256 at frame 7.
-    EXPECT_EQ(shown(white, 15, 0), packPixel(254, 254, 254));
-    EXPECT_EQ(shown(mixed, 15, 0), packPixel(199, 99, 7));
-    EXPECT_EQ(shown(mixed, 15, 7), packPixel(89, 44, 3));
-    // Brightness: c/4 + c/2 + 9k.
-    EXPECT_EQ(shown(mixed, 14, 0), packPixel(150, 75, 6));
-    EXPECT_EQ(shown(white, 14, 7), packPixel(253, 253, 253));
-    // Gains: the feature's channel swept, the other two at 200/256.
-    EXPECT_EQ(shown(white, 16, 7), packPixel(199, 114, 199));
-    EXPECT_EQ(shown(white, 17, 7), packPixel(199, 199, 114));
-    EXPECT_EQ(shown(white, 69, 7), packPixel(199, 199, 114));
-    EXPECT_EQ(shown(white, 18, 0), packPixel(254, 199, 199));
-    // The plain miniature, and the black border around it.
-    EXPECT_EQ(shown(mixed, 90, 5), mixed);
+    const uint32_t low = packPixel(0x10, 0x20, 0x30);
+    // Contrast (15): 255/256 of each level at frame 0, 115/256 at frame 7.
+    // Brightness (14): c/4 + c/2 + 9k. Gains (16-18, 69): the feature's
+    // channel swept, the other two at 200/256. Black levels (26-28): or'ed
+    // into their channel over the whole frame. 90: the plain miniature.
+    const struct {
+        uint32_t colour;
+        int feature, k, red, green, blue;
+    } cases[] = {{white, 15, 0, 254, 254, 254},  {mixed, 15, 0, 199, 99, 7},
+                 {mixed, 15, 7, 89, 44, 3},      {mixed, 14, 0, 150, 75, 6},
+                 {white, 14, 7, 253, 253, 253},  {white, 16, 7, 199, 114, 199},
+                 {white, 17, 7, 199, 199, 114},  {white, 69, 7, 199, 199, 114},
+                 {white, 18, 0, 254, 199, 199},  {mixed, 90, 5, 200, 100, 8},
+                 {low, 27, 3, 0x10, 0x20, 0x38}, {low, 26, 7, 0x10, 0x20 | 56, 0x30},
+                 {low, 28, 0, 0x10, 0x20, 0x30}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(shown(c.colour, c.feature, c.k), packPixel(c.red, c.green, c.blue))
+            << c.feature << " k " << c.k;
+    }
+    // The black border around the miniature, which a black level raises too.
     EXPECT_EQ(drawnFromColour(mixed, 15, 3).at(2, 2), 0u);
-}
+    EXPECT_EQ(drawnFromColour(low, 28, 5).at(0, 0), packPixel(40, 0, 0));
 
-TEST(ToneFrames, BlackLevelsOrTheirChannelOverTheWholeFrame) {
-    const uint32_t colour = packPixel(0x10, 0x20, 0x30);
-    EXPECT_EQ(shown(colour, 27, 3), packPixel(0x10, 0x20, 0x38));
-    EXPECT_EQ(shown(colour, 26, 7), packPixel(0x10, 0x20 | 56, 0x30));
-    EXPECT_EQ(shown(colour, 28, 0), colour);
-    // The black border rises too.
-    EXPECT_EQ(drawnFromColour(colour, 28, 5).at(0, 0), packPixel(40, 0, 0));
-}
-
-TEST(ToneFrames, WindowAreaModeDarkensOutsideTheCentralHalf) {
+    // Window area mode (95, 96) darkens outside the central half: 255/256 at
+    // frame 0, 80/256 at frame 7 outside 160/4 <= x < 3·160/4, 98/4 <= y < 3·98/4.
     const uint32_t grey = packPixel(200, 200, 200);
+    const uint32_t dark = packPixel(62, 62, 62);
     for (int code : {95, 96}) {
-        const GuardedFrame first = drawnFromColour(grey, code, 0);
+        SCOPED_TRACE(code);
+        EXPECT_EQ(drawnFromColour(grey, code, 0).at(10, 10), packPixel(199, 199, 199));
         const GuardedFrame last = drawnFromColour(grey, code, 7);
-        EXPECT_EQ(first.at(10, 10), packPixel(199, 199, 199)) << code;  // 255/256
-        EXPECT_EQ(last.at(10, 10), packPixel(62, 62, 62)) << code;      // 80/256
-        EXPECT_EQ(last.at(39, 50), packPixel(62, 62, 62)) << code;      // x < 160/4
-        EXPECT_EQ(last.at(40, 50), grey) << code;
-        EXPECT_EQ(last.at(119, 24), grey) << code;
-        EXPECT_EQ(last.at(120, 50), packPixel(62, 62, 62)) << code;  // x ≥ 3·160/4
-        EXPECT_EQ(last.at(80, 23), packPixel(62, 62, 62)) << code;   // y < 98/4
-        EXPECT_EQ(last.at(80, 73), packPixel(62, 62, 62)) << code;   // y ≥ 3·98/4
-        EXPECT_EQ(last.at(80, 72), grey) << code;
+        const int points[][3] = {{10, 10, 1},  {39, 50, 1}, {40, 50, 0}, {119, 24, 0},
+                                 {120, 50, 1}, {80, 23, 1}, {80, 73, 1}, {80, 72, 0}};
+        for (const auto& [x, y, darkened] : points) {
+            EXPECT_EQ(last.at(x, y), darkened != 0 ? dark : grey) << x << "," << y;
+        }
     }
 }
 
 TEST(PurityFrames, CornersMixMostAtTheCornerAndNothingFortyPixelsAway) {
-    EXPECT_EQ(purityWeight(255, 0, 0), 255);
-    EXPECT_EQ(purityWeight(170, 10, 20), 170 * 19 * 29 / 1521);
-    EXPECT_EQ(purityWeight(255, 39, 0), 0);
-    EXPECT_EQ(purityWeight(255, 40, 0), 0);
-    EXPECT_EQ(purityWeight(255, 0, 40), 0);
+    // The weight falls off from the corner: 170·19·29/1521 at (10, 20).
+    const int weights[][4] = {
+        {255, 0, 0, 255}, {170, 10, 20, 61}, {255, 39, 0, 0}, {255, 40, 0, 0}, {255, 0, 40, 0}};
+    for (const auto& [strength, dx, dy, weight] : weights) {
+        EXPECT_EQ(purityWeight(strength, dx, dy), weight) << dx << "," << dy;
+    }
     const int strengths[] = {255, 170, 85, 0, 63, 127, 192, 255};
     for (int k = 0; k < 8; ++k) {
         EXPECT_EQ(purityStrength(k), strengths[k]) << k;
@@ -93,7 +101,6 @@ TEST(PurityFrames, CornersMixMostAtTheCornerAndNothingFortyPixelsAway) {
     EXPECT_EQ(mixPurity(red, 255, 0), packPixel(0, 0, 255));
     EXPECT_EQ(mixPurity(red, 255, 7), packPixel(0, 255, 0));
     EXPECT_EQ(mixPurity(red, 0, 0), red);
-
     // Top left (66): its corner pixel turns, the one 40 pixels to the right
     // and the other corners don't; 48 turns all four corners.
     const GuardedFrame topLeft = drawnFromColour(red, 66, 0);
@@ -133,12 +140,13 @@ TEST(SharpnessFrames, TapsRepeatTheEdgePixelsAndClamp) {
         EXPECT_EQ(frame.at(2, 3), 0u);  // drawn where the miniature belongs
         return redOf(frame.at(x + 3, 3));
     };
-    EXPECT_EQ(filtered(0, 0), (3 * 100 + 3 * (100 + 10)) / 9);   // left edge repeated
-    EXPECT_EQ(filtered(7, 0), (12 * 100 - 4 * (100 + 10)) / 4);  // 190
-    EXPECT_EQ(filtered(7, 3), 255);                              // 600 clamped
-    EXPECT_EQ(filtered(7, 2), 0);                                // -200 clamped
-    EXPECT_EQ(filtered(3, 1), 10);                               // frame 3 leaves it
-    EXPECT_EQ(filtered(7, kWide.captureWidth - 1), 50);          // right edge repeated
+    // Left edge repeated: (3·100 + 3·(100 + 10)) / 9 at frame 0, (12·100 − 4·(100 + 10)) / 4
+    // at frame 7; 600 and −200 clamped; frame 3 leaves the pixel; right edge repeated.
+    const int cases[][3] = {{0, 0, 70}, {7, 0, 190}, {7, 3, 255},
+                            {7, 2, 0},  {3, 1, 10},  {7, 153, 50}};
+    for (const auto& [k, x, level] : cases) {
+        EXPECT_EQ(filtered(k, x), level) << "frame " << k << " column " << x;
+    }
 }
 
 TEST(ConvergenceFrames, ChannelsMeetAtTheMiddleFrame) {
@@ -192,18 +200,17 @@ TEST(MoireFrames, ZigZagLinesFadeFromFrameToFrame) {
         for (int k : {0, 7}) {
             const GuardedFrame frame = drawnFromColour(white, feature, k);
             const int level = moireLineLevel(k);
-            int lines = 0;
-            int other = 0;
+            const uint32_t line = packPixel(level, level, level);
+            std::map<uint32_t, int> seen;  // pixels of each colour
             for (int y = 3; y < 3 + kWide.captureHeight; ++y) {
                 for (int x = 3; x < 3 + kWide.captureWidth; ++x) {
-                    const uint32_t p = frame.at(x, y);
-                    lines += p == packPixel(level, level, level);
-                    other += p != white && p != packPixel(level, level, level);
+                    ++seen[frame.at(x, y)];
                 }
             }
-            EXPECT_EQ(other, 0) << feature << " k " << k;
-            EXPECT_GT(lines, kWide.captureWidth * kWide.captureHeight / 4) << feature;
-            EXPECT_LT(lines, kWide.captureWidth * kWide.captureHeight) << feature;
+            const int area = kWide.captureWidth * kWide.captureHeight;
+            EXPECT_EQ(seen[white] + seen[line], area) << feature << " k " << k;  // nothing else
+            EXPECT_GT(seen[line], area / 4) << feature;
+            EXPECT_LT(seen[line], area) << feature;
         }
     }
     EXPECT_EQ(moireLineLevel(0), 128);
@@ -224,4 +231,133 @@ TEST(SaturationFrames, EveryFrameHasItsOwnSaturation) {
         seen.push_back(target);
     }
     EXPECT_EQ(seen[6], red);
+}
+
+TEST(FeatureFrames, EveryAnimatedFeatureDrawsInsideItsFrameAndGeometryIsNoneInTheMiddle) {
+    const std::set<int> geometry = {1,  2,  3,  6,  7,  8,  9,  10, 11, 12, 40, 41, 42,
+                                    43, 45, 46, 49, 50, 64, 13, 44, 73, 74, 75, 76};
+    int animated = 0;
+    for (int feature = -12; feature <= 100; ++feature) {
+        if (!hasFeatureFrame(feature)) {
+            continue;
+        }
+        ++animated;
+        for (int layoutValue : {1, 2}) {
+            const IllustrationLayout layout = illustrationLayout(layoutValue);
+            for (int k : {0, 1, 4, 7}) {  // both extremes, and none
+                SCOPED_TRACE(testing::Message()
+                             << "layout " << layoutValue << " feature " << feature << " k " << k);
+                const GuardedFrame frame = drawn(layout, feature, k);
+                ASSERT_TRUE(frame.guardIntact());
+                const int w = frame.width();
+                const int h = frame.height();
+                ASSERT_GT(countWhere(w, h, [&](int x, int y) { return frame.at(x, y) != 0; }),
+                          w * h / 2);
+                if (k == 4 && geometry.count(feature) != 0) {  // distortion, convergence
+                    EXPECT_EQ(changedPixels(layout, [&](int x, int y) { return frame.at(x, y); }),
+                              0);
+                }
+            }
+        }
+    }
+    // 0-3, 6-18, 26-28, 40-46, 48-51, 62, 64-69, 73-76, 82, 90, 95, 96.
+    EXPECT_EQ(animated, 4 + 13 + 3 + 7 + 4 + 1 + 6 + 4 + 1 + 1 + 2);
+    for (int feature : {4, 5, 19, 25, 29, 47, 52, 63, 70, 81, 83, 88, 89, 94, 97}) {
+        EXPECT_FALSE(hasFeatureFrame(feature)) << feature;
+    }
+}
+
+TEST(GeometryFrames, PositionCirclesAndSizeGrowsAboutTheCentre) {
+    EXPECT_EQ(swingOfFrame(0), 1.0);
+    EXPECT_NEAR(swingOfFrame(4), 0.0, 1e-12);
+    EXPECT_NEAR(swingOfFrame(7), -0.92388, 1e-5);
+    // Where the miniature's top-left pixel lands, frame by frame.
+    struct Corner {
+        int feature, k, x, y;
+    };
+    const Corner corners[] = {{0, 0, 10, 3},  {0, 1, 7, 7},  {0, 2, 3, 10}, {0, 6, 3, -4},
+                              {1, 0, 10, 10}, {2, 0, 3, 10}, {2, 7, 3, -3}, {3, 0, 3, 10}};
+    for (const Corner& c : corners) {
+        SCOPED_TRACE(testing::Message() << c.feature << " k " << c.k);
+        const GuardedFrame frame = drawn(kWide, c.feature, c.k);
+        const int x = std::max(c.x, 0);
+        const int y = std::max(c.y, 0);
+        EXPECT_EQ(frame.at(x, y), tagOf(x - c.x, y - c.y));
+        if (c.x > 0) {
+            EXPECT_EQ(frame.at(c.x - 1, y), 0u);
+        }
+    }
+    // Frame 0 of size: 140 × 78 sampled from the whole 154 × 92.
+    GuardedFrame smaller = drawn(kWide, 1, 0);
+    EXPECT_EQ(smaller.at(149, 10), tagOf(152, 0));
+    EXPECT_EQ(smaller.at(150, 10), 0u);
+    EXPECT_EQ(smaller.at(10, 87), tagOf(0, 90));
+    EXPECT_EQ(smaller.at(10, 88), 0u);
+    // Frame 7: 166 × 104 at (−3, −3), clipped by the frame.
+    EXPECT_EQ(drawn(kWide, 1, 7).at(0, 0), tagOf(2, 2));
+    // Vertical size keeps the width.
+    EXPECT_EQ(drawn(kWide, 3, 0).at(156, 10), tagOf(153, 0));
+}
+
+TEST(GeometryFrames, RowsBendAsTheirFeatureSaysAtFullSwing) {
+    // Where row y lands at full swing: its x, width and the source width it
+    // samples. Centre band (6, 41): unchanged outside the 39 rows about the
+    // centre row, which bends most. Top and bottom bands (40, 42, 45, 46, 49,
+    // 50): 20 rows, most at the picture's edge.
+    const int rows[][5] = {
+        {7, 0, 12, 136, 154},  {7, 46, 3, 154, 154},  {8, 0, -6, 172, 154},   {8, 91, 12, 136, 154},
+        {9, 0, -6, 154, 154},  {10, 0, 12, 154, 154}, {10, 91, 11, 154, 154}, {64, 0, 3, 154, 154},
+        {64, 25, 1, 154, 154}, {6, 26, 3, 154, 154},  {6, 27, 3, 155, 155},   {6, 46, 9, 143, 155},
+        {6, 66, 3, 154, 154},  {41, 46, 9, 154, 154}, {40, 0, 7, 147, 155},   {40, 20, 3, 154, 154},
+        {40, 71, 3, 154, 154}, {40, 72, 3, 155, 155}, {40, 91, 7, 147, 155},  {42, 0, 7, 154, 154},
+        {45, 0, 7, 147, 155},  {45, 91, 3, 154, 154}, {46, 0, 7, 154, 154},   {49, 0, 3, 154, 154},
+        {49, 91, 7, 147, 155}, {50, 91, 7, 154, 154}};
+    for (const auto& [feature, y, x, width, sourceWidth] : rows) {
+        EXPECT_EQ(warpedRow(feature, y, 1.0, 154, 92),
+                  (RowPlacement{y, y + 3, x, width, sourceWidth}))
+            << "feature " << feature << " row " << y;
+    }
+    // The opposite swing bows the other way.
+    EXPECT_EQ(warpedRow(7, 0, swingOfFrame(7), 154, 92), (RowPlacement{0, 3, -5, 170, 154}));
+    // A narrowed row samples the whole miniature; rows past it stay black,
+    // and so does every frame row below the miniature whatever the swing.
+    const GuardedFrame pincushion = drawn(kWide, 7, 0);
+    EXPECT_EQ(pincushion.at(11, 3), 0u);
+    EXPECT_EQ(pincushion.at(12, 3), tagOf(0, 0));
+    EXPECT_EQ(pincushion.at(147, 3), tagOf(152, 0));
+    EXPECT_EQ(pincushion.at(148, 3), 0u);
+    for (int feature : {6, 7, 8, 9, 10, 40, 64}) {
+        for (int k = 0; k < 8; ++k) {
+            const GuardedFrame frame = drawn(kWide, feature, k);
+            for (int x = 0; x < frame.width(); ++x) {
+                ASSERT_EQ(frame.at(x, 3 + 92), 0u) << feature << " k " << k << " x " << x;
+            }
+        }
+    }
+}
+
+TEST(GeometryFrames, LinearityResamplesRowsInsideTheMiniatureAndRotationShears) {
+    // Row 91 and 49: near the bottom frame 0 would read the row below the miniature.
+    const int sources[][4] = {
+        {11, 0, 12, 10}, {11, 7, 12, 14}, {11, 4, 12, 12}, {11, 0, 91, 91}, {43, 0, 49, 45}};
+    for (const auto& [feature, k, y, source] : sources) {
+        EXPECT_EQ(linearitySourceRow(feature, k, y, 92, 98), source) << feature << " " << k;
+    }
+    EXPECT_EQ(drawn(kWide, 11, 0).at(3, 15), tagOf(0, 10));
+    for (int feature : {11, 43}) {
+        for (int k = 0; k < 8; ++k) {
+            for (int y = 0; y < 92; ++y) {
+                const int source = linearitySourceRow(feature, k, y, 92, 98);
+                ASSERT_TRUE(source >= 0 && source < 92) << feature << " " << k << " " << y;
+            }
+        }
+    }
+    // Rotation: columns shear down, then rows across; the centre stays.
+    const GuardedFrame turned = drawn(kWide, 12, 0);
+    EXPECT_EQ(turned.at(4, 0), tagOf(0, 0));      // down by 0, row 0 right by 1
+    EXPECT_EQ(turned.at(157, 6), tagOf(153, 0));  // down by 6, row 6 right by 1
+    EXPECT_EQ(turned.at(80, 49), tagOf(77, 46));
+    const GuardedFrame back = drawn(kWide, 12, 7);
+    EXPECT_EQ(back.at(80, 49), tagOf(77, 46));
+    EXPECT_NE(back.at(4, 0), tagOf(0, 0));
 }

@@ -25,10 +25,12 @@ class TestPatternPageTest : public MainWindowTest {
         start(profiles);
         showTab(kTabTestPattern);
     }
-    void pressOnPage(int id) {
+    void pressOnPage(int id, bool pumped = true) {
         SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(pageControl(id)));
-        pump();
+        if (pumped) {
+            pump();
+        }
     }
     // Button `id` as the page draws it: whether it is pressed in (the
     // frame's dark edge at the top left) and the colour in its middle.
@@ -73,10 +75,9 @@ TEST_F(TestPatternPageTest, ButtonsSitInTheirGridWithTheirPatternsPictures) {
             const int id = grid[row][column];
             ASSERT_NE(pageControl(id), nullptr) << id;
             const RECT r = placeOf(pageControl(id));
-            EXPECT_EQ(r.left, 11 + 48 * column) << id;
-            EXPECT_EQ(r.top, rowY[row]) << id;
-            EXPECT_EQ(r.right - r.left, kButtonWidth) << id;
-            EXPECT_EQ(r.bottom - r.top, kButtonHeight) << id;
+            const int x = 11 + 48 * column;
+            const RECT expected{x, rowY[row], x + kButtonWidth, rowY[row] + kButtonHeight};
+            EXPECT_TRUE(EqualRect(&r, &expected)) << id << " at " << r.left << "," << r.top;
         }
     }
     // Each button shows its own pattern: the solid screens by their colour.
@@ -93,14 +94,11 @@ TEST_F(TestPatternPageTest, ButtonsSitInTheirGridWithTheirPatternsPictures) {
     EXPECT_EQ(textOf(pageControl(kCtlPatternGroup)), L"テストパターン");
     EXPECT_EQ(textOf(pageControl(kCtlPatternAutoChoice)), L"パターンの自動選択");
     EXPECT_EQ(textOf(pageControl(kCtlPatternShowHints)), L"ヒントの表示");
-    EXPECT_TRUE(checked(kCtlPatternAutoChoice));
-    EXPECT_TRUE(checked(kCtlPatternShowHints));
+    EXPECT_TRUE(checked(kCtlPatternAutoChoice) && checked(kCtlPatternShowHints));
     EXPECT_TRUE(enabled(kCtlPatternShowHints));
     EXPECT_EQ(pressedButton(), kCtlPatternOff);  // no pattern shown
 }
 
-// Pattern buttons open, switch and close the window; the button of the
-// pattern shown is pressed in and the main window's box follows.
 TEST_F(TestPatternPageTest, PatternButtonsOpenSwitchAndCloseThePattern) {
     openPage();
     RECT before{};
@@ -191,14 +189,10 @@ TEST_F(TestPatternPageTest, AutomaticChoiceAndHintBoxes) {
     EXPECT_TRUE(boxChecked());
 }
 
-// The main window's box shows whether a pattern is up, whoever opened or
-// closed it.
 TEST_F(TestPatternPageTest, TheMainWindowsBoxFollowsEveryWayAPatternComesAndGoes) {
     start("qrv-crt");
     showTab(kTabGeometry);
-    // Not pumped: the command's own 400 ms timer must not run it first.
-    SendMessageW(page(), WM_COMMAND, MAKEWPARAM(kCtlAutoGeometry, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(pageControl(kCtlAutoGeometry)));
+    pressOnPage(kCtlAutoGeometry, false);  // not pumped: its own 400 ms timer must not run it first
     EXPECT_EQ(currentPattern(), 24);
     EXPECT_TRUE(boxChecked());
     SendMessageW(page(), WM_TIMER, 3, 0);  // the command ran: the pattern goes
