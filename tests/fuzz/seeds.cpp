@@ -330,7 +330,7 @@ void writePagedReplies() {
 }
 
 // Files a user may edit by hand: the simulator's saved settings and its
-// fault specifications.
+// fault settings.
 void writeUserFiles() {
     write("state_file", "two_monitors",
           textBytes("# simulated monitors' saved settings: interface profile code value\n"
@@ -339,10 +339,10 @@ void writeUserFiles() {
     write("state_file", "crlf_and_comments",
           textBytes("#\r\n# comment\r\n2 paged-busy 0246 1\r\n"));
     write("state_file", "cut_short", textBytes("0 qrv-crt 0010 40\n0 qrv-crt 00"));
-    write("fault_spec", "rates",
+    write("fault_settings", "rates",
           textBytes("seed=7,checksum=100,null=50,nak=20,truncate=5,wrong=5"));
-    write("fault_spec", "queued", textBytes("next=nak*2,next=null*3,next=wrong,disappear=500"));
-    write("fault_spec", "slow_bus", textBytes("seed=1,delay=15,,truncate=1000"));
+    write("fault_settings", "queued", textBytes("next=nak*2,next=null*3,next=wrong,disappear=500"));
+    write("fault_settings", "slow_bus", textBytes("seed=1,delay=15,,truncate=1000"));
 }
 
 // Conversations with a monitor served by the operating system's calls:

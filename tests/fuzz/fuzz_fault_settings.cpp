@@ -1,6 +1,6 @@
-// The simulator's fault specification over arbitrary text, then the faults
+// The simulator's fault settings text over arbitrary input, then the faults
 // it configures applied to reply frames of every length the bus reads. A
-// rejected specification must leave the injector as it was.
+// rejected settings text must leave the injector as it was.
 #include <cstring>
 #include <string>
 
