@@ -203,6 +203,12 @@ class ActiveMonitor final {
     // change made before still counts for OK, Cancel and Undo. -1 when not
     // open, else 0.
     int rereadColours();
+    // Writes window-area mode `mode` (FeatureId 95) and re-reads the colour
+    // entries with new baselines, as the mode brings its own colour values,
+    // but keeps the mode entry's own baseline and marks it changed, so OK
+    // stores the mode and Cancel puts the old one back. 0, or -1 when not
+    // open, the mode is missing or the write failed (nothing re-read then).
+    int selectWindowMode(int mode);
     // 1 when the colour-temperature entry that setColourTemperature writes
     // (the request code's when the monitor lists it) was written and differs
     // from its baseline; 0 otherwise, also when not open.

@@ -392,6 +392,20 @@ int ActiveMonitor::rereadColours() {
     return 0;
 }
 
+int ActiveMonitor::selectWindowMode(int mode) {
+    constexpr int kWindowMode = 95;
+    ControlEntry* entry = nullptr;
+    if (findEntry(kWindowMode, entry) != 0 || setValue(kWindowMode, mode) != 0) {
+        return -1;
+    }
+    const ControlEntry written = *entry;
+    (void)reload(1, true);
+    entry->baseline = written.baseline;
+    entry->baselineValid = written.baselineValid;
+    entry->modified = 1;
+    return 0;
+}
+
 int ActiveMonitor::restoreAll() {
     for (int index = 1; index < kControlCount; ++index) {
         ControlEntry& entry = controls_[index];

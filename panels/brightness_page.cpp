@@ -234,8 +234,7 @@ bool BrightnessPage::onCommand(int id, int notification) {
         return true;
     }
     if (id >= kCtlModeOff && id <= kCtlModeLast) {
-        if (monitorOpen() && monitor()->setValue(kWindowMode, id - kCtlModeOff) == 0) {
-            (void)monitor()->reload(1, true);
+        if (monitorOpen() && monitor()->selectWindowMode(id - kCtlModeOff) == 0) {
             rebuildSlider();
             checkModeRadio();
         }

@@ -196,6 +196,15 @@ TEST_F(BrightnessPageTest, ChoosingAModeWritesItAndRefreshKeepsOneGroup) {
     }
     EXPECT_EQ(groups, 1);
     EXPECT_EQ(radios, 5);
+
+    // The mode is the user's change even though its colour values came with
+    // new baselines: OK stores it, Cancel puts the old mode back.
+    press(kMainOk);
+    EXPECT_EQ(simSaved(0, 0xF9), 2);
+    start("tsw-rich-caps");
+    doubleClickOnPage(kCtlModeOff + 3);
+    press(kMainCancel);
+    EXPECT_EQ(simValue(0, 0xF9), 0);
 }
 
 TEST_F(BrightnessPageTest, UndoIsOfferedOnlyForAChangedFeature) {
