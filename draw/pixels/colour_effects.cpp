@@ -51,11 +51,14 @@ void transformArea(const PixelView& source, const PixelView& target, int width, 
     if (source.empty() || target.empty()) {
         return;
     }
-    ColourCache<Transform> cache(transform);
     const int rows = std::min(height, source.height);
     const int columns = std::min(width, source.width);
     const int first = std::max(0, 1 - x);
     const int last = std::min(columns, target.width + 1 - x);  // exclusive
+    if (first >= last) {
+        return;
+    }
+    ColourCache<Transform> cache(transform);
     for (int row = 0; row < rows; ++row) {
         const int targetY = row + y;
         if (targetY < 0 || targetY >= target.height) {
@@ -63,8 +66,16 @@ void transformArea(const PixelView& source, const PixelView& target, int width, 
         }
         const uint32_t* in = source.row(row);
         uint32_t* out = target.row(targetY);
+        // Runs of one colour are common (window faces, the desktop): a pixel
+        // like the one before it costs no look-up.
+        uint32_t before = ~in[first];
+        uint32_t result = 0;
         for (int column = first; column < last; ++column) {
-            out[column + x - 1] = cache(in[column]);
+            if (in[column] != before) {
+                before = in[column];
+                result = cache(before);
+            }
+            out[column + x - 1] = result;
         }
     }
 }
@@ -118,20 +129,20 @@ double hueAngleOfFrame(int k) {
 
 void applySaturation(const PixelView& source, const PixelView& target, int width, int height, int x,
                      int y, double saturation) {
-    const ColourMatrix matrix = saturationMatrix(saturation);
+    const ColourMatrixTables matrix(saturationMatrix(saturation));
     transformArea(source, target, width, height, x, y,
-                  [&](const RgbColour& c) { return transformColour(matrix, c); });
+                  [&](const RgbColour& c) { return matrix(c); });
 }
 
 void applyHueRotation(const PixelView& source, const PixelView& target, int width, int height,
                       int x, int y, double degrees, HueAxis axis) {
-    const ColourMatrix matrix = hueRotationMatrix(degrees);
+    const ColourMatrixTables matrix(hueRotationMatrix(degrees));
     transformArea(source, target, width, height, x, y, [&](const RgbColour& c) {
         const int weight = hueWeight(axis, c);
         if (weight == 0) {
             return c;
         }
-        const RgbColour turned = transformColour(matrix, c);
+        const RgbColour turned = matrix(c);
         return RgbColour{mixChannel(turned.red, c.red, weight),
                          mixChannel(turned.green, c.green, weight),
                          mixChannel(turned.blue, c.blue, weight)};

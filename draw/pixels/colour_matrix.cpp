@@ -4,23 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-namespace {
-
-// The luminance weights add up to exactly 1, but not in floating point:
-// without this allowance a grey of 11 would come out as 10.999... and be
-// truncated to 10.
-constexpr double kWholeNumberTolerance = 1e-6;
-
-// Truncation toward zero, then the clamp (a value between -1 and 0
-// truncates to 0 either way). Converting directly is several times faster
-// than a library truncation and gives the same channel.
-int toChannel(double value) {
-    const int truncated = static_cast<int>(std::clamp(value + kWholeNumberTolerance, -1.0, 256.0));
-    return std::clamp(truncated, 0, 255);
-}
-
-}  // namespace
-
 ColourMatrix identityMatrix() {
     ColourMatrix m{};
     for (int i = 0; i < 4; ++i) {
@@ -135,10 +118,24 @@ ColourMatrix hueRotationMatrix(double degrees) {
 RgbColour transformColour(const ColourMatrix& m, const RgbColour& c) {
     const double in[3] = {static_cast<double>(c.red), static_cast<double>(c.green),
                           static_cast<double>(c.blue)};
-    double out[3];
+    int out[3];
     for (int column = 0; column < 3; ++column) {
-        out[column] =
-            in[0] * m[0][column] + in[1] * m[1][column] + in[2] * m[2][column] + m[3][column];
+        out[column] = channelOfSum(in[0] * m[0][column] + in[1] * m[1][column] +
+                                   in[2] * m[2][column] + m[3][column]);
     }
-    return {toChannel(out[0]), toChannel(out[1]), toChannel(out[2])};
+    return {out[0], out[1], out[2]};
+}
+
+ColourMatrixTables::ColourMatrixTables(const ColourMatrix& m) {
+    for (int value = 0; value < 256; ++value) {
+        const double v = value;
+        for (int column = 0; column < 3; ++column) {
+            byRed_[value][column] = v * m[0][column];
+            byGreen_[value][column] = v * m[1][column];
+            byBlue_[value][column] = v * m[2][column];
+        }
+    }
+    for (int column = 0; column < 3; ++column) {
+        offset_[column] = m[3][column];
+    }
 }

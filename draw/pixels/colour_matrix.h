@@ -6,6 +6,7 @@
 // matrix and the hue rotation that keeps luminance. Free of Windows.
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 using ColourMatrix = std::array<std::array<double, 4>, 4>;
@@ -43,3 +44,35 @@ struct RgbColour {
 // 0 to 255. A channel that is a whole number up to rounding noise of the
 // floating-point product keeps that number.
 [[nodiscard]] RgbColour transformColour(const ColourMatrix& matrix, const RgbColour& colour);
+
+// A channel of the transformed colour from its exact sum, as transformColour
+// makes it. The luminance weights add up to exactly 1, but not in floating
+// point: without the allowance a grey of 11 would come out as 10.999... and
+// be truncated to 10.
+[[nodiscard]] inline int channelOfSum(double sum) {
+    constexpr double kWholeNumberTolerance = 1e-6;
+    return static_cast<int>(std::min(std::max(sum + kWholeNumberTolerance, 0.0), 255.0));
+}
+
+// transformColour for many colours: the products of every channel value with
+// the matrix are made once, so a colour costs nine look-ups and additions.
+// They are added in transformColour's order, so every channel is the same
+// to the last bit.
+class ColourMatrixTables {
+  public:
+    explicit ColourMatrixTables(const ColourMatrix& matrix);
+    [[nodiscard]] RgbColour operator()(const RgbColour& colour) const {
+        const double* r = byRed_[colour.red];
+        const double* g = byGreen_[colour.green];
+        const double* b = byBlue_[colour.blue];
+        return {channelOfSum(r[0] + g[0] + b[0] + offset_[0]),
+                channelOfSum(r[1] + g[1] + b[1] + offset_[1]),
+                channelOfSum(r[2] + g[2] + b[2] + offset_[2])};
+    }
+
+  private:
+    double byRed_[256][3];
+    double byGreen_[256][3];
+    double byBlue_[256][3];
+    double offset_[3];
+};

@@ -73,6 +73,21 @@ TEST(ColourEffects, GreysStayGreyUnderEverySaturationAndHueRotation) {
     }
 }
 
+TEST(ColourMatrixTables, GiveTransformColoursChannelsToTheLastBit) {
+    std::vector<ColourMatrix> matrices = {
+        multiplyMatrices(offsetMatrix(-20, 7.5, 300), scaleMatrix(1.5, -0.5, 0.25))};
+    for (int k = 0; k <= 7; ++k) {
+        matrices.push_back(saturationMatrix(saturationOfFrame(k)));
+        matrices.push_back(hueRotationMatrix(hueAngleOfFrame(k)));
+    }
+    for (const ColourMatrix& m : matrices) {
+        const ColourMatrixTables tables(m);
+        for (const RgbColour& c : colourGrid()) {
+            ASSERT_EQ(tables(c), transformColour(m, c)) << text(c);
+        }
+    }
+}
+
 TEST(HueRotationMatrix, KeepsLuminanceAndComposesByAngle) {
     for (double degrees : {-64.0, -16.0, 16.0, 48.0, 120.0}) {
         const ColourMatrix m = hueRotationMatrix(degrees);

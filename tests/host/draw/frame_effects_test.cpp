@@ -119,6 +119,18 @@ TEST(PurityFrames, CornersMixMostAtTheCornerAndNothingFortyPixelsAway) {
         EXPECT_EQ(one.at(3, 3), red) << feature;
     }
     EXPECT_EQ(shown(red, 48, 3, 0, 0), red);  // the pure frame
+
+    // Every channel mixed on its own, whatever the others hold.
+    for (int weight = 0; weight <= 255; weight += 15) {
+        for (uint32_t pixel = 0x0307F1; pixel < 0xFFFFFF; pixel += 0x0B3D17) {
+            const int r = redOf(pixel), g = greenOf(pixel), b = blueOf(pixel);
+            const auto mix = [&](int own, int other) {
+                return (own * (255 - weight) + other * weight) / 255;
+            };
+            ASSERT_EQ(mixPurity(pixel, weight, 2), packPixel(mix(r, g), mix(g, b), mix(b, r)));
+            ASSERT_EQ(mixPurity(pixel, weight, 4), packPixel(mix(r, b), mix(g, r), mix(b, g)));
+        }
+    }
 }
 
 TEST(SharpnessFrames, TapsRepeatTheEdgePixelsAndClamp) {
@@ -146,6 +158,26 @@ TEST(SharpnessFrames, TapsRepeatTheEdgePixelsAndClamp) {
                             {7, 2, 0},  {3, 1, 10},  {7, 153, 50}};
     for (const auto& [k, x, level] : cases) {
         EXPECT_EQ(filtered(k, x), level) << "frame " << k << " column " << x;
+    }
+
+    // Each channel filtered on its own, whatever the others hold.
+    for (int x = 0; x < capture.width; ++x) {
+        capture.pixels[x] = (static_cast<uint32_t>(x) * 0x9E3779B9u) >> 8;
+    }
+    for (int k = 0; k < 8; ++k) {
+        const SharpnessTaps taps = sharpnessTaps(k);
+        GuardedFrame frame(kWide);
+        drawSharpnessFrame(capture.view(), frame.view(), k);
+        for (int x = 1; x + 1 < capture.width; ++x) {
+            const auto level = [&](int (*channel)(uint32_t)) {
+                const int sum =
+                    taps.centre * channel(capture.pixels[x]) +
+                    taps.side * (channel(capture.pixels[x - 1]) + channel(capture.pixels[x + 1]));
+                return std::clamp(sum / taps.divisor, 0, 255);
+            };
+            ASSERT_EQ(frame.at(x + 3, 3), packPixel(level(redOf), level(greenOf), level(blueOf)))
+                << "frame " << k << " column " << x;
+        }
     }
 }
 
