@@ -294,6 +294,10 @@ class ActiveMonitor final {
     [[nodiscard]] int modelPresetAvailability();
     [[nodiscard]] int capabilityColourAvailability(int code, int index);
     [[nodiscard]] int actionThenReload(bool available, int code, bool colourOnly);
+    // A degauss returns at once, but the monitor refuses messages until it
+    // is done: storing or putting values back waits for that first, so OK or
+    // Cancel pressed right after a degauss does not lose the settings.
+    void waitForDegaussToEnd();
     // Four-preset models fix brightness, contrast, gains and colour
     // temperature in their sRGB preset, 4.
     static constexpr int kLockedFourPreset = 4;
@@ -309,6 +313,7 @@ class ActiveMonitor final {
     int32_t factoryResetAvailable_ = 0;
     int32_t anyValueRead_ = 0;
     int32_t degaussAvailable_ = 0;
+    int64_t degaussEndsAtMs_ = 0;  // when the last degauss is over (nowMs)
     int32_t geometryResetAvailable_ = 0;
     int32_t autoSetupAvailable_ = 0;
     int32_t autoGeometryAvailable_ = 0;

@@ -28,7 +28,15 @@ int ActiveMonitor::degauss() {
         return -1;
     }
     (void)writeVcp(0x00, 1);
+    degaussEndsAtMs_ = nowMs() + kActionWaitMs;
     return 0;
+}
+
+void ActiveMonitor::waitForDegaussToEnd() {
+    const int64_t left = degaussEndsAtMs_ - nowMs();
+    if (left > 0) {
+        sleepMs(static_cast<int>(left));
+    }
 }
 
 int ActiveMonitor::factoryReset() {
@@ -75,6 +83,7 @@ int ActiveMonitor::storeSettings() {
     if (!open_ || !anyValueRead_) {
         return -1;
     }
+    waitForDegaussToEnd();
     (void)sendStore();
     return 0;
 }

@@ -191,6 +191,7 @@ int ActiveMonitor::clearControls() {
     geometryResetAvailable_ = 0;
     autoSetupAvailable_ = 0;
     autoGeometryAvailable_ = 0;
+    degaussEndsAtMs_ = 0;
     open_ = 0;
     for (int index = 0; index < kControlCount; ++index) {
         controls_[index].vcpCode = controlVcpCode(index);
@@ -407,6 +408,9 @@ int ActiveMonitor::selectWindowMode(int mode) {
 }
 
 int ActiveMonitor::restoreAll() {
+    if (anyModified()) {
+        waitForDegaussToEnd();
+    }
     for (int index = 1; index < kControlCount; ++index) {
         ControlEntry& entry = controls_[index];
         if (isActionCode(entry.vcpCode) || !entry.modified || !entry.baselineValid) {

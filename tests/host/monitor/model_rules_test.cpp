@@ -372,3 +372,24 @@ TEST_F(MonitorTest, ListedModelsNeverReadCapabilities) {
     EXPECT_EQ(monitor.followsCapabilities(), 0);
     EXPECT_EQ(monitor.isUnlistedModel(), 1);
 }
+
+TEST_F(MonitorTest, OkOrCancelRightAfterADegaussWaitsUntilTheTubeIsDone) {
+    for (const bool cancel : {false, true}) {
+        SCOPED_TRACE(cancel ? "cancel" : "ok");
+        open("qrv-crt");
+        const int before = monitor.value(15);
+        ASSERT_EQ(monitor.setValue(15, before + 7), 0);
+        ASSERT_EQ(monitor.degauss(), 0);
+        clock.clearRecord();
+        if (cancel) {
+            ASSERT_EQ(monitor.restoreAll(), 0);
+        }
+        ASSERT_EQ(monitor.storeSettings(), 0);
+        EXPECT_EQ(longWaits(clock.waits(), 1000), std::vector<int>{2000});
+        EXPECT_EQ(simSaved(0x12), cancel ? before : before + 7);
+        // Once the degauss is over, storing does not wait for it again.
+        clock.clearRecord();
+        ASSERT_EQ(monitor.storeSettings(), 0);
+        EXPECT_EQ(longWaits(clock.waits(), 1000), std::vector<int>{});
+    }
+}
