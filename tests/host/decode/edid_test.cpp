@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -32,22 +33,18 @@ class EdidImage {
     EdidImage() {
         constexpr uint8_t header[] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
         std::memcpy(bytes.data(), header, sizeof header);
-        setIdentity(0x46, 0x56, 0x71, 0x05);  // QRV, product 0x0571
-        bytes[16] = 12;                       // week
-        bytes[17] = 28;                       // 2018
-        bytes[18] = 1;
-        bytes[19] = 4;
-        bytes[20] = 0xA5;  // digital, 8 bits per colour, DisplayPort
+        setIdentity({0x46, 0x56, 0x71, 0x05});  // QRV, product 0x0571
+        // Week 12 of 2018, EDID 1.4, digital input with 8 bits per colour.
+        constexpr uint8_t dateVersionInput[] = {12, 28, 1, 4, 0xA5};
+        std::memcpy(bytes.data() + 16, dateVersionInput, sizeof dateVersionInput);
         for (int i = 0; i < 4; ++i) {
             setDescriptor(0, i, textDescriptor(0x10, ""));  // dummy descriptors
         }
         setDescriptor(0, 0, kTiming);
     }
-    void setIdentity(uint8_t b8, uint8_t b9, uint8_t b10, uint8_t b11) {
-        bytes[8] = b8;
-        bytes[9] = b9;
-        bytes[10] = b10;
-        bytes[11] = b11;
+    // Bytes 8 to 11: the vendor word and the product code.
+    void setIdentity(const std::array<uint8_t, 4>& identity) {
+        std::copy(identity.begin(), identity.end(), bytes.begin() + 8);
     }
     void setDescriptor(int block, int slot, const Descriptor& d) {
         setDescriptorAt(block, block == 0 ? 54 + 18 * slot : slot, d);
@@ -99,7 +96,7 @@ TEST(EdidIdentity, ComesFromBytes8To11) {
     };
     for (const Case& c : cases) {
         EdidImage image;
-        image.setIdentity(c.bytes[0], c.bytes[1], c.bytes[2], c.bytes[3]);
+        image.setIdentity(c.bytes);
         const EdidBytes edid = image.sealed();
         EXPECT_STREQ(vendorLetters(edidVendorWord(edid)).data(), c.letters);
         EXPECT_EQ(edidProductCode(edid), c.productCode);
@@ -141,11 +138,8 @@ TEST(EdidDecode, ReadsTheBaseBlock) {
         EXPECT_EQ(info.descriptors[i].type, types[i]);
     }
 
-    image.bytes[20] = 0x0E;  // analog input
-    image.bytes[12] = 0xFF;
-    image.bytes[13] = 0xFF;
-    image.bytes[14] = 0xFF;
-    image.bytes[15] = 0xFF;
+    image.bytes[20] = 0x0E;                          // analog input
+    std::fill_n(image.bytes.begin() + 12, 4, 0xFF);  // the largest serial number
     EXPECT_EQ(decode(image).digitalInput, 0);
     EXPECT_STREQ(decode(image).serialText, "4294967295");
 }

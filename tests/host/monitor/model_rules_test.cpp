@@ -19,13 +19,24 @@ std::vector<int> longWaits(const std::vector<int>& waits, int atLeast) {
 
 }  // namespace
 
-TEST_F(MonitorTest, PresetListsAndLabelsOfTableDrivenModels) {
+TEST_F(MonitorTest, PresetListsAndLabelsOfEachKindOfModel) {
     struct Case {
         const char* profile;
         std::vector<int> list;
         std::vector<std::pair<int, std::string>> labels;
     };
     const Case cases[] = {
+        // From the capabilities; a preset they do not list keeps the
+        // default numbering.
+        {"tsw-lcd",
+         {1, 5, 8, 11},
+         {{1, "sRGB"},
+          {5, "色モード 2"},
+          {8, "色モード 1"},
+          {11, "カスタム"},
+          {12, "ビデオ"},
+          {2, "色補正オフ"},
+          {6, "色モード 7"}}},
         {"tsw-lcd-p1",
          {1, 2, 11, 12},
          {{1, "sRGB"}, {2, "色補正オフ"}, {11, "カスタム"}, {12, "ビデオ"}, {3, "Unsupported"}}},
@@ -106,6 +117,14 @@ TEST_F(MonitorTest, SwitchRulesStoreWaitAndNudgeAsTheModelNeeds) {
     }
 }
 
+TEST_F(MonitorTest, FailedPresetWriteNeitherWaitsNorReloads) {
+    open("qrv-lcd-p3");
+    ASSERT_EQ(VeskolSimSetFaults(0, "nak=1000"), 0);
+    EXPECT_EQ(monitor.selectPreset(4), -1);
+    EXPECT_EQ(longWaits(clock.waits(), 100), std::vector<int>{});
+    EXPECT_EQ(monitor.currentPreset(), 6);
+}
+
 TEST_F(MonitorTest, PresetSwitchReloadsTheColoursWithANewBaseline) {
     open("tsw-lcd-p5");  // preset 6, gains 100/96/90
     ASSERT_EQ(monitor.selectPreset(1), 0);
@@ -117,14 +136,6 @@ TEST_F(MonitorTest, PresetSwitchReloadsTheColoursWithANewBaseline) {
     EXPECT_EQ(monitor.anyModified(), 1);
     ASSERT_EQ(monitor.restoreAll(), 0);
     EXPECT_EQ(simValue(0x14), 6);
-}
-
-TEST_F(MonitorTest, FailedPresetWriteNeitherWaitsNorReloads) {
-    open("qrv-lcd-p3");
-    ASSERT_EQ(VeskolSimSetFaults(0, "nak=1000"), 0);
-    EXPECT_EQ(monitor.selectPreset(4), -1);
-    EXPECT_EQ(longWaits(clock.waits(), 100), std::vector<int>{});
-    EXPECT_EQ(monitor.currentPreset(), 6);
 }
 
 TEST_F(MonitorTest, PresetFourOfTheFourPresetModelsLocksBrightnessContrastAndGains) {
@@ -236,16 +247,13 @@ TEST_F(MonitorTest, ColourTemperatureInKelvins) {
     EXPECT_EQ(simValue(0x0C), 40);
     EXPECT_EQ(monitor.isColourTemperatureModified(), 1);
 
-    struct Case {
-        const char* profile;
-        int step;
-    };
-    const Case tableDriven[] = {
+    // The preset-table models: from 5000 K in their own steps.
+    const std::pair<const char*, int> steps[] = {
         {"tsw-lcd-p2", 100}, {"tsw-lcd-p5", 50}, {"qrv-lcd-p3", 25}, {"qrv-lcd-p4", 18}};
-    for (const Case& c : tableDriven) {
-        open(c.profile);
-        EXPECT_EQ(monitor.colourTemperatureBase(), 5000) << c.profile;
-        EXPECT_EQ(monitor.colourTemperatureStep(), c.step) << c.profile;
+    for (const auto& [profile, step] : steps) {
+        open(profile);
+        EXPECT_EQ(monitor.colourTemperatureBase(), 5000) << profile;
+        EXPECT_EQ(monitor.colourTemperatureStep(), step) << profile;
     }
 }
 
