@@ -67,43 +67,34 @@ TEST(CapabilitySet, ReadsTheReplacementString) {
 }
 
 // An MCCS 2.2 flat panel as such monitors write it: no spaces between
-// sections, sections the parser does not know, single-digit values.
+// sections, sections the parser does not know, single-digit values, and the
+// choices of complex features listed inside their value lists. It claims no
+// code it never listed (degauss 01, geometry reset 06), and each outer list
+// keeps the values at its own level.
 TEST(CapabilitySet, ReadsAFlatPanelString) {
     CapabilitySet set;
     ASSERT_EQ(set.parseCapabilities(
                   "(prot(monitor)type(lcd)model(LX27Q)cmds(01 02 03 07 0C E3 F3)"
                   "vcp(02 04 05 08 10 12 14(1 5 6 8 0B) 16 18 1A 52 60(1 3 F 11) 62 8d(1 2)"
-                  " AC AE B6 C6 C8 C9 D6(01 04 05) DF)vcpname(10(Brightness))mswhql(1)"
+                  " AC AE B6 C6 C8 C9 D6(01 04 05) DC (00 (00 10 13) 01 02 06) DF"
+                  " E1(02 (00 01) 03 (00 01 02 03)))vcpname(10(Brightness))mswhql(1)"
                   "asset_eep(20)c_tmp_ofst(1F)mccs_ver(2.2))"),
               0);
     EXPECT_EQ(set.displayType, kDisplayLcd);
     EXPECT_EQ(listOf(set),
-              (Codes{0x02, 0x04, 0x05, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18, 0x1A, 0x52,
-                     0x60, 0x62, 0x8D, 0xAC, 0xAE, 0xB6, 0xC6, 0xC8, 0xC9, 0xD6, 0xDF}));
+              (Codes{0x02, 0x04, 0x05, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18, 0x1A, 0x52, 0x60,
+                     0x62, 0x8D, 0xAC, 0xAE, 0xB6, 0xC6, 0xC8, 0xC9, 0xD6, 0xDC, 0xDF, 0xE1}));
+    ASSERT_EQ(set.vcpCodesWithValuesCount, 6);
     EXPECT_EQ(valuesOf(set, 0x14), (Codes{1, 5, 6, 8, 0x0B}));
     EXPECT_EQ(valuesOf(set, 0x60), (Codes{1, 3, 0xF, 0x11}));
     EXPECT_EQ(valuesOf(set, 0x8D), (Codes{1, 2}));
     EXPECT_EQ(valuesOf(set, 0xD6), (Codes{1, 4, 5}));
+    EXPECT_EQ(valuesOf(set, 0xDC), (Codes{0, 1, 2, 6}));
+    EXPECT_EQ(valuesOf(set, 0xE1), (Codes{2, 3}));
     EXPECT_EQ(set.assetEepromSize, 32);
     EXPECT_EQ(set.colourTempOffset, 0x1F);
     EXPECT_STREQ(set.mccsVersion, "2.2");
     EXPECT_EQ(set.commandCodesCount, 0);  // "cmds(" is not "cmds_c2("
-}
-
-// An MCCS 2.2 panel that lists the choices of complex features inside their
-// value lists: it claims no code it never listed (degauss 01, geometry
-// reset 06), and each outer list keeps the values at its own level.
-TEST(CapabilitySet, ReadsValueListsNestedInAValueList) {
-    CapabilitySet set;
-    ASSERT_EQ(set.parseCapabilities("(type(LCD)vcp(10 14(05 06) DC (00 (00 10 13) 01 02 06) "
-                                    "E1(02 (00 01) 03 (00 01 02 03)) FF)mccs_ver(2.2))"),
-              0);
-    EXPECT_EQ(listOf(set), (Codes{0x10, 0x14, 0xDC, 0xE1, 0xFF}));
-    ASSERT_EQ(set.vcpCodesWithValuesCount, 3);
-    EXPECT_EQ(valuesOf(set, 0x14), (Codes{5, 6}));
-    EXPECT_EQ(valuesOf(set, 0xDC), (Codes{0, 1, 2, 6}));
-    EXPECT_EQ(valuesOf(set, 0xE1), (Codes{2, 3}));
-    EXPECT_STREQ(set.mccsVersion, "2.2");
 }
 
 struct ListCase {

@@ -117,14 +117,6 @@ TEST_F(MonitorTest, SwitchRulesStoreWaitAndNudgeAsTheModelNeeds) {
     }
 }
 
-TEST_F(MonitorTest, FailedPresetWriteNeitherWaitsNorReloads) {
-    open("qrv-lcd-p3");
-    ASSERT_EQ(VeskolSimSetFaults(0, "nak=1000"), 0);
-    EXPECT_EQ(monitor.selectPreset(4), -1);
-    EXPECT_EQ(longWaits(clock.waits(), 100), std::vector<int>{});
-    EXPECT_EQ(monitor.currentPreset(), 6);
-}
-
 TEST_F(MonitorTest, PresetSwitchReloadsTheColoursWithANewBaseline) {
     open("tsw-lcd-p5");  // preset 6, gains 100/96/90
     ASSERT_EQ(monitor.selectPreset(1), 0);
@@ -136,6 +128,14 @@ TEST_F(MonitorTest, PresetSwitchReloadsTheColoursWithANewBaseline) {
     EXPECT_EQ(monitor.anyModified(), 1);
     ASSERT_EQ(monitor.restoreAll(), 0);
     EXPECT_EQ(simValue(0x14), 6);
+}
+
+TEST_F(MonitorTest, FailedPresetWriteNeitherWaitsNorReloads) {
+    open("qrv-lcd-p3");
+    ASSERT_EQ(VeskolSimSetFaults(0, "nak=1000"), 0);
+    EXPECT_EQ(monitor.selectPreset(4), -1);
+    EXPECT_EQ(longWaits(clock.waits(), 100), std::vector<int>{});
+    EXPECT_EQ(monitor.currentPreset(), 6);
 }
 
 TEST_F(MonitorTest, PresetFourOfTheFourPresetModelsLocksBrightnessContrastAndGains) {
