@@ -197,18 +197,16 @@ TEST(EdidDecode, ReadsDescriptorsOfACeaExtension) {
 // A monitor may put its serial-number text in the last place of the
 // extension; the information page must show it, not the numeric serial.
 TEST(EdidDecode, ReadsASerialTextInTheLastPlaceOfACeaExtension) {
-    struct Case {
-        uint8_t firstOffset;  // the serial descriptor is the sixth, 90 bytes on
-        const char* serialText;
-    };
-    const Case cases[] = {{18, "SN108"}, {19, "SN109"}, {20, "0"}};
-    for (const Case& c : cases) {
+    // The first descriptor's offset, and the text shown when the serial
+    // descriptor is the sixth, 90 bytes on.
+    const std::pair<uint8_t, const char*> cases[] = {{18, "SN108"}, {19, "SN109"}, {20, "0"}};
+    for (const auto& [firstOffset, serialText] : cases) {
         EdidImage image;
-        image.addExtension(0x02, c.firstOffset);
-        const int last = c.firstOffset + 5 * kEdidDescriptorBytes;
+        image.addExtension(0x02, firstOffset);
+        const int last = firstOffset + 5 * kEdidDescriptorBytes;
         image.setDescriptorAt(1, last,
                               textDescriptor(0xFF, ("SN" + std::to_string(last) + "\n").c_str()));
-        EXPECT_STREQ(decode(image).serialText, c.serialText) << int(c.firstOffset);
+        EXPECT_STREQ(decode(image).serialText, serialText) << int(firstOffset);
     }
 }
 
@@ -228,26 +226,24 @@ TEST(EdidDecode, CutsTheSerialTextToItsField) {
 }
 
 TEST(EdidDecode, RefusesABrokenImageAndLeavesTheRecordEmpty) {
-    struct Case {
-        const char* what;
-        int offset;  // byte to change after sealing
-    };
-    const Case cases[] = {{"header", 0}, {"block 0 checksum", 40}, {"block 1 checksum", 200}};
-    for (const Case& c : cases) {
+    // What breaks, and the byte changed after sealing.
+    const std::pair<const char*, int> cases[] = {
+        {"header", 0}, {"block 0 checksum", 40}, {"block 1 checksum", 200}};
+    for (const auto& [what, offset] : cases) {
         EdidImage image;
         image.addExtension(0x02, 4);
         image.setDescriptor(0, 1, textDescriptor(0xFC, "NAME\n"));
         std::array<uint8_t, kEdidBytes> bytes = image.sealed();
-        bytes[c.offset] ^= 0x01;
-        if (c.offset == 0) {  // keep the sum right: only the header is wrong
+        bytes[offset] ^= 0x01;
+        if (offset == 0) {  // keep the sum right: only the header is wrong
             bytes[127] = static_cast<uint8_t>(bytes[127] - 1);
         }
         EdidInfo info;
         std::memset(&info, 0x55, sizeof info);
-        EXPECT_EQ(decodeEdid(bytes, info), -1) << c.what;
-        EXPECT_EQ(info.descriptorCount, 0) << c.what;
-        EXPECT_STREQ(info.modelName, "") << c.what;
-        EXPECT_STREQ(info.serialText, "") << c.what;
+        EXPECT_EQ(decodeEdid(bytes, info), -1) << what;
+        EXPECT_EQ(info.descriptorCount, 0) << what;
+        EXPECT_STREQ(info.modelName, "") << what;
+        EXPECT_STREQ(info.serialText, "") << what;
     }
     // Block 1 is not checked when no extension is announced.
     EdidImage image;

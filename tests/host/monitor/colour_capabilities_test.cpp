@@ -1,7 +1,7 @@
 // Colour rules of a monitor driven by its capabilities string.
 #include "tests/host/monitor/monitor_fixture.h"
 
-TEST_F(MonitorTest, PresetPositionsAndCountComeFromTheCapabilities) {
+TEST_F(MonitorTest, PresetsComeFromTheCapabilitiesAndASwitchReloadsTheColours) {
     open("tsw-lcd");  // 14(01 05 08 0B), current preset 5
     EXPECT_EQ(monitor.presetAt(4), -1);
     EXPECT_EQ(monitor.presetAt(20), 0);
@@ -12,10 +12,7 @@ TEST_F(MonitorTest, PresetPositionsAndCountComeFromTheCapabilities) {
     std::string text;
     EXPECT_EQ(monitor.presetLabelAt(text, 3), 0);
     EXPECT_EQ(text, "カスタム");
-}
 
-TEST_F(MonitorTest, SelectingAPresetWaitsThenReloadsTheColours) {
-    open("tsw-lcd");
     ASSERT_EQ(VeskolSimSetValue(0, 0x16, 10), 0);  // the gains follow the preset
     ASSERT_EQ(monitor.selectPresetAt(0), 0);       // sRGB
     EXPECT_EQ(simValue(0x14), 1);
@@ -36,8 +33,18 @@ TEST_F(MonitorTest, SelectingAPresetWaitsThenReloadsTheColours) {
     EXPECT_EQ(simValue(0x16), 10);
 }
 
-TEST_F(MonitorTest, GainsAndTheirLimits) {
-    open("tsw-lcd");
+TEST_F(MonitorTest, ColourControlsAndGainLimitsFollowTheCapabilities) {
+    open("tsw-lcd");  // no 0x0C, 0x54, 0x9B, 0x8A in its list
+    EXPECT_EQ(monitor.colourTemperatureAvailability(), 0);
+    EXPECT_EQ(monitor.hueAvailability(), 0);
+    EXPECT_EQ(monitor.saturationAvailability(), 0);
+    EXPECT_EQ(monitor.colourTemperatureBase(), 5000);
+    EXPECT_EQ(monitor.colourTemperatureStep(), -1);
+    EXPECT_EQ(monitor.colourTemperatureMaximum(), 0);
+    EXPECT_EQ(monitor.blackLevelAvailability(), 2);
+    EXPECT_EQ(monitor.canResetColour(), 1);
+    EXPECT_EQ(monitor.brightnessContrastLocked(), 0);  // a flat panel by its type
+
     EXPECT_EQ(monitor.allGainsSupported(), 1);
     EXPECT_EQ(monitor.gainMaximum(kColourGreen), 100);
     EXPECT_EQ(monitor.gainMinimum(kColourGreen), 0);
@@ -52,17 +59,4 @@ TEST_F(MonitorTest, GainsAndTheirLimits) {
     EXPECT_EQ(monitor.gainPermille(kColourBlue), 400);
     EXPECT_EQ(monitor.isModified(17), 1);
     EXPECT_EQ(monitor.gainAvailability(), 2);
-}
-
-TEST_F(MonitorTest, ColourControlsTheCapabilitiesDoNotListAreAbsent) {
-    open("tsw-lcd");  // no 0x0C, 0x54, 0x9B, 0x8A in its list
-    EXPECT_EQ(monitor.colourTemperatureAvailability(), 0);
-    EXPECT_EQ(monitor.hueAvailability(), 0);
-    EXPECT_EQ(monitor.saturationAvailability(), 0);
-    EXPECT_EQ(monitor.colourTemperatureBase(), 5000);
-    EXPECT_EQ(monitor.colourTemperatureStep(), -1);
-    EXPECT_EQ(monitor.colourTemperatureMaximum(), 0);
-    EXPECT_EQ(monitor.blackLevelAvailability(), 2);
-    EXPECT_EQ(monitor.canResetColour(), 1);
-    EXPECT_EQ(monitor.brightnessContrastLocked(), 0);  // a flat panel by its type
 }

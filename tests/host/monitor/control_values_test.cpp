@@ -88,7 +88,7 @@ TEST_F(MonitorTest, CancelRestoresEveryModifiedControlAndOkCommits) {
     EXPECT_EQ(simValue(0x10), 11);
 }
 
-TEST_F(MonitorTest, ReloadWithoutNewBaselineMarksWhatTheMonitorChanged) {
+TEST_F(MonitorTest, ReloadsMarkWhatTheMonitorChangedAndVisitTheColoursInOrder) {
     open("tsw-lcd");
     ASSERT_EQ(VeskolSimSetValue(0, 0x10, 33), 0);  // changed on the monitor's own buttons
     EXPECT_EQ(monitor.reload(0, false), 1);
@@ -103,10 +103,7 @@ TEST_F(MonitorTest, ReloadWithoutNewBaselineMarksWhatTheMonitorChanged) {
     EXPECT_EQ(monitor.value(kBrightness), 34);
     EXPECT_EQ(monitor.isModified(kBrightness), 0);
     EXPECT_EQ(monitor.reload(0, true), 0);
-}
 
-TEST_F(MonitorTest, ColourReloadVisitsTheColourControlsInOrder) {
-    open("tsw-lcd");
     veskol::SimBus::instance().clearFrames();
     ASSERT_EQ(monitor.reload(1, true), 0);
     std::vector<int> codes;
