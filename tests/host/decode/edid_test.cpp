@@ -196,7 +196,7 @@ TEST(EdidDecode, ReadsDescriptorsOfACeaExtension) {
 
 // A monitor may put its serial-number text in the last place of the
 // extension; the information page must show it, not the numeric serial.
-TEST(EdidDecode, ReadsASerialTextInTheLastPlaceOfACeaExtension) {
+TEST(EdidDecode, ReadsSerialTextsOfACeaExtensionIntoTheirField) {
     // The first descriptor's offset, and the text shown when the serial
     // descriptor is the sixth, 90 bytes on.
     const std::pair<uint8_t, const char*> cases[] = {{18, "SN108"}, {19, "SN109"}, {20, "0"}};
@@ -208,9 +208,8 @@ TEST(EdidDecode, ReadsASerialTextInTheLastPlaceOfACeaExtension) {
                               textDescriptor(0xFF, ("SN" + std::to_string(last) + "\n").c_str()));
         EXPECT_STREQ(decode(image).serialText, serialText) << int(firstOffset);
     }
-}
 
-TEST(EdidDecode, CutsTheSerialTextToItsField) {
+    // Ten serial descriptors: their texts are joined up to the field's end.
     EdidImage image;
     image.addExtension(0x02, 4);
     for (int i = 0; i < 4; ++i) {
