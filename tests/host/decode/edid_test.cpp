@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
 #include <string>
 
 namespace {
@@ -61,12 +62,8 @@ class EdidImage {
     }
     // Fixes both checksums and returns the image.
     const std::array<uint8_t, kEdidBytes>& sealed() {
-        for (int block = 0; block < 2; ++block) {
-            uint8_t sum = 0;
-            for (int i = 0; i < kEdidBlockBytes - 1; ++i) {
-                sum = static_cast<uint8_t>(sum + bytes[block * kEdidBlockBytes + i]);
-            }
-            bytes[block * kEdidBlockBytes + 127] = static_cast<uint8_t>(0x100 - sum);
+        for (uint8_t* block : {bytes.data(), bytes.data() + kEdidBlockBytes}) {
+            block[127] = static_cast<uint8_t>(0x100 - std::accumulate(block, block + 127, 0));
         }
         return bytes;
     }
