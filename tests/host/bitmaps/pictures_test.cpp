@@ -24,7 +24,7 @@ float borderCoverage(const Canvas& c) {
     return most;
 }
 
-TEST(Pictures, NothingIsCutOffAtTheBitmapsEdge) {
+TEST(Pictures, NothingIsCutOffAtTheBitmapsOrTabCellsEdge) {
     for (const MonitorPicture& p : kMonitorPictures) {
         EXPECT_LT(borderCoverage(drawMonitorPicture(p.bitmapId)), 0.02f)
             << "monitor " << p.bitmapId;
@@ -33,11 +33,8 @@ TEST(Pictures, NothingIsCutOffAtTheBitmapsEdge) {
         EXPECT_LT(borderCoverage(drawButtonPicture(id)), 0.02f) << "button " << id;
     }
     EXPECT_LT(borderCoverage(drawLogo()), 0.02f);
-}
-
-// Each tab image keeps to its own 15-pixel cell, so the image list cuts
-// them apart cleanly.
-TEST(Pictures, TabImagesStayInTheirCells) {
+    // Each tab image keeps to its own 15-pixel cell, so the image list cuts
+    // them apart cleanly.
     for (const Canvas& strip : {drawTabImages(), drawColourTabImages()}) {
         for (int cell = 1; cell < strip.width() / kTabImageWidth; ++cell) {
             for (int y = 0; y < strip.height(); ++y) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,17 +33,14 @@ TEST(CapabilitySet, ReadsTheReplacementString) {
     ASSERT_EQ(set.parseCapabilities(kReplacementString), 0);
     EXPECT_EQ(set.loaded, 1);
 
-    const Codes page0 = {0x00, 0x01, 0x04, 0x06, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18, 0x1A,
-                         0x1E, 0x20, 0x22, 0x24, 0x26, 0x28, 0x30, 0x32, 0x38, 0x3A, 0x3C,
-                         0x40, 0x42, 0x44, 0x46, 0x47, 0x48, 0x4A, 0x4C, 0x54, 0x56, 0x68,
-                         0x6C, 0x6E, 0x70, 0xB0, 0xE1, 0xE2, 0xE3, 0xE6, 0xE8, 0xE9, 0xEA,
-                         0xEB, 0xEF, 0xF6, 0xF9, 0xFA, 0xFC, 0xFF};
-    const Codes page2 = {0x3B, 0x3C, 0x42, 0x43, 0x44, 0x46, 0x49, 0x4A,
-                         0x4B, 0x4C, 0x4D, 0x4E, 0x4F, 0x56, 0x66, 0x67};
-    Codes expected = page0;
-    for (int32_t code : page2) {
-        expected.push_back(0x0200 + code);
-    }
+    Codes expected = {0x00, 0x01, 0x04, 0x06, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18, 0x1A, 0x1E, 0x20,
+                      0x22, 0x24, 0x26, 0x28, 0x30, 0x32, 0x38, 0x3A, 0x3C, 0x40, 0x42, 0x44, 0x46,
+                      0x47, 0x48, 0x4A, 0x4C, 0x54, 0x56, 0x68, 0x6C, 0x6E, 0x70, 0xB0, 0xE1, 0xE2,
+                      0xE3, 0xE6, 0xE8, 0xE9, 0xEA, 0xEB, 0xEF, 0xF6, 0xF9, 0xFA, 0xFC, 0xFF};
+    // Page 2 after page 0.
+    expected.insert(expected.end(),
+                    {0x023B, 0x023C, 0x0242, 0x0243, 0x0244, 0x0246, 0x0249, 0x024A, 0x024B, 0x024C,
+                     0x024D, 0x024E, 0x024F, 0x0256, 0x0266, 0x0267});
     EXPECT_EQ(listOf(set), expected);
     EXPECT_EQ(set.vcpCodesCount, 67);
 
@@ -69,43 +67,34 @@ TEST(CapabilitySet, ReadsTheReplacementString) {
 }
 
 // An MCCS 2.2 flat panel as such monitors write it: no spaces between
-// sections, sections the parser does not know, single-digit values.
+// sections, sections the parser does not know, single-digit values, and the
+// choices of complex features listed inside their value lists. It claims no
+// code it never listed (degauss 01, geometry reset 06), and each outer list
+// keeps the values at its own level.
 TEST(CapabilitySet, ReadsAFlatPanelString) {
     CapabilitySet set;
     ASSERT_EQ(set.parseCapabilities(
                   "(prot(monitor)type(lcd)model(LX27Q)cmds(01 02 03 07 0C E3 F3)"
                   "vcp(02 04 05 08 10 12 14(1 5 6 8 0B) 16 18 1A 52 60(1 3 F 11) 62 8d(1 2)"
-                  " AC AE B6 C6 C8 C9 D6(01 04 05) DF)vcpname(10(Brightness))mswhql(1)"
+                  " AC AE B6 C6 C8 C9 D6(01 04 05) DC (00 (00 10 13) 01 02 06) DF"
+                  " E1(02 (00 01) 03 (00 01 02 03)))vcpname(10(Brightness))mswhql(1)"
                   "asset_eep(20)c_tmp_ofst(1F)mccs_ver(2.2))"),
               0);
     EXPECT_EQ(set.displayType, kDisplayLcd);
     EXPECT_EQ(listOf(set),
-              (Codes{0x02, 0x04, 0x05, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18, 0x1A, 0x52,
-                     0x60, 0x62, 0x8D, 0xAC, 0xAE, 0xB6, 0xC6, 0xC8, 0xC9, 0xD6, 0xDF}));
+              (Codes{0x02, 0x04, 0x05, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18, 0x1A, 0x52, 0x60,
+                     0x62, 0x8D, 0xAC, 0xAE, 0xB6, 0xC6, 0xC8, 0xC9, 0xD6, 0xDC, 0xDF, 0xE1}));
+    ASSERT_EQ(set.vcpCodesWithValuesCount, 6);
     EXPECT_EQ(valuesOf(set, 0x14), (Codes{1, 5, 6, 8, 0x0B}));
     EXPECT_EQ(valuesOf(set, 0x60), (Codes{1, 3, 0xF, 0x11}));
     EXPECT_EQ(valuesOf(set, 0x8D), (Codes{1, 2}));
     EXPECT_EQ(valuesOf(set, 0xD6), (Codes{1, 4, 5}));
+    EXPECT_EQ(valuesOf(set, 0xDC), (Codes{0, 1, 2, 6}));
+    EXPECT_EQ(valuesOf(set, 0xE1), (Codes{2, 3}));
     EXPECT_EQ(set.assetEepromSize, 32);
     EXPECT_EQ(set.colourTempOffset, 0x1F);
     EXPECT_STREQ(set.mccsVersion, "2.2");
     EXPECT_EQ(set.commandCodesCount, 0);  // "cmds(" is not "cmds_c2("
-}
-
-// An MCCS 2.2 panel that lists the choices of complex features inside their
-// value lists: it claims no code it never listed (degauss 01, geometry
-// reset 06), and each outer list keeps the values at its own level.
-TEST(CapabilitySet, ReadsValueListsNestedInAValueList) {
-    CapabilitySet set;
-    ASSERT_EQ(set.parseCapabilities("(type(LCD)vcp(10 14(05 06) DC (00 (00 10 13) 01 02 06) "
-                                    "E1(02 (00 01) 03 (00 01 02 03)) FF)mccs_ver(2.2))"),
-              0);
-    EXPECT_EQ(listOf(set), (Codes{0x10, 0x14, 0xDC, 0xE1, 0xFF}));
-    ASSERT_EQ(set.vcpCodesWithValuesCount, 3);
-    EXPECT_EQ(valuesOf(set, 0x14), (Codes{5, 6}));
-    EXPECT_EQ(valuesOf(set, 0xDC), (Codes{0, 1, 2, 6}));
-    EXPECT_EQ(valuesOf(set, 0xE1), (Codes{2, 3}));
-    EXPECT_STREQ(set.mccsVersion, "2.2");
 }
 
 struct ListCase {
@@ -186,44 +175,22 @@ TEST(CapabilitySet, AddsPageSectionsInPageOrder) {
     EXPECT_FALSE(set.hasVcpValues(0x0300));
 }
 
-TEST(CapabilitySet, NeedsAVcpSection) {
-    CapabilitySet set;
-    EXPECT_EQ(set.parseCapabilities("(type(LCD) vcp_p02(3B 3C))"), -1);
-    EXPECT_EQ(set.loaded, 0);
-    EXPECT_EQ(listOf(set), (Codes{0x023B, 0x023C}));
-    EXPECT_EQ(set.displayType, kDisplayLcd);
-
-    EXPECT_EQ(set.parseCapabilities("(type(LCD) vcp(10 12(01 02)"), -1);
-    EXPECT_EQ(set.parseCapabilities("(vcp())"), 0);
-    EXPECT_EQ(set.loaded, 1);
-    EXPECT_TRUE(set.getVcpList().empty());
-}
-
 TEST(CapabilitySet, ReadsTypeAndAssetSizeFromTheirExactSpelling) {
-    struct TypeCase {
-        const char* body;
-        int32_t type;
-    };
-    const TypeCase types[] = {{"LCD", kDisplayLcd},    {"lcd", kDisplayLcd},
-                              {"Lcd", kDisplayOther},  {"CRT", kDisplayCrt},
-                              {"crt_ag", kDisplayCrt}, {"CRT_AG", kDisplayCrt},
-                              {" LCD", kDisplayOther}, {"crt ag", kDisplayOther}};
+    const std::pair<const char*, int32_t> types[] = {
+        {"LCD", kDisplayLcd},    {"lcd", kDisplayLcd},     {"Lcd", kDisplayOther},
+        {"CRT", kDisplayCrt},    {"crt_ag", kDisplayCrt},  {"CRT_AG", kDisplayCrt},
+        {" LCD", kDisplayOther}, {"crt ag", kDisplayOther}};
     CapabilitySet set;
-    for (const TypeCase& c : types) {
-        (void)set.parseCapabilities("vcp(10) type(" + std::string(c.body) + ")");
-        EXPECT_EQ(set.displayType, c.type) << c.body;
-        EXPECT_STREQ(set.typeText, c.body);
+    for (const auto& [body, type] : types) {
+        (void)set.parseCapabilities("vcp(10) type(" + std::string(body) + ")");
+        EXPECT_EQ(set.displayType, type) << body;
+        EXPECT_STREQ(set.typeText, body);
     }
-
-    struct AssetCase {
-        const char* body;
-        int32_t size;
-    };
-    const AssetCase assets[] = {{"40", 64},  {"64", 64},     {"20", 32}, {"32", 32},
-                                {"80", 128}, {"0x100", 256}, {"none", 0}};
-    for (const AssetCase& c : assets) {
-        (void)set.parseCapabilities("vcp(10) asset_eep(" + std::string(c.body) + ")");
-        EXPECT_EQ(set.assetEepromSize, c.size) << c.body;
+    const std::pair<const char*, int32_t> assets[] = {
+        {"40", 64}, {"64", 64}, {"20", 32}, {"32", 32}, {"80", 128}, {"0x100", 256}, {"none", 0}};
+    for (const auto& [body, size] : assets) {
+        (void)set.parseCapabilities("vcp(10) asset_eep(" + std::string(body) + ")");
+        EXPECT_EQ(set.assetEepromSize, size) << body;
     }
 }
 
@@ -240,9 +207,9 @@ TEST(CapabilitySet, KeepsWhatFitsItsFields) {
     EXPECT_EQ(listOf(set), (Codes{0x14, 0x16}));
     ASSERT_EQ(set.getVcpValueCount(0x14), kMaxListValues);
     EXPECT_EQ(valuesOf(set, 0x14).back(), 2);
-    EXPECT_EQ(std::string(set.typeText), longText.substr(0, 255));
-    EXPECT_EQ(std::string(set.mccsVersion), longText.substr(0, 255));
-    EXPECT_EQ(std::string(set.mpuVersion), longText.substr(0, 255));
+    for (const char* field : {set.typeText, set.mccsVersion, set.mpuVersion}) {
+        EXPECT_EQ(std::string(field), longText.substr(0, 255));
+    }
 }
 
 // A short string can open a value list at almost every character, and in
@@ -283,19 +250,27 @@ TEST(CapabilitySet, StopsAtTheEndOfTheTextOrItsFirstZero) {
     EXPECT_EQ(set.displayType, kDisplayOther);
 }
 
-TEST(CapabilitySet, StartsEachParseFromNothing) {
+// A string without a "vcp(" section is refused, yet keeps what it has;
+// nothing of the string read before it survives.
+TEST(CapabilitySet, NeedsAVcpSectionAndStartsEachParseFromNothing) {
     CapabilitySet set;
     EXPECT_FALSE(set.supportsVcp(0));
     EXPECT_TRUE(set.getVcpValues(0).empty());
     ASSERT_EQ(set.parseCapabilities(kReplacementString), 0);
-    EXPECT_EQ(set.parseCapabilities("(type(lcd))"), -1);
+    EXPECT_EQ(set.parseCapabilities("(type(LCD) vcp_p02(3B 3C))"), -1);
     EXPECT_EQ(set.loaded, 0);
+    EXPECT_EQ(listOf(set), (Codes{0x023B, 0x023C}));
     EXPECT_FALSE(set.supportsVcp(0x10));
     EXPECT_FALSE(set.hasVcpValues(0x14));
     EXPECT_EQ(set.commandCodesCount, 0);
     EXPECT_STREQ(set.mccsVersion, "");
     EXPECT_EQ(set.assetEepromSize, 0);
     EXPECT_EQ(set.displayType, kDisplayLcd);
+
+    EXPECT_EQ(set.parseCapabilities("(type(LCD) vcp(10 12(01 02)"), -1);
+    EXPECT_EQ(set.parseCapabilities("(vcp())"), 0);
+    EXPECT_EQ(set.loaded, 1);
+    EXPECT_TRUE(set.getVcpList().empty());
 }
 
 }  // namespace

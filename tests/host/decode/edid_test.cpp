@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
 #include <string>
 
 namespace {
@@ -32,22 +34,18 @@ class EdidImage {
     EdidImage() {
         constexpr uint8_t header[] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
         std::memcpy(bytes.data(), header, sizeof header);
-        setIdentity(0x46, 0x56, 0x71, 0x05);  // QRV, product 0x0571
-        bytes[16] = 12;                       // week
-        bytes[17] = 28;                       // 2018
-        bytes[18] = 1;
-        bytes[19] = 4;
-        bytes[20] = 0xA5;  // digital, 8 bits per colour, DisplayPort
+        setIdentity({0x46, 0x56, 0x71, 0x05});  // QRV, product 0x0571
+        // Week 12 of 2018, EDID 1.4, digital input with 8 bits per colour.
+        constexpr uint8_t dateVersionInput[] = {12, 28, 1, 4, 0xA5};
+        std::memcpy(bytes.data() + 16, dateVersionInput, sizeof dateVersionInput);
         for (int i = 0; i < 4; ++i) {
             setDescriptor(0, i, textDescriptor(0x10, ""));  // dummy descriptors
         }
         setDescriptor(0, 0, kTiming);
     }
-    void setIdentity(uint8_t b8, uint8_t b9, uint8_t b10, uint8_t b11) {
-        bytes[8] = b8;
-        bytes[9] = b9;
-        bytes[10] = b10;
-        bytes[11] = b11;
+    // Bytes 8 to 11: the vendor word and the product code.
+    void setIdentity(const std::array<uint8_t, 4>& identity) {
+        std::copy(identity.begin(), identity.end(), bytes.begin() + 8);
     }
     void setDescriptor(int block, int slot, const Descriptor& d) {
         setDescriptorAt(block, block == 0 ? 54 + 18 * slot : slot, d);
@@ -64,12 +62,8 @@ class EdidImage {
     }
     // Fixes both checksums and returns the image.
     const std::array<uint8_t, kEdidBytes>& sealed() {
-        for (int block = 0; block < 2; ++block) {
-            uint8_t sum = 0;
-            for (int i = 0; i < kEdidBlockBytes - 1; ++i) {
-                sum = static_cast<uint8_t>(sum + bytes[block * kEdidBlockBytes + i]);
-            }
-            bytes[block * kEdidBlockBytes + 127] = static_cast<uint8_t>(0x100 - sum);
+        for (uint8_t* block : {bytes.data(), bytes.data() + kEdidBlockBytes}) {
+            block[127] = static_cast<uint8_t>(0x100 - std::accumulate(block, block + 127, 0));
         }
         return bytes;
     }
@@ -99,7 +93,7 @@ TEST(EdidIdentity, ComesFromBytes8To11) {
     };
     for (const Case& c : cases) {
         EdidImage image;
-        image.setIdentity(c.bytes[0], c.bytes[1], c.bytes[2], c.bytes[3]);
+        image.setIdentity(c.bytes);
         const EdidBytes edid = image.sealed();
         EXPECT_STREQ(vendorLetters(edidVendorWord(edid)).data(), c.letters);
         EXPECT_EQ(edidProductCode(edid), c.productCode);
@@ -141,11 +135,8 @@ TEST(EdidDecode, ReadsTheBaseBlock) {
         EXPECT_EQ(info.descriptors[i].type, types[i]);
     }
 
-    image.bytes[20] = 0x0E;  // analog input
-    image.bytes[12] = 0xFF;
-    image.bytes[13] = 0xFF;
-    image.bytes[14] = 0xFF;
-    image.bytes[15] = 0xFF;
+    image.bytes[20] = 0x0E;                          // analog input
+    std::fill_n(image.bytes.begin() + 12, 4, 0xFF);  // the largest serial number
     EXPECT_EQ(decode(image).digitalInput, 0);
     EXPECT_STREQ(decode(image).serialText, "4294967295");
 }
@@ -202,23 +193,20 @@ TEST(EdidDecode, ReadsDescriptorsOfACeaExtension) {
 
 // A monitor may put its serial-number text in the last place of the
 // extension; the information page must show it, not the numeric serial.
-TEST(EdidDecode, ReadsASerialTextInTheLastPlaceOfACeaExtension) {
-    struct Case {
-        uint8_t firstOffset;  // the serial descriptor is the sixth, 90 bytes on
-        const char* serialText;
-    };
-    const Case cases[] = {{18, "SN108"}, {19, "SN109"}, {20, "0"}};
-    for (const Case& c : cases) {
+TEST(EdidDecode, ReadsSerialTextsOfACeaExtensionIntoTheirField) {
+    // The first descriptor's offset, and the text shown when the serial
+    // descriptor is the sixth, 90 bytes on.
+    const std::pair<uint8_t, const char*> cases[] = {{18, "SN108"}, {19, "SN109"}, {20, "0"}};
+    for (const auto& [firstOffset, serialText] : cases) {
         EdidImage image;
-        image.addExtension(0x02, c.firstOffset);
-        const int last = c.firstOffset + 5 * kEdidDescriptorBytes;
+        image.addExtension(0x02, firstOffset);
+        const int last = firstOffset + 5 * kEdidDescriptorBytes;
         image.setDescriptorAt(1, last,
                               textDescriptor(0xFF, ("SN" + std::to_string(last) + "\n").c_str()));
-        EXPECT_STREQ(decode(image).serialText, c.serialText) << int(c.firstOffset);
+        EXPECT_STREQ(decode(image).serialText, serialText) << int(firstOffset);
     }
-}
 
-TEST(EdidDecode, CutsTheSerialTextToItsField) {
+    // Ten serial descriptors: their texts are joined up to the field's end.
     EdidImage image;
     image.addExtension(0x02, 4);
     for (int i = 0; i < 4; ++i) {
@@ -234,26 +222,24 @@ TEST(EdidDecode, CutsTheSerialTextToItsField) {
 }
 
 TEST(EdidDecode, RefusesABrokenImageAndLeavesTheRecordEmpty) {
-    struct Case {
-        const char* what;
-        int offset;  // byte to change after sealing
-    };
-    const Case cases[] = {{"header", 0}, {"block 0 checksum", 40}, {"block 1 checksum", 200}};
-    for (const Case& c : cases) {
+    // What breaks, and the byte changed after sealing.
+    const std::pair<const char*, int> cases[] = {
+        {"header", 0}, {"block 0 checksum", 40}, {"block 1 checksum", 200}};
+    for (const auto& [what, offset] : cases) {
         EdidImage image;
         image.addExtension(0x02, 4);
         image.setDescriptor(0, 1, textDescriptor(0xFC, "NAME\n"));
         std::array<uint8_t, kEdidBytes> bytes = image.sealed();
-        bytes[c.offset] ^= 0x01;
-        if (c.offset == 0) {  // keep the sum right: only the header is wrong
+        bytes[offset] ^= 0x01;
+        if (offset == 0) {  // keep the sum right: only the header is wrong
             bytes[127] = static_cast<uint8_t>(bytes[127] - 1);
         }
         EdidInfo info;
         std::memset(&info, 0x55, sizeof info);
-        EXPECT_EQ(decodeEdid(bytes, info), -1) << c.what;
-        EXPECT_EQ(info.descriptorCount, 0) << c.what;
-        EXPECT_STREQ(info.modelName, "") << c.what;
-        EXPECT_STREQ(info.serialText, "") << c.what;
+        EXPECT_EQ(decodeEdid(bytes, info), -1) << what;
+        EXPECT_EQ(info.descriptorCount, 0) << what;
+        EXPECT_STREQ(info.modelName, "") << what;
+        EXPECT_STREQ(info.serialText, "") << what;
     }
     // Block 1 is not checked when no extension is announced.
     EdidImage image;

@@ -7,7 +7,7 @@ constexpr int kContrast = 15;
 
 }  // namespace
 
-TEST_F(MonitorTest, SetValueWritesTheMonitorAndTracksTheChange) {
+TEST_F(MonitorTest, SetValueWritesTheMonitorAndTracksTheChangeUnlessTheWriteFails) {
     open("tsw-lcd");
     EXPECT_EQ(monitor.setValue(kContrast, 30), 0);
     EXPECT_EQ(simValue(0x12), 30);
@@ -25,6 +25,12 @@ TEST_F(MonitorTest, SetValueWritesTheMonitorAndTracksTheChange) {
     EXPECT_EQ(simValue(0x12), 70);
     EXPECT_EQ(monitor.isModified(kContrast), 1);
     EXPECT_EQ(monitor.isFeatureChanged(kContrast), 0);
+
+    // A refused write leaves the entry as it was.
+    ASSERT_EQ(VeskolSimSetFaults(0, "nak=1000"), 0);
+    EXPECT_EQ(monitor.setValue(kBrightness, 10), -1);
+    EXPECT_EQ(monitor.value(kBrightness), 75);
+    EXPECT_EQ(monitor.isModified(kBrightness), 0);
 }
 
 TEST_F(MonitorTest, FeatureNumbersWithoutAControlAndClosedMonitorsAreToldApart) {
@@ -55,14 +61,6 @@ TEST_F(MonitorTest, FeatureNumbersWithoutAControlAndClosedMonitorsAreToldApart) 
     EXPECT_EQ(monitor.brightnessAvailability(), 0);
 }
 
-TEST_F(MonitorTest, FailedWriteLeavesTheEntryAsItWas) {
-    open("tsw-lcd");
-    ASSERT_EQ(VeskolSimSetFaults(0, "nak=1000"), 0);
-    EXPECT_EQ(monitor.setValue(kBrightness, 10), -1);
-    EXPECT_EQ(monitor.value(kBrightness), 75);
-    EXPECT_EQ(monitor.isModified(kBrightness), 0);
-}
-
 TEST_F(MonitorTest, CancelRestoresEveryModifiedControlAndOkCommits) {
     open("tsw-lcd");
     ASSERT_EQ(monitor.setValue(kBrightness, 10), 0);
@@ -90,7 +88,7 @@ TEST_F(MonitorTest, CancelRestoresEveryModifiedControlAndOkCommits) {
     EXPECT_EQ(simValue(0x10), 11);
 }
 
-TEST_F(MonitorTest, ReloadWithoutNewBaselineMarksWhatTheMonitorChanged) {
+TEST_F(MonitorTest, ReloadsMarkWhatTheMonitorChangedAndVisitTheColoursInOrder) {
     open("tsw-lcd");
     ASSERT_EQ(VeskolSimSetValue(0, 0x10, 33), 0);  // changed on the monitor's own buttons
     EXPECT_EQ(monitor.reload(0, false), 1);
@@ -105,10 +103,7 @@ TEST_F(MonitorTest, ReloadWithoutNewBaselineMarksWhatTheMonitorChanged) {
     EXPECT_EQ(monitor.value(kBrightness), 34);
     EXPECT_EQ(monitor.isModified(kBrightness), 0);
     EXPECT_EQ(monitor.reload(0, true), 0);
-}
 
-TEST_F(MonitorTest, ColourReloadVisitsTheColourControlsInOrder) {
-    open("tsw-lcd");
     veskol::SimBus::instance().clearFrames();
     ASSERT_EQ(monitor.reload(1, true), 0);
     std::vector<int> codes;

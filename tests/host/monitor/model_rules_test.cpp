@@ -19,13 +19,24 @@ std::vector<int> longWaits(const std::vector<int>& waits, int atLeast) {
 
 }  // namespace
 
-TEST_F(MonitorTest, PresetListsAndLabelsOfTableDrivenModels) {
+TEST_F(MonitorTest, PresetListsAndLabelsOfEachKindOfModel) {
     struct Case {
         const char* profile;
         std::vector<int> list;
         std::vector<std::pair<int, std::string>> labels;
     };
     const Case cases[] = {
+        // From the capabilities; a preset they do not list keeps the
+        // default numbering.
+        {"tsw-lcd",
+         {1, 5, 8, 11},
+         {{1, "sRGB"},
+          {5, "色モード 2"},
+          {8, "色モード 1"},
+          {11, "カスタム"},
+          {12, "ビデオ"},
+          {2, "色補正オフ"},
+          {6, "色モード 7"}}},
         {"tsw-lcd-p1",
          {1, 2, 11, 12},
          {{1, "sRGB"}, {2, "色補正オフ"}, {11, "カスタム"}, {12, "ビデオ"}, {3, "Unsupported"}}},
@@ -156,7 +167,8 @@ TEST_F(MonitorTest, PresetFourOfTheFourPresetModelsLocksBrightnessContrastAndGai
     expectLocked("at open");
 }
 
-TEST_F(MonitorTest, StoreAfterEachWriteArmsTheDeferredSave) {
+TEST_F(MonitorTest, EachModelStoresItsOwnWay) {
+    // After each write, by the shell's timer.
     open("tsw-four-preset");
     EXPECT_EQ(monitor.savesAfterEachWrite(), 1);
     ASSERT_EQ(monitor.setValue(14, 40), 0);
@@ -164,25 +176,23 @@ TEST_F(MonitorTest, StoreAfterEachWriteArmsTheDeferredSave) {
     EXPECT_EQ(deferredSaveArmings, 2);
     EXPECT_EQ(VeskolSimSaveCount(0), 0);  // the shell's timer stores later
 
+    // When asked, by the MCCS save.
     open("qrv-crt");
     ASSERT_EQ(monitor.setValue(14, 40), 0);
     EXPECT_EQ(deferredSaveArmings, 2);
-}
+    ASSERT_EQ(monitor.setValue(15, 34), 0);
+    ASSERT_EQ(monitor.storeSettings(), 0);
+    EXPECT_EQ(requests(0x0C), 1);
+    EXPECT_EQ(requests(0xC0), 1);  // only the status byte of the open
+    EXPECT_EQ(simSaved(0x12), 34);
 
-TEST_F(MonitorTest, StoringUsesTheVendorQueriesOnModelsThatNeedThem) {
+    // When asked, by the vendor queries.
     open("qrv-vendor-save");
     ASSERT_EQ(monitor.setValue(15, 33), 0);
     EXPECT_EQ(monitor.usesVendorSave(), 1);
     ASSERT_EQ(monitor.storeSettings(), 0);
     EXPECT_EQ(requests(0x0C), 0);
     EXPECT_EQ(simSaved(0x12), 33);
-
-    open("qrv-crt");
-    ASSERT_EQ(monitor.setValue(15, 34), 0);
-    ASSERT_EQ(monitor.storeSettings(), 0);
-    EXPECT_EQ(requests(0x0C), 1);
-    EXPECT_EQ(requests(0xC0), 1);  // only the status byte of the open
-    EXPECT_EQ(simSaved(0x12), 34);
 }
 
 TEST_F(MonitorTest, InvertedBlackLevelsAreWrittenAsTheComplement) {
@@ -236,16 +246,13 @@ TEST_F(MonitorTest, ColourTemperatureInKelvins) {
     EXPECT_EQ(simValue(0x0C), 40);
     EXPECT_EQ(monitor.isColourTemperatureModified(), 1);
 
-    struct Case {
-        const char* profile;
-        int step;
-    };
-    const Case tableDriven[] = {
+    // The preset-table models: from 5000 K in their own steps.
+    const std::pair<const char*, int> steps[] = {
         {"tsw-lcd-p2", 100}, {"tsw-lcd-p5", 50}, {"qrv-lcd-p3", 25}, {"qrv-lcd-p4", 18}};
-    for (const Case& c : tableDriven) {
-        open(c.profile);
-        EXPECT_EQ(monitor.colourTemperatureBase(), 5000) << c.profile;
-        EXPECT_EQ(monitor.colourTemperatureStep(), c.step) << c.profile;
+    for (const auto& [profile, step] : steps) {
+        open(profile);
+        EXPECT_EQ(monitor.colourTemperatureBase(), 5000) << profile;
+        EXPECT_EQ(monitor.colourTemperatureStep(), step) << profile;
     }
 }
 
@@ -290,7 +297,7 @@ TEST_F(MonitorTest, ActionsWaitThenShowWhatTheMonitorDid) {
     EXPECT_EQ(monitor.isModified(18), 0);  // colour reset: new baseline
 }
 
-TEST_F(MonitorTest, ActionsNotAvailableSendNothing) {
+TEST_F(MonitorTest, ActionsNotOfferedSendNothing) {
     open("qrv-crt-t1");  // template 1: degauss but no resets
     const int writes = requests(0x03);
     EXPECT_EQ(monitor.factoryReset(), -1);
@@ -300,9 +307,7 @@ TEST_F(MonitorTest, ActionsNotAvailableSendNothing) {
     ASSERT_EQ(monitor.openMonitor(-1, true), 0);
     EXPECT_EQ(monitor.degauss(), -1);
     EXPECT_EQ(monitor.canDegauss(), 0);
-}
 
-TEST_F(MonitorTest, ActionsTheMonitorCallsUnsupportedAreNeverOffered) {
     // Neither model has a code template, so every action code is asked for;
     // both answer only the factory and colour resets.
     for (const char* profile : {"qrv-no-caps", "tsw-lcd-p5"}) {
@@ -313,10 +318,10 @@ TEST_F(MonitorTest, ActionsTheMonitorCallsUnsupportedAreNeverOffered) {
         EXPECT_EQ(monitor.canAutoGeometry(), 0) << profile;
         EXPECT_EQ(monitor.canFactoryReset(), 1) << profile;
         EXPECT_EQ(monitor.canResetColour(), 1) << profile;
-        const int writes = requests(0x03);
+        const int writesBefore = requests(0x03);
         EXPECT_EQ(monitor.degauss(), -1) << profile;
         EXPECT_EQ(monitor.autoSetup(), -1) << profile;
-        EXPECT_EQ(requests(0x03), writes) << profile;
+        EXPECT_EQ(requests(0x03), writesBefore) << profile;
     }
 
     // A well-formed answer without a value still shows the action exists.

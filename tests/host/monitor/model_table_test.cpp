@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "veskol/sim/edid_builder.h"
 #include "veskol/sim/monitor_profile.h"
@@ -18,6 +19,24 @@
 namespace {
 
 using RowTest = std::function<bool(const ModelRow&)>;
+
+// Row tests for the table's lists: a flag, or one value of a numbered list.
+RowTest flag(bool ModelRow::*field) {
+    return [field](const ModelRow& r) { return r.*field; };
+}
+RowTest technologyIs(int technology) {
+    return [technology](const ModelRow& r) { return r.technology == technology; };
+}
+RowTest codeTemplateIs(int codeTemplate) {
+    return [codeTemplate](const ModelRow& r) { return r.codeTemplate == codeTemplate; };
+}
+RowTest presetTableIs(int presetTable) {
+    return [presetTable](const ModelRow& r) { return r.presetTable == presetTable; };
+}
+
+bool implies(bool condition, bool consequence) {
+    return !condition || consequence;
+}
 
 uint16_t vendorOf(uint32_t monitorId) {
     return static_cast<uint16_t>(monitorId >> 16);
@@ -46,58 +65,57 @@ const veskol::VcpDef* controlOf(const veskol::MonitorProfile& profile, int code)
     return nullptr;
 }
 
+// The table's lists, each with its number of OEM, QRV and TSW models.
+struct List {
+    const char* name;
+    RowTest member;
+    int oem, qrv, tsw;
+};
+const List kTableLists[] = {
+    {"cathode-ray tubes", technologyIs(kTechnologyCrt), 0, 11, 14},
+    {"flat panels", technologyIs(kTechnologyFlatPanel), 0, 3, 5},
+    {"known", flag(&ModelRow::known), 0, 15, 19},
+    {"capability-exempt", flag(&ModelRow::capabilityExempt), 0, 2, 0},
+    {"replacement capabilities", flag(&ModelRow::replacementCapabilities), 0, 0, 1},
+    {"any code template", [](const ModelRow& r) { return r.codeTemplate != 0; }, 3, 17, 17},
+    {"template 1", codeTemplateIs(1), 2, 2, 4},
+    {"template 2", codeTemplateIs(2), 1, 5, 4},
+    {"template 3", codeTemplateIs(3), 0, 1, 1},
+    {"template 4", codeTemplateIs(4), 0, 2, 2},
+    {"template 5", codeTemplateIs(5), 0, 1, 0},
+    {"template 6", codeTemplateIs(6), 0, 2, 2},
+    {"template 7", codeTemplateIs(7), 0, 1, 0},
+    {"template 8", codeTemplateIs(8), 0, 1, 0},
+    {"template 9", codeTemplateIs(9), 0, 1, 1},
+    {"template 10", codeTemplateIs(10), 0, 1, 1},
+    {"template 11", codeTemplateIs(11), 0, 0, 2},
+    {"300 ms", flag(&ModelRow::wait300ms), 0, 1, 1},
+    {"four presets", flag(&ModelRow::fourPreset), 0, 0, 2},
+    {"inverted black level", flag(&ModelRow::invertedBlackLevel), 0, 1, 3},
+    {"picture mode", flag(&ModelRow::pictureMode), 0, 5, 0},
+    {"presets from one", flag(&ModelRow::presetsFromOne), 1, 0, 4},
+    {"save before switch", flag(&ModelRow::saveBeforeSwitch), 0, 1, 1},
+    {"nudge after switch", flag(&ModelRow::nudgeAfterSwitch), 0, 1, 3},
+    {"long switch delay", flag(&ModelRow::longSwitchDelay), 0, 1, 2},
+    {"sRGB at 3", flag(&ModelRow::srgbAt3), 2, 12, 10},
+    {"sRGB at 4", flag(&ModelRow::srgbAt4), 1, 0, 4},
+    {"sRGB-at-3 label", flag(&ModelRow::srgbAt3Label), 2, 12, 9},
+    {"excluded black level", flag(&ModelRow::excludedBlackLevel), 0, 1, 2},
+    {"any preset table", [](const ModelRow& r) { return r.presetTable != 0; }, 0, 3, 4},
+    {"preset table 1", presetTableIs(1), 0, 0, 1},
+    {"preset table 2", presetTableIs(2), 0, 0, 1},
+    {"preset table 3", presetTableIs(3), 0, 1, 1},
+    {"preset table 4", presetTableIs(4), 0, 1, 0},
+    {"preset table 5", presetTableIs(5), 0, 1, 1},
+    {"vendor save", flag(&ModelRow::vendorSave), 0, 7, 6},
+    {"long timeout", flag(&ModelRow::longTimeout), 3, 7, 8},
+    {"monitor picture", [](const ModelRow& r) { return r.picture != 0; }, 1, 165, 148},
+};
+
 }  // namespace
 
 TEST(ModelTable, EveryListHasItsSizeAndBrandSplit) {
-    struct List {
-        const char* name;
-        RowTest member;
-        int oem, qrv, tsw;
-    };
-    const List lists[] = {
-        {"cathode-ray tubes", [](const ModelRow& r) { return r.technology == kTechnologyCrt; }, 0,
-         11, 14},
-        {"flat panels", [](const ModelRow& r) { return r.technology == kTechnologyFlatPanel; }, 0,
-         3, 5},
-        {"known", [](const ModelRow& r) { return r.known; }, 0, 15, 19},
-        {"capability-exempt", [](const ModelRow& r) { return r.capabilityExempt; }, 0, 2, 0},
-        {"replacement capabilities", [](const ModelRow& r) { return r.replacementCapabilities; }, 0,
-         0, 1},
-        {"any code template", [](const ModelRow& r) { return r.codeTemplate != 0; }, 3, 17, 17},
-        {"template 1", [](const ModelRow& r) { return r.codeTemplate == 1; }, 2, 2, 4},
-        {"template 2", [](const ModelRow& r) { return r.codeTemplate == 2; }, 1, 5, 4},
-        {"template 3", [](const ModelRow& r) { return r.codeTemplate == 3; }, 0, 1, 1},
-        {"template 4", [](const ModelRow& r) { return r.codeTemplate == 4; }, 0, 2, 2},
-        {"template 5", [](const ModelRow& r) { return r.codeTemplate == 5; }, 0, 1, 0},
-        {"template 6", [](const ModelRow& r) { return r.codeTemplate == 6; }, 0, 2, 2},
-        {"template 7", [](const ModelRow& r) { return r.codeTemplate == 7; }, 0, 1, 0},
-        {"template 8", [](const ModelRow& r) { return r.codeTemplate == 8; }, 0, 1, 0},
-        {"template 9", [](const ModelRow& r) { return r.codeTemplate == 9; }, 0, 1, 1},
-        {"template 10", [](const ModelRow& r) { return r.codeTemplate == 10; }, 0, 1, 1},
-        {"template 11", [](const ModelRow& r) { return r.codeTemplate == 11; }, 0, 0, 2},
-        {"300 ms", [](const ModelRow& r) { return r.wait300ms; }, 0, 1, 1},
-        {"four presets", [](const ModelRow& r) { return r.fourPreset; }, 0, 0, 2},
-        {"inverted black level", [](const ModelRow& r) { return r.invertedBlackLevel; }, 0, 1, 3},
-        {"picture mode", [](const ModelRow& r) { return r.pictureMode; }, 0, 5, 0},
-        {"presets from one", [](const ModelRow& r) { return r.presetsFromOne; }, 1, 0, 4},
-        {"save before switch", [](const ModelRow& r) { return r.saveBeforeSwitch; }, 0, 1, 1},
-        {"nudge after switch", [](const ModelRow& r) { return r.nudgeAfterSwitch; }, 0, 1, 3},
-        {"long switch delay", [](const ModelRow& r) { return r.longSwitchDelay; }, 0, 1, 2},
-        {"sRGB at 3", [](const ModelRow& r) { return r.srgbAt3; }, 2, 12, 10},
-        {"sRGB at 4", [](const ModelRow& r) { return r.srgbAt4; }, 1, 0, 4},
-        {"sRGB-at-3 label", [](const ModelRow& r) { return r.srgbAt3Label; }, 2, 12, 9},
-        {"excluded black level", [](const ModelRow& r) { return r.excludedBlackLevel; }, 0, 1, 2},
-        {"any preset table", [](const ModelRow& r) { return r.presetTable != 0; }, 0, 3, 4},
-        {"preset table 1", [](const ModelRow& r) { return r.presetTable == 1; }, 0, 0, 1},
-        {"preset table 2", [](const ModelRow& r) { return r.presetTable == 2; }, 0, 0, 1},
-        {"preset table 3", [](const ModelRow& r) { return r.presetTable == 3; }, 0, 1, 1},
-        {"preset table 4", [](const ModelRow& r) { return r.presetTable == 4; }, 0, 1, 0},
-        {"preset table 5", [](const ModelRow& r) { return r.presetTable == 5; }, 0, 1, 1},
-        {"vendor save", [](const ModelRow& r) { return r.vendorSave; }, 0, 7, 6},
-        {"long timeout", [](const ModelRow& r) { return r.longTimeout; }, 3, 7, 8},
-        {"monitor picture", [](const ModelRow& r) { return r.picture != 0; }, 1, 165, 148},
-    };
-    for (const List& list : lists) {
+    for (const List& list : kTableLists) {
         std::map<uint16_t, int> count;
         for (const ModelRow& row : modelTable()) {
             if (list.member(row)) {
@@ -110,7 +128,7 @@ TEST(ModelTable, EveryListHasItsSizeAndBrandSplit) {
     }
 }
 
-TEST(ModelTable, IdsAreUniqueAndOfTheThreeBrands) {
+TEST(ModelTable, IdsAreUniqueOfTheThreeBrandsAndFindTheirRows) {
     // The OEM brand's letters, packed as EDID bytes 8 and 9.
     uint8_t byte8 = 0, byte9 = 0;
     veskol::encodeVendor("JKZ", byte8, byte9);
@@ -122,6 +140,7 @@ TEST(ModelTable, IdsAreUniqueAndOfTheThreeBrands) {
         const uint16_t vendor = vendorOf(row.monitorId);
         EXPECT_TRUE(vendor == kVendorQrv || vendor == kVendorTsw || vendor == kVendorOem)
             << std::hex << row.monitorId;
+        EXPECT_EQ(&findModel(row.monitorId), &row);
     }
 }
 
@@ -142,37 +161,24 @@ TEST(ModelTable, ListsAgreeWithEachOther) {
         }
         // Only unlisted models read capabilities, so only there can these
         // two rules take effect.
-        if (row.capabilityExempt || row.replacementCapabilities || row.wait300ms) {
-            EXPECT_FALSE(row.known);
-        }
+        EXPECT_TRUE(implies(row.capabilityExempt || row.replacementCapabilities || row.wait300ms,
+                            !row.known));
         // Geometry templates belong to tubes, the colour ones to panels.
-        if (row.codeTemplate >= 8) {
-            EXPECT_TRUE(panel);
-        } else if (row.codeTemplate != 0) {
-            EXPECT_FALSE(panel);
-        }
-        if (row.presetTable != 0) {
-            EXPECT_TRUE(panel);
-            EXPECT_FALSE(row.pictureMode || row.presetsFromOne);
-        }
-        if (row.fourPreset) {
-            EXPECT_TRUE(tsw && panel);
-        }
+        EXPECT_TRUE(implies(row.codeTemplate >= 8, panel));
+        EXPECT_TRUE(implies(row.codeTemplate != 0 && row.codeTemplate < 8, !panel));
+        EXPECT_TRUE(
+            implies(row.presetTable != 0, panel && !row.pictureMode && !row.presetsFromOne));
+        EXPECT_TRUE(implies(row.fourPreset, tsw && panel));
         // No template holds a black level: the black-level rules need a
         // model whose black levels are read at all.
-        if (row.invertedBlackLevel || row.excludedBlackLevel) {
-            EXPECT_TRUE(!row.known || row.codeTemplate == 0);
-            EXPECT_FALSE(row.invertedBlackLevel && row.excludedBlackLevel);
-        }
-        if (row.srgbAt3Label) {
-            EXPECT_TRUE(row.srgbAt3);
-        }
+        EXPECT_TRUE(implies(row.invertedBlackLevel || row.excludedBlackLevel,
+                            !row.known || row.codeTemplate == 0));
+        EXPECT_FALSE(row.invertedBlackLevel && row.excludedBlackLevel);
+        EXPECT_TRUE(implies(row.srgbAt3Label, row.srgbAt3));
         EXPECT_FALSE(row.srgbAt3 && row.srgbAt4);
         EXPECT_EQ(row.srgbAt4, row.presetsFromOne);  // preset 4 is the fourth counted from 1
         // The nudge is vendor query 05, which only vendor-save firmware knows.
-        if (row.nudgeAfterSwitch) {
-            EXPECT_TRUE(row.vendorSave);
-        }
+        EXPECT_TRUE(implies(row.nudgeAfterSwitch, row.vendorSave));
     }
     EXPECT_EQ(knownWithoutTechnology, 1);
     for (int t = 1; t <= 11; ++t) {
@@ -183,6 +189,7 @@ TEST(ModelTable, ListsAgreeWithEachOther) {
 }
 
 TEST(ModelTable, PicturesAndIllustrationStyles) {
+    std::set<int> pictures;
     std::map<int, int> idsPerPicture;
     for (const ModelRow& row : modelTable()) {
         SCOPED_TRACE(testing::Message() << std::hex << row.monitorId);
@@ -194,6 +201,7 @@ TEST(ModelTable, PicturesAndIllustrationStyles) {
             EXPECT_EQ(vendorOf(row.monitorId), kVendorOem);  // every QRV and TSW model has one
             continue;
         }
+        pictures.insert(row.picture);
         ++idsPerPicture[row.picture];
         // Tubes show a tube, panels a panel.
         const bool tubePicture = row.picture >= 1002 && row.picture <= 1011;
@@ -205,10 +213,6 @@ TEST(ModelTable, PicturesAndIllustrationStyles) {
     for (int picture = 1002; picture <= 1020; ++picture) {
         expected.insert(picture);
     }
-    std::set<int> pictures;
-    for (const auto& [picture, ids] : idsPerPicture) {
-        pictures.insert(picture);
-    }
     EXPECT_EQ(pictures, expected);
     EXPECT_EQ(idsPerPicture[1014], 59);
     EXPECT_EQ(idsPerPicture[1026], 12);
@@ -217,18 +221,13 @@ TEST(ModelTable, PicturesAndIllustrationStyles) {
     EXPECT_EQ(illustrationStyleFor(0x12345678), 1);
 }
 
-TEST(ModelTable, FindModelGivesTheRowOrALastingEmptyRowWithTheId) {
-    for (const ModelRow& row : modelTable()) {
-        EXPECT_EQ(&findModel(row.monitorId), &row);
-    }
+TEST(ModelTable, FindModelGivesAnUnlistedIdALastingEmptyRowWithTheId) {
     const uint32_t unlisted = kVendorQrv << 16 | 0x7A01;
     const ModelRow& empty = findModel(unlisted);
     EXPECT_EQ(empty.monitorId, unlisted);
-    EXPECT_FALSE(empty.known || empty.capabilityExempt || empty.vendorSave || empty.longTimeout);
-    EXPECT_EQ(empty.technology, 0);
-    EXPECT_EQ(empty.codeTemplate, 0);
-    EXPECT_EQ(empty.presetTable, 0);
-    EXPECT_EQ(empty.picture, 0);
+    for (const List& list : kTableLists) {
+        EXPECT_FALSE(list.member(empty)) << list.name;
+    }
 
     // Another ID, and another thread, leave the first answer as it was.
     EXPECT_EQ(findModel(unlisted + 1).monitorId, unlisted + 1);
@@ -282,64 +281,49 @@ TEST(CodeTemplates, HoldExactlyTheirCodes) {
 }
 
 TEST(SimulatedMonitors, SitInTheTableWhereTheirDescriptionsSay) {
+    const RowTest listed = flag(&ModelRow::known);
+    const RowTest unlisted = [](const ModelRow& r) { return !r.known; };
+    const RowTest tube = technologyIs(kTechnologyCrt);
+    const RowTest panel = technologyIs(kTechnologyFlatPanel);
     struct Place {
         const char* profile;
-        RowTest where;
-    };
-    auto listedTube = [](int codeTemplate) {
-        return [codeTemplate](const ModelRow& r) {
-            return r.known && r.technology == kTechnologyCrt && r.codeTemplate == codeTemplate;
-        };
-    };
-    auto listedPanel = [](int presetTable) {
-        return [presetTable](const ModelRow& r) {
-            return r.known && r.technology == kTechnologyFlatPanel && r.presetTable == presetTable;
-        };
+        std::vector<RowTest> where;  // all must hold for the profile's row
     };
     const Place places[] = {
-        {"qrv-crt", listedTube(2)},
-        {"qrv-crt-t1", listedTube(1)},
-        {"tsw-crt-t6", listedTube(6)},
-        {"qrv-picture-mode",
-         [](const ModelRow& r) {
-             return r.known && r.technology == kTechnologyCrt && r.pictureMode;
-         }},
-        {"qrv-t7-display",
-         [](const ModelRow& r) { return r.known && r.technology == 0 && r.codeTemplate == 7; }},
-        {"tsw-lcd-p1", [&](const ModelRow& r) { return listedPanel(1)(r) && r.fourPreset; }},
-        {"tsw-lcd-p2", [&](const ModelRow& r) { return listedPanel(2)(r) && r.nudgeAfterSwitch; }},
-        {"qrv-lcd-p3", listedPanel(3)},
-        {"qrv-lcd-p4", [&](const ModelRow& r) { return listedPanel(4)(r) && r.saveBeforeSwitch; }},
+        {"qrv-crt", {listed, tube, codeTemplateIs(2)}},
+        {"qrv-crt-t1", {listed, tube, codeTemplateIs(1)}},
+        {"tsw-crt-t6", {listed, tube, codeTemplateIs(6)}},
+        {"qrv-picture-mode", {listed, tube, flag(&ModelRow::pictureMode)}},
+        {"qrv-t7-display", {listed, technologyIs(0), codeTemplateIs(7)}},
+        {"tsw-lcd-p1", {listed, panel, presetTableIs(1), flag(&ModelRow::fourPreset)}},
+        {"tsw-lcd-p2", {listed, panel, presetTableIs(2), flag(&ModelRow::nudgeAfterSwitch)}},
+        {"qrv-lcd-p3", {listed, panel, presetTableIs(3)}},
+        {"qrv-lcd-p4", {listed, panel, presetTableIs(4), flag(&ModelRow::saveBeforeSwitch)}},
         {"tsw-lcd-p5",
-         [&](const ModelRow& r) {
-             return listedPanel(5)(r) && r.codeTemplate == 0 && r.saveBeforeSwitch &&
-                    r.longSwitchDelay;
-         }},
+         {listed, panel, presetTableIs(5), codeTemplateIs(0), flag(&ModelRow::saveBeforeSwitch),
+          flag(&ModelRow::longSwitchDelay)}},
         {"tsw-four-preset",
-         [&](const ModelRow& r) {
-             return listedPanel(0)(r) && r.fourPreset && r.presetsFromOne && r.srgbAt4 &&
-                    r.nudgeAfterSwitch;
-         }},
-        {"qrv-300ms", [](const ModelRow& r) { return !r.known && r.wait300ms; }},
-        {"qrv-inverted-black", [](const ModelRow& r) { return !r.known && r.invertedBlackLevel; }},
-        {"qrv-vendor-save", [](const ModelRow& r) { return !r.known && r.vendorSave; }},
+         {listed, panel, presetTableIs(0), flag(&ModelRow::fourPreset),
+          flag(&ModelRow::presetsFromOne), flag(&ModelRow::srgbAt4),
+          flag(&ModelRow::nudgeAfterSwitch)}},
+        {"qrv-300ms", {unlisted, flag(&ModelRow::wait300ms)}},
+        {"qrv-inverted-black", {unlisted, flag(&ModelRow::invertedBlackLevel)}},
+        {"qrv-vendor-save", {unlisted, flag(&ModelRow::vendorSave)}},
         {"tsw-replacement-caps",
-         [](const ModelRow& r) {
-             return !r.known && r.replacementCapabilities && r.excludedBlackLevel;
-         }},
-        {"tsw-replacement-fw301", [](const ModelRow& r) { return r.replacementCapabilities; }},
+         {unlisted, flag(&ModelRow::replacementCapabilities), flag(&ModelRow::excludedBlackLevel)}},
+        {"tsw-replacement-fw301", {flag(&ModelRow::replacementCapabilities)}},
         {"tsw-rich-caps",
-         [](const ModelRow& r) {
-             return !r.known && r.picture == 1014 && r.illustrationStyle == 2;
-         }},
-        {"qrv-no-caps", [](const ModelRow& r) { return !r.known && r.codeTemplate == 0; }},
-        {"qrv-unsupported", [](const ModelRow& r) { return !r.known; }},
-        {"qrv-caps-exempt",
-         [](const ModelRow& r) { return !r.known && r.capabilityExempt && r.codeTemplate == 1; }},
+         {unlisted,
+          [](const ModelRow& r) { return r.picture == 1014 && r.illustrationStyle == 2; }}},
+        {"qrv-no-caps", {unlisted, codeTemplateIs(0)}},
+        {"qrv-unsupported", {unlisted}},
+        {"qrv-caps-exempt", {unlisted, flag(&ModelRow::capabilityExempt), codeTemplateIs(1)}},
     };
     for (const Place& place : places) {
-        const veskol::MonitorProfile& profile = profileNamed(place.profile);
-        EXPECT_TRUE(place.where(findModel(monitorIdOf(profile)))) << place.profile;
+        const ModelRow& row = findModel(monitorIdOf(profileNamed(place.profile)));
+        for (size_t i = 0; i < place.where.size(); ++i) {
+            EXPECT_TRUE(place.where[i](row)) << place.profile << " condition " << i + 1;
+        }
     }
     // The monitors the program must drive by their capabilities without any
     // rule of the table, and the other maker's, have no row.

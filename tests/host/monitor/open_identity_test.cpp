@@ -134,18 +134,16 @@ TEST_F(MonitorTest, AnEdidReadThatFillsNothingNeverShowsThePreviousMonitor) {
     veskol::SimBus::instance().installDevice(1, std::make_unique<EmptyReadBus>());
     // One interface after the other from one place, as the monitor list reads
     // them: the second read's buffer lies where the first one's bytes are.
-    ActiveMonitor first{0};
-    ActiveMonitor second{1};
-    ActiveMonitor* const readers[] = {&first, &second};
+    ActiveMonitor readers[] = {ActiveMonitor{0}, ActiveMonitor{1}};
     int results[2] = {};
     for (int i = 0; i < 2; ++i) {
-        results[i] = readers[i]->readIdentity();
+        results[i] = readers[i].readIdentity();
     }
     EXPECT_EQ(results[0], 0);
-    EXPECT_EQ(first.identityFields().monitorId, 0x77524C20u);
+    EXPECT_EQ(readers[0].identityFields().monitorId, 0x77524C20u);
     EXPECT_NE(results[1], 0);
-    EXPECT_EQ(second.identityFields().monitorId, 0u);
-    EXPECT_STREQ(second.identityFields().vendorLetters, "");
+    EXPECT_EQ(readers[1].identityFields().monitorId, 0u);
+    EXPECT_STREQ(readers[1].identityFields().vendorLetters, "");
 }
 
 TEST_F(MonitorTest, AFailedOpenNeverRestoresOrStoresTheMonitorBefore) {
