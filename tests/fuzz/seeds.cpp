@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -155,11 +156,8 @@ class Edid {
     }
     Bytes sealed() {
         for (int block = 0; block < (bytes[126] ? 2 : 1); ++block) {
-            uint8_t sum = 0;
-            for (int i = 0; i < 127; ++i) {
-                sum = static_cast<uint8_t>(sum + bytes[block * 128 + i]);
-            }
-            bytes[block * 128 + 127] = static_cast<uint8_t>(0x100 - sum);
+            const auto start = bytes.begin() + block * 128;
+            start[127] = static_cast<uint8_t>(-std::accumulate(start, start + 127, 0));
         }
         return {bytes.begin(), bytes.end()};
     }

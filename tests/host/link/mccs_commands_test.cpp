@@ -1,5 +1,6 @@
 #include <cstring>
 #include <memory>
+#include <numeric>
 #include <string>
 
 #include "tests/host/link/link_fixture.h"
@@ -14,11 +15,7 @@ Bytes edidBlock0(uint8_t extensions) {
     block[8] = 0x56;
     block[9] = 0x46;
     block[126] = extensions;
-    uint8_t sum = 0;
-    for (int i = 0; i < 127; ++i) {
-        sum = static_cast<uint8_t>(sum + block[i]);
-    }
-    block[127] = static_cast<uint8_t>(-sum);
+    block[127] = static_cast<uint8_t>(-std::accumulate(block.begin(), block.begin() + 127, 0));
     return block;
 }
 
