@@ -2,26 +2,24 @@
 
 using CommandSetTest = LinkTest;
 
-TEST_F(CommandSetTest, RoutesCodesByPage) {
+TEST_F(CommandSetTest, RoutesCodesByPageAndAPagedSetReportsTheMonitorsValue) {
     bus.queueReply({0xC7, 0x00, 0x02, 0x3B, 0x00, 0x00, 0x0A, 0x00, 0x03});
     bus.queueReply({0x02, 0x00, 0x3B, 0x00, 0x00, 0x64, 0x00, 0x21});
     VcpReading r;
     ASSERT_EQ(link.getVcp(0x023B, r.current, r.maximum, r.result, r.type), 0);
     EXPECT_EQ(r.maximum, 10);
     EXPECT_EQ(r.current, 3);
-    ASSERT_EQ(link.getVcp(0x1003B, r.current, r.maximum, r.result, r.type),
-              0);  // bits above 15 ignored
+    // Bits above 15 are ignored.
+    ASSERT_EQ(link.getVcp(0x1003B, r.current, r.maximum, r.result, r.type), 0);
     EXPECT_EQ(r.current, 0x21);
     EXPECT_EQ(bus.sentPayloads(), (std::vector<Bytes>{{0xC6, 0x02, 0x3B}, {0x01, 0x3B}}));
-}
 
-TEST_F(CommandSetTest, PagedSetReportsTheMonitorsValue) {
+    forgetTraffic();
     bus.queueReply({0xC7, 0x00, 0x01, 0x02, 0x00, 0x03, 0xFF, 0x01, 0x80});
     EXPECT_EQ(link.setVcp(0x0102, 0x0180), 0);
     EXPECT_EQ(bus.sentPayloads(), std::vector<Bytes>{Bytes({0xC8, 0x01, 0x02, 0x01, 0x80})});
 
     bus.queueReply({0xC7, 0x00, 0x01, 0x02, 0x00, 0x03, 0xFF, 0x00, 0x64});
-    VcpReading r;
     r.current = 0x0180;
     ASSERT_EQ(link.setPagedVcp(1, 2, r.current, r.maximum, r.result, r.type), 0);
     EXPECT_EQ(r.current, 0x64);

@@ -80,7 +80,7 @@ TEST_F(SimulatedMonitorTest, CapabilitiesComeBackWhole) {
     EXPECT_EQ(VeskolSimRequestCount(1, 0xF3), (length + 31) / 32 + 1);
 }
 
-TEST_F(SimulatedMonitorTest, PagedCodesOfAVendorPage) {
+TEST_F(SimulatedMonitorTest, PagedCodesOfAVendorPageAndABusyPagedSet) {
     VcpReading r;
     ASSERT_EQ(lcd.getVcp(0x0220, r.current, r.maximum, r.result, r.type), 0);
     EXPECT_EQ(r.maximum, 255);
@@ -89,10 +89,9 @@ TEST_F(SimulatedMonitorTest, PagedCodesOfAVendorPage) {
     int value = 0;
     ASSERT_EQ(VeskolSimGetValue(1, 0x0220, &value), 0);
     EXPECT_EQ(value, 140);
-}
 
-TEST_F(SimulatedMonitorTest, BusyPagedSetIsPolledUntilTheMonitorAnswers) {
-    VcpReading r;
+    // A busy monitor's paged set is polled until the monitor answers.
+    clock.clearRecord();
     r.current = 20;
     ASSERT_EQ(paged.setPagedVcp(2, 0x01, r.current, r.maximum, r.result, r.type), 0);
     EXPECT_EQ(r.current, 20);

@@ -73,7 +73,7 @@ TEST_F(SimulatorTest, VendorSaveIsQuery06Then05AndOtherVendorQueriesAreAnswered)
     EXPECT_EQ(VeskolSimSaveCount(1), 0);
     EXPECT_EQ(ask(1, {0xC0, 0x14}), (Bytes{0xC1, 0x14, 0x21}));
     EXPECT_TRUE(ask(1, {0xC0, 0x77}).empty());  // unknown sub-code: no answer
-    EXPECT_EQ(ask(1, {0x07}).size(), 6u);        // the timing report
+    EXPECT_EQ(ask(1, {0x07}).size(), 6u);       // the timing report
 }
 
 TEST_F(SimulatorTest, UnsupportedCodesAndMissingCapabilities) {
