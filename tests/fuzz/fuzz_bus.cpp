@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "link/bus_transport.h"
+
 namespace {
 
 constexpr uint8_t kReplySource = 0x6E;
@@ -86,11 +88,7 @@ int I2C_READ(int, uint8_t, uint8_t* buffer, uint8_t length, int) {
             frame[0] = kReplySource;
             frame[1] = static_cast<uint8_t>(0x80 | n);
             bus.take(frame + 2, static_cast<size_t>(n));
-            uint8_t sum = kReplySeed;
-            for (int i = 0; i < n + 2; ++i) {
-                sum ^= frame[i];
-            }
-            frame[n + 2] = sum;
+            frame[n + 2] = ddcChecksum(kReplySeed, frame, n + 2);
             const size_t used = std::min<size_t>(length, static_cast<size_t>(n) + 3);
             std::memcpy(buffer, frame, used);
             std::memset(buffer + used, 0, length - used);

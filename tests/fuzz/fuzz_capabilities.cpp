@@ -10,7 +10,9 @@
 
 namespace {
 
-// Checking every value list against its own walk is quadratic; a few suffice.
+// Every query is a linear search and every list walk reads the whole text:
+// asking about everything would be quadratic in the size of the input, so a
+// few codes and lists suffice.
 constexpr size_t kListsCompared = 4;
 constexpr int kQueriesChecked = 16;
 
@@ -41,8 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkBlocks(set.vcpValueLists.get(), set.vcpCodesWithValuesCount);
     checkBlocks(set.commandValueLists.get(), set.commandCodesWithValuesCount);
 
-    // Every query is a linear search: asking about everything would be
-    // quadratic in the size of the input, so a few codes and lists suffice.
     const std::span<const int32_t> codes = set.getVcpList();
     for (size_t i = 0; i < codes.size() && i < size_t{kQueriesChecked}; ++i) {
         FUZZ_CHECK(set.supportsVcp(codes[i]));

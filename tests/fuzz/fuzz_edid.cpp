@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
 
 #include "decode/edid.h"
 #include "tests/fuzz/fuzz_check.h"
@@ -14,11 +15,8 @@ namespace {
 constexpr uint8_t kHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
 
 void sealBlock(uint8_t* block) {
-    uint8_t sum = 0;
-    for (int i = 0; i < kEdidBlockBytes - 1; ++i) {
-        sum = static_cast<uint8_t>(sum + block[i]);
-    }
-    block[kEdidBlockBytes - 1] = static_cast<uint8_t>(0x100 - sum);
+    block[kEdidBlockBytes - 1] =
+        static_cast<uint8_t>(-std::accumulate(block, block + kEdidBlockBytes - 1, 0));
 }
 
 bool fits(const char* text, size_t size) {

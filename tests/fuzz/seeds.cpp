@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -155,11 +156,8 @@ class Edid {
     }
     Bytes sealed() {
         for (int block = 0; block < (bytes[126] ? 2 : 1); ++block) {
-            uint8_t sum = 0;
-            for (int i = 0; i < 127; ++i) {
-                sum = static_cast<uint8_t>(sum + bytes[block * 128 + i]);
-            }
-            bytes[block * 128 + 127] = static_cast<uint8_t>(0x100 - sum);
+            const auto start = bytes.begin() + block * 128;
+            start[127] = static_cast<uint8_t>(-std::accumulate(start, start + 127, 0));
         }
         return {bytes.begin(), bytes.end()};
     }
@@ -223,10 +221,9 @@ void writeEdids() {
 
 // --- conversations on the bus ---
 
-Bytes framed(std::initializer_list<uint8_t> payload) {
+Bytes framed(const Bytes& payload) {
     Bytes out;
-    const Bytes bytes(payload);
-    appendFramedRead(out, bytes);
+    appendFramedRead(out, payload);
     return out;
 }
 
@@ -252,12 +249,9 @@ void writeReplies() {
           withHeader({6 + 4}, framed({0x4E, 0x03, 0x1F, 0x40, 0x17, 0x70})));
     write("ddc_reply", "null_message", withHeader({8 + 4}, framed({})));
     write("ddc_reply", "capabilities_fragment", withHeader({35 + 4}, framed({0xE3, 0x00, 0x00})));
-    Bytes fragment = {0xE3, 0x00, 0x20};
-    const Bytes text = textBytes("(prot(monitor)type(lcd)vcp(10 12");
-    fragment.insert(fragment.end(), text.begin(), text.end());
-    Bytes record;
-    appendFramedRead(record, fragment);
-    write("ddc_reply", "capabilities_text", withHeader({35 + 4}, record));
+    write("ddc_reply", "capabilities_text",
+          withHeader({35 + 4}, framed(join({{0xE3, 0x00, 0x20},
+                                            textBytes("(prot(monitor)type(lcd)vcp(10 12")}))));
     // A reply as it came off the bus, with a wrong checksum.
     write("ddc_reply", "raw_bad_checksum",
           {8 + 4, kBusRaw, 0x6E, 0x88, 0x02, 0x00, 0x10, 0x00, 0x00, 0x64, 0x00, 0x32, 0x00});

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "link/bus_transport.h"
 #include "veskol/sim/sim_bus.h"
 #include "veskol/sim/sim_device.h"
 
@@ -24,21 +25,13 @@ class ScriptedDevice : public veskol::SimDevice {
     static std::vector<uint8_t> frame(const std::vector<uint8_t>& payload) {
         std::vector<uint8_t> raw = {0x6E, static_cast<uint8_t>(0x80 | payload.size())};
         raw.insert(raw.end(), payload.begin(), payload.end());
-        uint8_t sum = 0x50;
-        for (uint8_t b : raw) {
-            sum ^= b;
-        }
-        raw.push_back(sum);
+        raw.push_back(ddcChecksum(0x50, raw.data(), static_cast<int>(raw.size())));
         return raw;
     }
 
     void queueReply(const std::vector<uint8_t>& payload) { queueRaw(frame(payload)); }
     void queueRaw(std::vector<uint8_t> raw) { replies_.push_back({0, std::move(raw)}); }
-    void queueNull(int count = 1) {
-        for (int i = 0; i < count; ++i) {
-            queueReply({});
-        }
-    }
+    void queueNull() { queueReply({}); }
     void queueReadError(int code) { replies_.push_back({code, {}}); }
     void setDefaultReply(const std::vector<uint8_t>& payload) { default_ = frame(payload); }
     void failWrites(int code, int count) {
@@ -63,14 +56,11 @@ class ScriptedDevice : public veskol::SimDevice {
 
     int read(uint8_t address, uint8_t* buffer, int length) override {
         ++readCount;
-        std::vector<uint8_t> raw;
         if (address == 0xA1) {
-            for (int i = 0; i < length; ++i) {
-                const size_t at = static_cast<size_t>(edidOffset_ + i);
-                buffer[i] = at < edid_.size() ? edid_[at] : 0;
-            }
+            copyOut(edid_, static_cast<size_t>(edidOffset_), buffer, length);
             return 0;
         }
+        std::vector<uint8_t> raw = default_;
         if (!replies_.empty()) {
             Reply next = std::move(replies_.front());
             replies_.pop_front();
@@ -78,12 +68,8 @@ class ScriptedDevice : public veskol::SimDevice {
                 return next.error;
             }
             raw = std::move(next.raw);
-        } else {
-            raw = default_;
         }
-        for (int i = 0; i < length; ++i) {
-            buffer[i] = static_cast<size_t>(i) < raw.size() ? raw[static_cast<size_t>(i)] : 0;
-        }
+        copyOut(raw, 0, buffer, length);
         return 0;
     }
 
@@ -102,6 +88,15 @@ class ScriptedDevice : public veskol::SimDevice {
     int readCount = 0;
 
   private:
+    // `length` bytes of `bytes` from `offset`, zeros past its end.
+    static void copyOut(const std::vector<uint8_t>& bytes, size_t offset, uint8_t* buffer,
+                        int length) {
+        for (int i = 0; i < length; ++i) {
+            const size_t at = offset + static_cast<size_t>(i);
+            buffer[i] = at < bytes.size() ? bytes[at] : 0;
+        }
+    }
+
     struct Reply {
         int error;
         std::vector<uint8_t> raw;

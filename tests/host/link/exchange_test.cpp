@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 
 #include "tests/host/link/link_fixture.h"
@@ -7,108 +8,108 @@ namespace {
 
 const uint8_t kGetBrightness[] = {0x01, 0x10};
 
+class ExchangeTest : public LinkTest {
+  protected:
+    // Sized to what each call asks for, so the sanitizer sees any byte
+    // written past it; 0xEE shows what was not written at all.
+    std::vector<uint8_t> reply;
+    int length = 0;
+
+    void prepareReply(int capacity) {
+        reply = std::vector<uint8_t>(static_cast<size_t>(std::max(capacity, 1)), 0xEE);
+        length = capacity;
+    }
+    // A brightness request and its reply of up to `capacity` bytes.
+    int askBrightness(bool nullIsError = true, int capacity = 8) {
+        prepareReply(capacity);
+        return link.exchangeWriteRead(kGetBrightness, 2, reply.data(), length, nullIsError, 50);
+    }
+    // A reply read without a request.
+    int readReply(int capacity) {
+        prepareReply(capacity);
+        return link.exchangeRead(reply.data(), length, 50);
+    }
+};
+
 }  // namespace
 
-using ExchangeTest = LinkTest;
-
 TEST_F(ExchangeTest, RejectsBadLengthsBeforeTouchingTheBus) {
-    uint8_t big[121] = {0x01};
-    uint8_t reply[120];
-    int capacity = 8;
-    EXPECT_EQ(link.exchangeWriteRead(big, 121, reply, capacity, true, 50), kErrTooLong);
-    capacity = 8;
-    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 0, reply, capacity, true, 50), kErrLength);
-    capacity = 121;
-    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, capacity, true, 50), kErrTooLong);
-    capacity = 0;
-    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, capacity, true, 50), kErrLength);
+    const uint8_t big[121] = {0x01};
     EXPECT_EQ(link.exchangeWrite(big, 121, 50), kErrTooLong);
-    capacity = 0;
-    EXPECT_EQ(link.exchangeRead(reply, capacity, 50), kErrLength);
-    capacity = 121;
-    EXPECT_EQ(link.exchangeRead(reply, capacity, 50), kErrTooLong);
+    prepareReply(8);
+    EXPECT_EQ(link.exchangeWriteRead(big, 121, reply.data(), length, true, 50), kErrTooLong);
+    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 0, reply.data(), length, true, 50),
+              kErrLength);
+    EXPECT_EQ(askBrightness(true, 121), kErrTooLong);
+    EXPECT_EQ(askBrightness(true, 0), kErrLength);
+    EXPECT_EQ(readReply(0), kErrLength);
+    EXPECT_EQ(readReply(121), kErrTooLong);
 
     EXPECT_TRUE(bus.writes.empty());
     EXPECT_EQ(bus.readCount, 0);
     EXPECT_EQ(clock.waitCount(), 0);
 }
 
-TEST_F(ExchangeTest, NullRepliesToADataRequestFailAfterFiveAttemptsAnd1550ms) {
-    uint8_t reply[8];
-    int length = 8;
-    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50), kErrNoData);
+TEST_F(ExchangeTest, NullRepliesFailAfterFiveAttemptsAnd1550msOnlyWhenTheyAreAnError) {
+    EXPECT_EQ(askBrightness(), kErrNoData);
     EXPECT_EQ(length, 0);
     EXPECT_EQ(exchanges(), 5);
     EXPECT_EQ(bus.readCount, 5);
     EXPECT_EQ(clock.waits(),
               (std::vector<int>{50, 50, 100, 100, 150, 150, 200, 200, 250, 250, 50}));
     EXPECT_EQ(clock.totalWaited(), 1550);
-}
 
-TEST_F(ExchangeTest, NullReplyIsSuccessWhenItIsNotAnError) {
-    uint8_t reply[8];
-    int length = 8;
-    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, false, 50), 0);
+    forgetTraffic();
+    EXPECT_EQ(askBrightness(false), 0);
     EXPECT_EQ(length, 0);
     EXPECT_EQ(exchanges(), 1);
     EXPECT_EQ(clock.waits(), (std::vector<int>{50, 50}));
 }
 
-TEST_F(ExchangeTest, RetriesAfterABadReplyAndReturnsTheGoodOne) {
+TEST_F(ExchangeTest, RetriesBadRepliesAndReportsTheLastAttemptsError) {
     bus.queueRaw({0x6E, 0x83, 1, 2, 3, 0x00});  // checksum wrong
     bus.queueReply({0x02, 0x00, 0x10});
-    uint8_t reply[8] = {};
-    int length = 8;
-    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50), 0);
+    EXPECT_EQ(askBrightness(), 0);
     EXPECT_EQ(length, 3);
-    EXPECT_EQ(Bytes(reply, reply + 3), (Bytes{0x02, 0x00, 0x10}));
+    EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 3), (Bytes{0x02, 0x00, 0x10}));
     EXPECT_EQ(exchanges(), 2);
     EXPECT_EQ(clock.waits(), (std::vector<int>{50, 50, 100, 50}));
-}
 
-TEST_F(ExchangeTest, LibraryWriteErrorOnEveryAttemptIsReturnedAfterEachWait) {
-    bus.failWrites(-2, -1);
-    uint8_t reply[8] = {0xEE};
-    int length = 8;
-    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50), -2);
-    EXPECT_EQ(bus.writes.size(), 5u);
-    EXPECT_EQ(bus.readCount, 0);
-    EXPECT_EQ(clock.waits(), (std::vector<int>{50, 100, 150, 200, 250, 50}));
-    EXPECT_EQ(reply[0], 0xEE);
-    EXPECT_EQ(length, 0);
-}
-
-TEST_F(ExchangeTest, LastAttemptsErrorIsReported) {
+    forgetTraffic();
     bus.queueReadError(-7);
     bus.queueRaw({0x6F, 0x80, 0x00});
     bus.queueRaw({0x6E, 0x80, 0x00});
     bus.queueReadError(-7);
     bus.queueRaw(ScriptedDevice::frame({1, 2, 3, 4, 5, 6, 7, 8, 9}));  // longer than 8
-    uint8_t reply[8];
-    int length = 8;
-    EXPECT_EQ(link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50), kErrLength);
+    EXPECT_EQ(askBrightness(), kErrLength);
     EXPECT_EQ(exchanges(), 5);
 }
 
-TEST_F(ExchangeTest, SendOnlyWaitsEvenWhenEveryAttemptFailed) {
+TEST_F(ExchangeTest, LibraryWriteErrorOnEveryAttemptIsReturnedAfterTheWaits) {
     bus.failWrites(-2, -1);
+    EXPECT_EQ(askBrightness(), -2);
+    EXPECT_EQ(bus.writes.size(), 5u);
+    EXPECT_EQ(bus.readCount, 0);
+    EXPECT_EQ(clock.waits(), (std::vector<int>{50, 100, 150, 200, 250, 50}));
+    EXPECT_EQ(reply[0], 0xEE);
+    EXPECT_EQ(length, 0);
+
+    // A send alone waits once, even when every attempt failed.
+    forgetTraffic();
     const uint8_t set[] = {0x03, 0x10, 0x00, 0x20};
     EXPECT_EQ(link.exchangeWrite(set, 4, 50), -2);
     EXPECT_EQ(bus.writes.size(), 5u);
     EXPECT_EQ(clock.waits(), std::vector<int>{50});
 
     bus.failWrites(-2, 2);
-    bus.writes.clear();
-    clock.clearRecord();
+    forgetTraffic();
     EXPECT_EQ(link.exchangeWrite(set, 4, 200), 0);
     EXPECT_EQ(bus.writes.size(), 3u);
     EXPECT_EQ(clock.waits(), std::vector<int>{200});
 }
 
 TEST_F(ExchangeTest, ReadOnlyTakesNullAsSuccessAndRetriesErrors) {
-    uint8_t reply[9];
-    int length = 9;
-    EXPECT_EQ(link.exchangeRead(reply, length, 50), 0);
+    EXPECT_EQ(readReply(9), 0);
     EXPECT_EQ(length, 0);
     EXPECT_EQ(bus.readCount, 1);
     EXPECT_TRUE(bus.writes.empty());
@@ -116,16 +117,14 @@ TEST_F(ExchangeTest, ReadOnlyTakesNullAsSuccessAndRetriesErrors) {
     for (int i = 0; i < 5; ++i) {
         bus.queueRaw({0x6E, 0x80, 0x00});
     }
-    length = 9;
-    clock.clearRecord();
-    EXPECT_EQ(link.exchangeRead(reply, length, 50), kErrChecksum);
-    EXPECT_EQ(bus.readCount, 6);
+    forgetTraffic();
+    EXPECT_EQ(readReply(9), kErrChecksum);
+    EXPECT_EQ(bus.readCount, 5);
     EXPECT_EQ(clock.waits(), std::vector<int>{50});  // attempts are back to back
 
     bus.queueReadError(-7);
     bus.queueReply({0xC7, 1, 2});
-    length = 9;
-    EXPECT_EQ(link.exchangeRead(reply, length, 50), 0);
+    EXPECT_EQ(readReply(9), 0);
     EXPECT_EQ(length, 3);
     EXPECT_EQ(reply[0], 0xC7);
 }
@@ -141,7 +140,6 @@ TEST_F(ExchangeTest, ARefusedBusSkipsTheTransferTheReleaseAndTheWaits) {
                                          ++releases;
                                          return 0;
                                      }});
-    uint8_t reply[8];
     uint8_t edid[kEdidSize];
     struct Case {
         const char* name;
@@ -149,31 +147,24 @@ TEST_F(ExchangeTest, ARefusedBusSkipsTheTransferTheReleaseAndTheWaits) {
     };
     const Case cases[] = {
         {"send", [&] { return link.exchangeWrite(kGetBrightness, 2, 50); }},
-        {"send and read",
-         [&] {
-             int length = 8;
-             return link.exchangeWriteRead(kGetBrightness, 2, reply, length, true, 50);
-         }},
-        {"read",
-         [&] {
-             int length = 8;
-             return link.exchangeRead(reply, length, 50);
-         }},
+        {"send and read", [&] { return askBrightness(); }},
+        {"read", [&] { return readReply(8); }},
         {"probe", [&] { return link.probe(); }},
         {"EDID", [&] { return link.readEdid(edid); }},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         refuse = true;
         releases = 0;
         clock.clearRecord();
         const int transfers = VeskolSimTransferCount(0);
-        EXPECT_EQ(c.run(), kRefused) << c.name;
-        EXPECT_EQ(VeskolSimTransferCount(0), transfers) << c.name;
-        EXPECT_EQ(releases, 0) << c.name;
-        EXPECT_EQ(clock.waitCount(), 0) << c.name;
+        EXPECT_EQ(c.run(), kRefused);
+        EXPECT_EQ(VeskolSimTransferCount(0), transfers);
+        EXPECT_EQ(releases, 0);
+        EXPECT_EQ(clock.waitCount(), 0);
 
         refuse = false;  // the same call on a bus that is given back once
         (void)c.run();
-        EXPECT_EQ(releases, 1) << c.name;
+        EXPECT_EQ(releases, 1);
     }
 }

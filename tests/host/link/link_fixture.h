@@ -13,6 +13,24 @@
 
 using Bytes = std::vector<uint8_t>;
 
+// The outputs of a VCP read or paged set, preset to values no reply
+// carries so that a test sees which ones a call wrote.
+struct VcpReading {
+    int current = -1;
+    int maximum = -1;
+    uint8_t result = 0xEE;
+    uint8_t type = 0xEE;
+};
+
+// A reply a command refuses: the error it gives and how many exchanges it
+// takes (one when asking again cannot help, five when it can).
+struct RefusedReply {
+    const char* what;
+    Bytes reply;
+    int result;
+    int exchanges;
+};
+
 class LinkTest : public ::testing::Test {
   protected:
     ScopedVirtualClock clock;
@@ -20,4 +38,10 @@ class LinkTest : public ::testing::Test {
     MonitorCommandSet link{0, 10000, 3};
 
     int exchanges() const { return static_cast<int>(bus.sentPayloads().size()); }
+    // Starts the record of writes, reads and waits afresh.
+    void forgetTraffic() {
+        bus.writes.clear();
+        bus.readCount = 0;
+        clock.clearRecord();
+    }
 };

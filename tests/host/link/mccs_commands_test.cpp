@@ -1,4 +1,6 @@
 #include <cstring>
+#include <memory>
+#include <numeric>
 #include <string>
 
 #include "tests/host/link/link_fixture.h"
@@ -13,11 +15,7 @@ Bytes edidBlock0(uint8_t extensions) {
     block[8] = 0x56;
     block[9] = 0x46;
     block[126] = extensions;
-    uint8_t sum = 0;
-    for (int i = 0; i < 127; ++i) {
-        sum = static_cast<uint8_t>(sum + block[i]);
-    }
-    block[127] = static_cast<uint8_t>(-sum);
+    block[127] = static_cast<uint8_t>(-std::accumulate(block.begin(), block.begin() + 127, 0));
     return block;
 }
 
@@ -43,51 +41,55 @@ Bytes fragment(int offset, const std::string& text) {
 
 }  // namespace
 
-using MccsTest = LinkTest;
+class MccsTest : public LinkTest {
+  protected:
+    std::unique_ptr<char[]> text;
+    uint8_t edid[kEdidSize];
 
-TEST_F(MccsTest, GetVcpUnpacksTheReply) {
+    // Into a buffer of exactly `size` bytes: the sanitizer sees any byte
+    // written past it.
+    int readCapabilities(int size = kCapabilitiesBufferSize) {
+        text = std::make_unique<char[]>(static_cast<size_t>(size));
+        return link.readCapabilities(text.get(), size);
+    }
+};
+
+TEST_F(MccsTest, GetVcpUnpacksTheReplyAndChecksIt) {
     bus.queueReply({0x02, 0x00, 0x10, 0x00, 0x00, 0x64, 0x00, 0x32});
-    int current = -1, maximum = -1;
-    uint8_t result = 0xFF, type = 0xFF;
-    ASSERT_EQ(link.DdcLink::getVcp(0x10, current, maximum, result, type), 0);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(type, 0);
-    EXPECT_EQ(maximum, 100);
-    EXPECT_EQ(current, 50);
+    VcpReading r;
+    ASSERT_EQ(link.DdcLink::getVcp(0x10, r.current, r.maximum, r.result, r.type), 0);
+    EXPECT_EQ(r.result, 0);
+    EXPECT_EQ(r.type, 0);
+    EXPECT_EQ(r.maximum, 100);
+    EXPECT_EQ(r.current, 50);
     EXPECT_EQ(bus.sentPayloads(), std::vector<Bytes>{Bytes({0x01, 0x10})});
-}
 
-TEST_F(MccsTest, GetVcpChecksTheReply) {
-    struct Case {
-        const char* what;
-        Bytes reply;
-        int result;
-        int exchanges;
-    };
-    const Case cases[] = {
+    const RefusedReply cases[] = {
         {"another code", {0x02, 0x00, 0x12, 0, 0, 100, 0, 50}, kErrCodeMismatch, 1},
         {"another opcode", {0x04, 0x00, 0x10, 0, 0, 100, 0, 50}, kErrBadReply, 1},
         {"seven bytes", {0x02, 0x00, 0x10, 0, 0, 100, 0}, kErrLength, 5},
     };
-    for (const Case& c : cases) {
-        bus.writes.clear();
+    for (const RefusedReply& c : cases) {
+        SCOPED_TRACE(c.what);
+        forgetTraffic();
         bus.setDefaultReply(c.reply);
-        int current = -1, maximum = -1;
-        uint8_t result = 0xEE, type = 0xEE;
-        EXPECT_EQ(link.DdcLink::getVcp(0x10, current, maximum, result, type), c.result) << c.what;
-        EXPECT_EQ(exchanges(), c.exchanges) << c.what;
-        EXPECT_EQ(current, -1) << c.what << ": output written on failure";
-        EXPECT_EQ(result, 0xEE) << c.what;
+        r = VcpReading{};
+        EXPECT_EQ(link.DdcLink::getVcp(0x10, r.current, r.maximum, r.result, r.type), c.result);
+        EXPECT_EQ(exchanges(), c.exchanges);
+        EXPECT_EQ(r.current, -1) << "output written on failure";
+        EXPECT_EQ(r.result, 0xEE);
     }
-    int current = 0, maximum = 0;
-    uint8_t result = 0, type = 0;
-    bus.writes.clear();
-    EXPECT_EQ(link.DdcLink::getVcp(256, current, maximum, result, type), kErrCodeRange);
+    forgetTraffic();
+    EXPECT_EQ(link.DdcLink::getVcp(256, r.current, r.maximum, r.result, r.type), kErrCodeRange);
     EXPECT_EQ(link.DdcLink::setVcp(256, 1), kErrCodeRange);
     EXPECT_TRUE(bus.writes.empty());
 }
 
-TEST_F(MccsTest, SetAndSaveAreSendOnlyWithTheirWaits) {
+TEST_F(MccsTest, SetAndSaveAreSendOnlyWithTheirWaitsAndProbeOnlyTakesTheBus) {
+    EXPECT_EQ(link.probe(), 0);
+    EXPECT_TRUE(bus.writes.empty());
+    EXPECT_EQ(bus.readCount, 0);
+
     EXPECT_EQ(link.DdcLink::setVcp(0x12, 0x0150), 0);
     EXPECT_EQ(link.saveSettings(), 0);
     EXPECT_EQ(bus.sentPayloads(), (std::vector<Bytes>{Bytes{0x03, 0x12, 0x01, 0x50}, Bytes{0x0C}}));
@@ -113,87 +115,71 @@ TEST_F(MccsTest, TimingReportGivesKilohertzAndHertz) {
     EXPECT_FLOAT_EQ(horizontal, 31.5f);
 }
 
-TEST_F(MccsTest, CapabilitiesAreReassembledFromFragments) {
-    const std::string text(70, 'x');
-    bus.queueReply(fragment(0, text.substr(0, 32)));
-    bus.queueReply(fragment(32, text.substr(32, 32)));
-    bus.queueReply(fragment(64, text.substr(64)));
+TEST_F(MccsTest, CapabilitiesAreReassembledUpToAnEmptyFragmentOrAZeroWithinTheBuffer) {
+    const std::string whole(70, 'x');
+    bus.queueReply(fragment(0, whole.substr(0, 32)));
+    bus.queueReply(fragment(32, whole.substr(32, 32)));
+    bus.queueReply(fragment(64, whole.substr(64)));
     bus.queueReply(fragment(70, ""));
-    char buffer[kCapabilitiesBufferSize];
-    EXPECT_EQ(link.readCapabilities(buffer, sizeof buffer), 70);
-    EXPECT_EQ(std::string(buffer), text);
-    const std::vector<Bytes> requests = bus.sentPayloads();
-    ASSERT_EQ(requests.size(), 4u);
-    EXPECT_EQ(requests[1], (Bytes{0xF3, 0x00, 0x20}));
-    EXPECT_EQ(requests[3], (Bytes{0xF3, 0x00, 0x46}));
-}
+    EXPECT_EQ(readCapabilities(), 70);
+    EXPECT_EQ(std::string(text.get()), whole);
+    EXPECT_EQ(bus.sentPayloads(),
+              (std::vector<Bytes>{
+                  {0xF3, 0x00, 0x00}, {0xF3, 0x00, 0x20}, {0xF3, 0x00, 0x40}, {0xF3, 0x00, 0x46}}));
 
-TEST_F(MccsTest, CapabilitiesEndAtATerminatingZero) {
+    forgetTraffic();
     bus.queueReply(fragment(0, std::string("(vcp(10))\0", 10)));
-    char buffer[64];
-    EXPECT_EQ(link.readCapabilities(buffer, sizeof buffer), 10);  // the zero is counted
-    EXPECT_STREQ(buffer, "(vcp(10))");
+    EXPECT_EQ(readCapabilities(64), 10);  // the zero is counted
+    EXPECT_STREQ(text.get(), "(vcp(10))");
     EXPECT_EQ(exchanges(), 1);
-}
 
-TEST_F(MccsTest, CapabilitiesFragmentWithWrongOffsetIsAskedForAgain) {
-    bus.queueReply(fragment(0, "(vcp(10 12)"));
-    bus.queueReply(fragment(5, ")"));  // wrong echo: offset 11 was asked for
-    bus.queueReply(fragment(11, ")"));
-    bus.queueReply(fragment(12, ""));
-    char buffer[64];
-    EXPECT_EQ(link.readCapabilities(buffer, sizeof buffer), 12);
-    EXPECT_STREQ(buffer, "(vcp(10 12))");
-    const std::vector<Bytes> requests = bus.sentPayloads();
-    ASSERT_EQ(requests.size(), 4u);
-    EXPECT_EQ(requests[1], (Bytes{0xF3, 0x00, 0x0B}));
-    EXPECT_EQ(requests[2], (Bytes{0xF3, 0x00, 0x0B}));
-}
-
-TEST_F(MccsTest, CapabilitiesGiveUpAfterSixTriesOfTheFirstFragmentAndFiveOfALaterOne) {
-    bus.setDefaultReply({0xE2, 0x00, 0x00});  // wrong opcode, forever
-    char buffer[64];
-    EXPECT_EQ(link.readCapabilities(buffer, sizeof buffer), kErrBadReply);
-    EXPECT_EQ(exchanges(), 6);
-
-    bus.writes.clear();
-    bus.queueReply(fragment(0, "(vcp(10)"));
-    EXPECT_EQ(link.readCapabilities(buffer, sizeof buffer), kErrBadReply);
-    EXPECT_EQ(exchanges(), 1 + 5);
-}
-
-TEST_F(MccsTest, CapabilitiesThatDoNotFitTheBufferFail) {
-    bus.setDefaultReply({});  // unused: every request below is answered
+    forgetTraffic();
     const std::string chunk(32, 'a');
     for (int offset = 0; offset < 4000; offset += 32) {
         bus.queueReply(fragment(offset, chunk));
     }
-    char buffer[kCapabilitiesBufferSize];
-    EXPECT_EQ(link.readCapabilities(buffer, sizeof buffer), kErrBufferFull);
+    EXPECT_EQ(readCapabilities(), kErrBufferFull);
     EXPECT_EQ(exchanges(), 125);  // the 125th fragment fills the 4000th byte
 }
 
-TEST_F(MccsTest, EdidWithoutExtensionClearsTheSecondBlock) {
+TEST_F(MccsTest, CapabilitiesFragmentsAreAskedForAgainUntilSixTriesOfTheFirstOrFiveOfALaterOne) {
+    bus.queueReply(fragment(0, "(vcp(10 12)"));
+    bus.queueReply(fragment(5, ")"));  // wrong echo: offset 11 was asked for
+    bus.queueReply(fragment(11, ")"));
+    bus.queueReply(fragment(12, ""));
+    EXPECT_EQ(readCapabilities(64), 12);
+    EXPECT_STREQ(text.get(), "(vcp(10 12))");
+    EXPECT_EQ(bus.sentPayloads(),
+              (std::vector<Bytes>{
+                  {0xF3, 0x00, 0x00}, {0xF3, 0x00, 0x0B}, {0xF3, 0x00, 0x0B}, {0xF3, 0x00, 0x0C}}));
+
+    forgetTraffic();
+    bus.setDefaultReply({0xE2, 0x00, 0x00});  // wrong opcode, forever
+    EXPECT_EQ(readCapabilities(64), kErrBadReply);
+    EXPECT_EQ(exchanges(), 6);
+
+    forgetTraffic();
+    bus.queueReply(fragment(0, "(vcp(10)"));
+    EXPECT_EQ(readCapabilities(64), kErrBadReply);
+    EXPECT_EQ(exchanges(), 1 + 5);
+}
+
+TEST_F(MccsTest, EdidReadsTheSecondBlockOnlyWhenAnExtensionIsAnnouncedAndChecksBoth) {
     bus.setEdid(join(edidBlock0(0), Bytes(128, 0x77)));
-    uint8_t edid[kEdidSize];
     std::memset(edid, 0x55, sizeof edid);
     EXPECT_EQ(link.readEdid(edid), 0);
     EXPECT_EQ(edid[8], 0x56);
-    EXPECT_EQ(Bytes(edid + 128, edid + 256), Bytes(128, 0));
+    EXPECT_EQ(Bytes(edid + 128, edid + 256), Bytes(128, 0));  // cleared
     EXPECT_EQ(bus.readCount, 1);
-}
 
-TEST_F(MccsTest, EdidReadsExactlyOneExtensionBlock) {
-    bus.setEdid(join(edidBlock0(2), extensionBlock(true)));
-    uint8_t edid[kEdidSize];
+    forgetTraffic();
+    bus.setEdid(join(edidBlock0(2), extensionBlock(true)));  // one block, whatever the count
     EXPECT_EQ(link.readEdid(edid), 0);
     EXPECT_EQ(edid[128], 0x02);
     EXPECT_EQ(bus.readCount, 2);
     ASSERT_EQ(bus.writes.size(), 2u);
     EXPECT_EQ(bus.writes[1].bytes, Bytes{0x80});  // second block at offset 128
-}
 
-TEST_F(MccsTest, EdidBlockChecks) {
     struct Case {
         const char* what;
         Bytes edid;
@@ -214,16 +200,8 @@ TEST_F(MccsTest, EdidBlockChecks) {
     };
     for (const Case& c : cases) {
         bus.setEdid(c.edid);
-        uint8_t edid[kEdidSize];
         EXPECT_EQ(link.readEdid(edid), c.result) << c.what;
     }
     bus.failWrites(-3, 1);
-    uint8_t edid[kEdidSize];
     EXPECT_EQ(link.readEdid(edid), -3);
-}
-
-TEST_F(MccsTest, ProbeOnlyTakesTheBus) {
-    EXPECT_EQ(link.probe(), 0);
-    EXPECT_TRUE(bus.writes.empty());
-    EXPECT_EQ(bus.readCount, 0);
 }

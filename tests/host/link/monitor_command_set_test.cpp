@@ -2,36 +2,34 @@
 
 using CommandSetTest = LinkTest;
 
-TEST_F(CommandSetTest, RoutesCodesByPage) {
+TEST_F(CommandSetTest, RoutesCodesByPageAndAPagedSetReportsTheMonitorsValue) {
     bus.queueReply({0xC7, 0x00, 0x02, 0x3B, 0x00, 0x00, 0x0A, 0x00, 0x03});
     bus.queueReply({0x02, 0x00, 0x3B, 0x00, 0x00, 0x64, 0x00, 0x21});
-    int current = 0, maximum = 0;
-    uint8_t result = 0, type = 0;
-    ASSERT_EQ(link.getVcp(0x023B, current, maximum, result, type), 0);
-    EXPECT_EQ(maximum, 10);
-    EXPECT_EQ(current, 3);
-    ASSERT_EQ(link.getVcp(0x1003B, current, maximum, result, type), 0);  // bits above 15 ignored
-    EXPECT_EQ(current, 0x21);
+    VcpReading r;
+    ASSERT_EQ(link.getVcp(0x023B, r.current, r.maximum, r.result, r.type), 0);
+    EXPECT_EQ(r.maximum, 10);
+    EXPECT_EQ(r.current, 3);
+    // Bits above 15 are ignored.
+    ASSERT_EQ(link.getVcp(0x1003B, r.current, r.maximum, r.result, r.type), 0);
+    EXPECT_EQ(r.current, 0x21);
     EXPECT_EQ(bus.sentPayloads(), (std::vector<Bytes>{{0xC6, 0x02, 0x3B}, {0x01, 0x3B}}));
-}
 
-TEST_F(CommandSetTest, PagedSetReportsTheMonitorsValue) {
+    forgetTraffic();
     bus.queueReply({0xC7, 0x00, 0x01, 0x02, 0x00, 0x03, 0xFF, 0x01, 0x80});
     EXPECT_EQ(link.setVcp(0x0102, 0x0180), 0);
     EXPECT_EQ(bus.sentPayloads(), std::vector<Bytes>{Bytes({0xC8, 0x01, 0x02, 0x01, 0x80})});
 
     bus.queueReply({0xC7, 0x00, 0x01, 0x02, 0x00, 0x03, 0xFF, 0x00, 0x64});
-    int value = 0x0180, maximum = 0;
-    uint8_t result = 0xEE, type = 0xEE;
-    ASSERT_EQ(link.setPagedVcp(1, 2, value, maximum, result, type), 0);
-    EXPECT_EQ(value, 0x64);
-    EXPECT_EQ(maximum, 0x3FF);
+    r.current = 0x0180;
+    ASSERT_EQ(link.setPagedVcp(1, 2, r.current, r.maximum, r.result, r.type), 0);
+    EXPECT_EQ(r.current, 0x64);
+    EXPECT_EQ(r.maximum, 0x3FF);
 
     EXPECT_EQ(link.setVcp(0x12, 7), 0);  // a standard code stays a Set VCP
     EXPECT_EQ(bus.sentPayloads().back(), (Bytes{0x03, 0x12, 0x00, 0x07}));
 }
 
-TEST_F(CommandSetTest, BusyPagedSetIsPolledNotResent) {
+TEST_F(CommandSetTest, BusyPagedSetIsPolledAndResentOnlyWhenItNeverCompletes) {
     bus.queueNull();  // the set is answered "still working"
     bus.queueReply({0xC7, 0x00, 0x01, 0x02, 0x00, 0x03, 0xFF, 0x01, 0x80});
     EXPECT_EQ(link.setVcp(0x0102, 0x0180), 0);
@@ -39,66 +37,59 @@ TEST_F(CommandSetTest, BusyPagedSetIsPolledNotResent) {
     EXPECT_EQ(bus.readCount, 2);
     // write, 50 ms, null read, final 50 ms; then one poll: 100 ms, read, 50 ms.
     EXPECT_EQ(clock.waits(), (std::vector<int>{50, 50, 100, 50}));
-}
 
-TEST_F(CommandSetTest, PagedSetThatNeverCompletesIsResentFiveTimes) {
-    int value = 5, maximum = 0;
-    uint8_t result = 0, type = 0;
-    // Every read is a null message: each send is answered "busy", then 17
+    // Every read a null message: each send is answered "busy", then 17
     // polls read nothing.
-    EXPECT_EQ(link.setPagedVcp(2, 0x10, value, maximum, result, type), kErrLength);
+    forgetTraffic();
+    VcpReading r;
+    r.current = 5;
+    EXPECT_EQ(link.setPagedVcp(2, 0x10, r.current, r.maximum, r.result, r.type), kErrLength);
     EXPECT_EQ(exchanges(), 5);
     EXPECT_EQ(bus.readCount, 5 * (1 + 17));
-    EXPECT_EQ(value, 5);
+    EXPECT_EQ(r.current, 5);
 }
 
 TEST_F(CommandSetTest, PagedRepliesAreChecked) {
-    struct Case {
-        const char* what;
-        Bytes reply;
-        int result;
-        int exchanges;
-    };
-    const Case cases[] = {
+    const RefusedReply cases[] = {
         {"another page", {0xC7, 0x00, 0x03, 0x10, 0, 0, 10, 0, 3}, kErrCodeMismatch, 5},
         {"another code", {0xC7, 0x00, 0x02, 0x11, 0, 0, 10, 0, 3}, kErrCodeMismatch, 5},
         {"another opcode", {0xC5, 0x00, 0x02, 0x10, 0, 0, 10, 0, 3}, kErrBadReply, 1},
         {"eight bytes", {0xC7, 0x00, 0x02, 0x10, 0, 0, 10, 0}, kErrLength, 5},
     };
-    for (const Case& c : cases) {
+    for (const RefusedReply& c : cases) {
         for (bool set : {false, true}) {
-            bus.writes.clear();
+            SCOPED_TRACE(testing::Message() << c.what << (set ? " (set)" : " (get)"));
+            forgetTraffic();
             bus.setDefaultReply(c.reply);
-            int value = 1, maximum = -1;
-            uint8_t result = 0, type = 0;
-            const int got = set ? link.setPagedVcp(2, 0x10, value, maximum, result, type)
-                                : link.getPagedVcp(2, 0x10, value, maximum, result, type);
-            EXPECT_EQ(got, c.result) << c.what << (set ? " (set)" : " (get)");
-            EXPECT_EQ(exchanges(), c.exchanges) << c.what << (set ? " (set)" : " (get)");
-            EXPECT_EQ(maximum, -1) << c.what;
+            VcpReading r;
+            r.current = 1;
+            EXPECT_EQ(set ? link.setPagedVcp(2, 0x10, r.current, r.maximum, r.result, r.type)
+                          : link.getPagedVcp(2, 0x10, r.current, r.maximum, r.result, r.type),
+                      c.result);
+            EXPECT_EQ(exchanges(), c.exchanges);
+            EXPECT_EQ(r.maximum, -1);
         }
     }
-    int value = 0, maximum = 0;
-    uint8_t result = 0, type = 0;
-    bus.writes.clear();
-    EXPECT_EQ(link.getPagedVcp(2, 256, value, maximum, result, type), kErrCodeRange);
-    EXPECT_EQ(link.setPagedVcp(256, 2, value, maximum, result, type), kErrCodeRange);
+    forgetTraffic();
+    VcpReading r;
+    EXPECT_EQ(link.getPagedVcp(2, 256, r.current, r.maximum, r.result, r.type), kErrCodeRange);
+    EXPECT_EQ(link.setPagedVcp(256, 2, r.current, r.maximum, r.result, r.type), kErrCodeRange);
     EXPECT_TRUE(bus.writes.empty());
 }
 
-TEST_F(CommandSetTest, VendorQueries) {
+TEST_F(CommandSetTest, VendorQueriesAndTheVendorSaveSequenceOfSixThenFive) {
     bus.queueReply({0xC1, 0x14, 0x5A});
     int value = 0;
     ASSERT_EQ(link.vendorQuery(0x14, value), 0);
     EXPECT_EQ(value, 0x5A);
     EXPECT_EQ(bus.sentPayloads().back(), (Bytes{0xC0, 0x14}));
 
-    bus.writes.clear();
+    forgetTraffic();
     bus.setDefaultReply({0xC1, 0x14});
     EXPECT_EQ(link.vendorQuery(0x14, value), kErrLength);
     EXPECT_EQ(exchanges(), 5);
 
-    bus.writes.clear();
+    forgetTraffic();
     bus.setDefaultReply({0xC1, 0x05});
     EXPECT_EQ(link.vendorQuery(0x05, value), kErrLength);
     EXPECT_EQ(exchanges(), 1);
@@ -106,9 +97,8 @@ TEST_F(CommandSetTest, VendorQueries) {
     bus.setDefaultReply({0xC1, 0x06, 0x00});
     EXPECT_EQ(link.vendorQuery(0x05, value), kErrBadReply);
     EXPECT_EQ(value, 0x5A);
-}
 
-TEST_F(CommandSetTest, VendorSaveSequenceSendsSixThenFive) {
+    forgetTraffic();
     bus.queueReply({0xC1, 0x06, 0x00});
     bus.queueReply({0xC1, 0x05, 0x00});
     link.vendorSaveSequence();

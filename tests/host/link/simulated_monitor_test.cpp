@@ -4,13 +4,11 @@
 #include <string>
 
 #include "link/clock.h"
-#include "link/link_errors.h"
 #include "link/monitor_command_set.h"
+#include "tests/host/link/link_fixture.h"
 #include "veskol/sim/monitor_profile.h"
 #include "veskol/sim/sim_bus.h"
 #include "veskol/simulator_api.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -39,15 +37,14 @@ TEST_F(SimulatedMonitorTest, ReadsIdentityValuesAndTiming) {
     EXPECT_EQ(edid[126], 1);
     EXPECT_EQ(edid[128], 0x02);
 
-    int current = 0, maximum = 0;
-    uint8_t result = 0xFF, type = 0xFF;
-    ASSERT_EQ(crt.getVcp(0x10, current, maximum, result, type), 0);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(maximum, 100);
-    EXPECT_EQ(current, 50);
+    VcpReading r;
+    ASSERT_EQ(crt.getVcp(0x10, r.current, r.maximum, r.result, r.type), 0);
+    EXPECT_EQ(r.result, 0);
+    EXPECT_EQ(r.maximum, 100);
+    EXPECT_EQ(r.current, 50);
 
-    ASSERT_EQ(crt.getVcp(0x8C, current, maximum, result, type), 0);  // not a control of it
-    EXPECT_EQ(result, 1);
+    ASSERT_EQ(crt.getVcp(0x8C, r.current, r.maximum, r.result, r.type), 0);  // not a control of it
+    EXPECT_EQ(r.result, 1);
 
     uint8_t status = 0;
     float horizontal = 0, vertical = 0;
@@ -69,10 +66,9 @@ TEST_F(SimulatedMonitorTest, SetSaveAndReadBack) {
     EXPECT_EQ(value, 33);
     EXPECT_EQ(VeskolSimSaveCount(0), 1);
 
-    int current = 0, maximum = 0;
-    uint8_t result = 0, type = 0;
-    ASSERT_EQ(crt.getVcp(0x12, current, maximum, result, type), 0);
-    EXPECT_EQ(current, 33);
+    VcpReading r;
+    ASSERT_EQ(crt.getVcp(0x12, r.current, r.maximum, r.result, r.type), 0);
+    EXPECT_EQ(r.current, 33);
 }
 
 TEST_F(SimulatedMonitorTest, CapabilitiesComeBackWhole) {
@@ -84,24 +80,22 @@ TEST_F(SimulatedMonitorTest, CapabilitiesComeBackWhole) {
     EXPECT_EQ(VeskolSimRequestCount(1, 0xF3), (length + 31) / 32 + 1);
 }
 
-TEST_F(SimulatedMonitorTest, PagedCodesOfAVendorPage) {
-    int current = 0, maximum = 0;
-    uint8_t result = 0, type = 0;
-    ASSERT_EQ(lcd.getVcp(0x0220, current, maximum, result, type), 0);
-    EXPECT_EQ(maximum, 255);
-    EXPECT_EQ(current, 128);
+TEST_F(SimulatedMonitorTest, PagedCodesOfAVendorPageAndABusyPagedSet) {
+    VcpReading r;
+    ASSERT_EQ(lcd.getVcp(0x0220, r.current, r.maximum, r.result, r.type), 0);
+    EXPECT_EQ(r.maximum, 255);
+    EXPECT_EQ(r.current, 128);
     ASSERT_EQ(lcd.setVcp(0x0220, 140), 0);
     int value = 0;
     ASSERT_EQ(VeskolSimGetValue(1, 0x0220, &value), 0);
     EXPECT_EQ(value, 140);
-}
 
-TEST_F(SimulatedMonitorTest, BusyPagedSetIsPolledUntilTheMonitorAnswers) {
-    int value = 20, maximum = 0;
-    uint8_t result = 0, type = 0;
-    ASSERT_EQ(paged.setPagedVcp(2, 0x01, value, maximum, result, type), 0);
-    EXPECT_EQ(value, 20);
-    EXPECT_EQ(maximum, 31);
+    // A busy monitor's paged set is polled until the monitor answers.
+    clock.clearRecord();
+    r.current = 20;
+    ASSERT_EQ(paged.setPagedVcp(2, 0x01, r.current, r.maximum, r.result, r.type), 0);
+    EXPECT_EQ(r.current, 20);
+    EXPECT_EQ(r.maximum, 31);
     EXPECT_EQ(VeskolSimRequestCount(2, 0xC8), 1);  // sent once, then polled
     // The first read of the set and two polls see "busy"; the third poll
     // gets the reply: 50+50 for the exchange, then 3 x (100 + 50).

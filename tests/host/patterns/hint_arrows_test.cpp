@@ -38,14 +38,10 @@ TEST(HintArrows, StayOnTheScreenForEveryItem) {
 TEST(HintArrows, EdgeConvergenceArrowsPointAtTheMarks) {
     for (const Screen& s : kScreens) {
         const int g = s.h / 20;
-        const ArrowStroke top = firstStroke(73, s.w, s.h);
-        const ArrowStroke bottom = firstStroke(74, s.w, s.h);
-        EXPECT_EQ(top.y1 + 4, 2 * g);
-        EXPECT_EQ(bottom.y1 + 4, 17 * g);
-        const ArrowStroke left = firstStroke(75, s.w, s.h);
-        const ArrowStroke right = firstStroke(76, s.w, s.h);
-        EXPECT_EQ(left.x1 + 4, s.w / 2 - 11 * g);
-        EXPECT_EQ(right.x1 + 4, s.w / 2 + 11 * g);
+        EXPECT_EQ(firstStroke(73, s.w, s.h).y1 + 4, 2 * g);             // top
+        EXPECT_EQ(firstStroke(74, s.w, s.h).y1 + 4, 17 * g);            // bottom
+        EXPECT_EQ(firstStroke(75, s.w, s.h).x1 + 4, s.w / 2 - 11 * g);  // left
+        EXPECT_EQ(firstStroke(76, s.w, s.h).x1 + 4, s.w / 2 + 11 * g);  // right
         EXPECT_EQ(firstStroke(44, s.w, s.h).y1 + 4, s.h / 2);
     }
 }

@@ -13,13 +13,12 @@ TEST(HueRamp, ChangesSmoothlyThroughTheWholeCircle) {
     for (int j = 0; j < 768; ++j) {
         const RampColour c = hueRampColour(j);
         const RampColour next = hueRampColour((j + 1) % 768);
-        for (int channel : {c.red, c.green, c.blue}) {
+        for (const auto& [channel, nextChannel] :
+             {std::pair{c.red, next.red}, {c.green, next.green}, {c.blue, next.blue}}) {
             ASSERT_GE(channel, 0) << j;
             ASSERT_LE(channel, 255) << j;
+            EXPECT_LE(std::abs(channel - nextChannel), 2) << j;
         }
-        EXPECT_LE(std::abs(c.red - next.red), 2) << j;
-        EXPECT_LE(std::abs(c.green - next.green), 2) << j;
-        EXPECT_LE(std::abs(c.blue - next.blue), 2) << j;
     }
     EXPECT_EQ(hueRampColour(0), (RampColour{255, 0, 0}));
     EXPECT_EQ(hueRampColour(128), (RampColour{255, 255, 0}));

@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "link/bus_transport.h"
 #include "link/link_errors.h"
 #include "link/monitor_command_set.h"
 #include "tests/host/veskol/sim_fixture.h"
@@ -11,17 +12,22 @@ class FaultInjectionTest : public SimulatorTest {
   protected:
     FaultInjectionTest() { VeskolSimConfigure("qrv-crt", nullptr, nullptr); }
 
+    // The result of a read of `code` through the link.
+    int readThroughLink(int code = 0x10) {
+        int current = 0, maximum = 0;
+        uint8_t result = 0, type = 0;
+        return link.getVcp(code, current, maximum, result, type);
+    }
     // Outcomes of 40 brightness reads through the link.
     std::vector<int> readOutcomes() {
-        MonitorCommandSet link(0, 10000, 3);
         std::vector<int> outcomes;
         for (int i = 0; i < 40; ++i) {
-            int current = 0, maximum = 0;
-            uint8_t result = 0, type = 0;
-            outcomes.push_back(link.getVcp(0x10, current, maximum, result, type));
+            outcomes.push_back(readThroughLink());
         }
         return outcomes;
     }
+
+    MonitorCommandSet link{0, 10000, 3};
 };
 
 }  // namespace
@@ -48,10 +54,7 @@ TEST_F(FaultInjectionTest, TheSameSeedGivesTheSameFaults) {
     EXPECT_NE(readOutcomes(), first);
 }
 
-TEST_F(FaultInjectionTest, FaultsReachTheLinkAsItsErrors) {
-    MonitorCommandSet link(0, 10000, 3);
-    int current = 0, maximum = 0;
-    uint8_t result = 0, type = 0;
+TEST_F(FaultInjectionTest, FaultsReachTheLinkAsItsErrorsAndAMonitorThatDisappearsStaysGone) {
     struct Case {
         const char* spec;
         int expected;
@@ -67,9 +70,18 @@ TEST_F(FaultInjectionTest, FaultsReachTheLinkAsItsErrors) {
     };
     for (const Case& c : cases) {
         ASSERT_EQ(VeskolSimSetFaults(0, c.spec), 0) << c.spec;
-        EXPECT_EQ(link.getVcp(0x10, current, maximum, result, type), c.expected) << c.spec;
+        EXPECT_EQ(readThroughLink(), c.expected) << c.spec;
         ASSERT_EQ(VeskolSimSetFaults(0, ""), 0);
     }
+
+    // A monitor that disappears after four transfers stays gone.
+    VeskolSimConfigure("qrv-crt", nullptr, nullptr);
+    ASSERT_EQ(VeskolSimSetFaults(0, "disappear=4"), 0);
+    EXPECT_EQ(readThroughLink(0x10), 0);  // transfers 1-2
+    EXPECT_EQ(readThroughLink(0x12), 0);  // 3-4
+    EXPECT_EQ(readThroughLink(0x10), veskol::kLibNoDevice);
+    uint8_t edid[kEdidSize];
+    EXPECT_EQ(link.readEdid(edid), veskol::kLibNoDevice);
 }
 
 // A reader may ask for fewer bytes than the reply holds; the cut-short
@@ -84,25 +96,9 @@ TEST_F(FaultInjectionTest, ATruncatedReplyStaysInsideTheReadersBuffer) {
         ASSERT_EQ(I2C_READ(0, 0x6F, frame.data(), static_cast<uint8_t>(length), 10000), 0);
         EXPECT_EQ(frame[1], 0x87) << length;  // one byte less than it carries
         if (length >= 10) {                   // the shorter frame's checksum fits
-            uint8_t sum = 0x50;
-            for (int i = 0; i < 10; ++i) {
-                sum ^= frame[static_cast<size_t>(i)];
-            }
-            EXPECT_EQ(sum, 0) << length;
+            EXPECT_EQ(ddcChecksum(0x50, frame.data(), 10), 0) << length;
         }
     }
-}
-
-TEST_F(FaultInjectionTest, AMonitorThatDisappearsStaysGone) {
-    ASSERT_EQ(VeskolSimSetFaults(0, "disappear=4"), 0);
-    MonitorCommandSet link(0, 10000, 3);
-    int current = 0, maximum = 0;
-    uint8_t result = 0, type = 0;
-    EXPECT_EQ(link.getVcp(0x10, current, maximum, result, type), 0);  // transfers 1-2
-    EXPECT_EQ(link.getVcp(0x12, current, maximum, result, type), 0);  // 3-4
-    EXPECT_EQ(link.getVcp(0x10, current, maximum, result, type), veskol::kLibNoDevice);
-    uint8_t edid[kEdidSize];
-    EXPECT_EQ(link.readEdid(edid), veskol::kLibNoDevice);
 }
 
 TEST_F(FaultInjectionTest, MalformedSpecsAreRefusedAndChangeNothing) {

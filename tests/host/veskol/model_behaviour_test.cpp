@@ -54,7 +54,7 @@ TEST_F(SimulatorTest, SlowWritesKeepTheMonitorBusy) {
     EXPECT_EQ(ask(1, {0x01, 0x16}).size(), 8u);
 }
 
-TEST_F(SimulatorTest, VendorSaveIsQuery06Then05) {
+TEST_F(SimulatorTest, VendorSaveIsQuery06Then05AndOtherVendorQueriesAreAnswered) {
     VeskolSimConfigure("qrv-vendor-save,qrv-crt", nullptr, nullptr);
     ASSERT_EQ(send(0, setVcp(0x12, 33)), 0);
     ASSERT_EQ(send(0, request({0x0C})), 0);  // ignored by this monitor
@@ -71,6 +71,9 @@ TEST_F(SimulatorTest, VendorSaveIsQuery06Then05) {
     (void)ask(1, {0xC0, 0x06});
     (void)ask(1, {0xC0, 0x05});
     EXPECT_EQ(VeskolSimSaveCount(1), 0);
+    EXPECT_EQ(ask(1, {0xC0, 0x14}), (Bytes{0xC1, 0x14, 0x21}));
+    EXPECT_TRUE(ask(1, {0xC0, 0x77}).empty());  // unknown sub-code: no answer
+    EXPECT_EQ(ask(1, {0x07}).size(), 6u);       // the timing report
 }
 
 TEST_F(SimulatorTest, UnsupportedCodesAndMissingCapabilities) {

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "link/bus_transport.h"
 #include "link/clock.h"
 #include "link/display_interface.h"
 #include "veskol/sim/sim_bus.h"
@@ -13,15 +14,10 @@
 
 using Bytes = std::vector<uint8_t>;
 
-// 51, 80|L, payload, checksum.
+// 51, 80|L, payload, checksum, as the link frames it.
 inline Bytes request(const Bytes& payload) {
-    Bytes frame = {0x51, static_cast<uint8_t>(0x80 | payload.size())};
-    frame.insert(frame.end(), payload.begin(), payload.end());
-    uint8_t sum = 0x6E;
-    for (uint8_t b : frame) {
-        sum ^= b;
-    }
-    frame.push_back(sum);
+    Bytes frame(payload.size() + 3);
+    (void)buildDdcMessage(payload.data(), static_cast<int>(payload.size()), frame.data());
     return frame;
 }
 
@@ -35,11 +31,7 @@ inline Bytes receive(int index, int capacity = 32) {
     uint8_t raw[64] = {};
     EXPECT_EQ(I2C_READ(index, 0x6F, raw, static_cast<uint8_t>(capacity + 3), 10000), 0);
     const int length = raw[1] & 0x7F;
-    uint8_t sum = 0x50;
-    for (int i = 0; i < length + 3; ++i) {
-        sum ^= raw[i];
-    }
-    EXPECT_EQ(sum, 0) << "reply checksum";
+    EXPECT_EQ(ddcChecksum(0x50, raw, length + 3), 0) << "reply checksum";
     return Bytes(raw + 2, raw + 2 + length);
 }
 
