@@ -125,19 +125,25 @@ class MainWindowTest : public ::testing::Test {
         waitForOpen();
     }
 
-    // The user picks the tab whose parameter is `tag`.
-    void showTab(int tag) {
-        HWND tabs = control(kMainTabControl);
+    // The position of the tab whose parameter is `tag`, -1 for none.
+    static int tabPosition(int tag) {
         for (int position = 0; position < tabCount(); ++position) {
             if (tabTagAt(position) == tag) {
-                TabCtrl_SetCurSel(tabs, position);
-                NMHDR header{tabs, kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
-                SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
-                pump();
-                return;
+                return position;
             }
         }
-        FAIL() << "no tab " << tag;
+        return -1;
+    }
+
+    // The user picks the tab whose parameter is `tag`.
+    void showTab(int tag) {
+        const int position = tabPosition(tag);
+        ASSERT_GE(position, 0) << "no tab " << tag;
+        HWND tabs = control(kMainTabControl);
+        TabCtrl_SetCurSel(tabs, position);
+        NMHDR header{tabs, kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
+        pump();
     }
 
     void press(int id) {

@@ -86,6 +86,9 @@ TEST_F(BrightnessPageTest, FeatureButtonsChooseTheSlidersFeatureAndATubesContras
 TEST_F(BrightnessPageTest, FeatureButtonsPlayTheirAnimationAfreshOnEveryPress) {
     start("qrv-crt");
     KillTimer(page(), kPageTimer);  // the test plays the illustration itself
+    // A worker an earlier tick started could otherwise render the pressed
+    // feature before the test looks (a busy machine starts it late).
+    waitForIllustrationWorker();
     AnimatedIllustration& illustration = *app().illustration;
     const auto level = [&](int k) {  // of the whole frame
         int width = 0, height = 0;

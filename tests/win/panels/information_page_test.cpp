@@ -47,16 +47,13 @@ TEST(InformationText, LinesFollowWhatIsKnownOfTheMonitor) {
     }
 }
 
-class InformationPageTest : public MainWindowTest {
-  protected:
-    std::wstring text() const { return textOf(pageControl(kCtlInformationText)); }
-};
+using InformationPageTest = MainWindowTest;
 
 TEST_F(InformationPageTest, DescribesTheOpenMonitorAndOpensTheWebPageAndTheHelp) {
     start("qrv-crt");
     showTab(kTabInformation);
     const MonitorIdentity& identity = *monitor().identity();
-    const std::wstring shown = text();
+    const std::wstring shown = textOf(pageControl(kCtlInformationText));
     EXPECT_EQ(shown.rfind(L"モデル: " + fromUtf8(identity.modelName) + L"\n", 0), 0u) << shown;
     std::string driver;
     ASSERT_EQ(monitor().driverName(driver), 0);
@@ -79,5 +76,6 @@ TEST_F(InformationPageTest, DescribesTheOpenMonitorAndOpensTheWebPageAndTheHelp)
 TEST_F(InformationPageTest, WithoutAMonitorOnlyTheLibraryIsNamed) {
     start("other-vendor");
     showTab(kTabInformation);
-    EXPECT_EQ(text(), L"DDC/CIモニターが見つかりません\nDDC/CIドライバ: VESKOL\n");
+    EXPECT_EQ(textOf(pageControl(kCtlInformationText)),
+              L"DDC/CIモニターが見つかりません\nDDC/CIドライバ: VESKOL\n");
 }
