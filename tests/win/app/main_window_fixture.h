@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -124,25 +125,73 @@ class MainWindowTest : public ::testing::Test {
         waitForOpen();
     }
 
-    // The user picks the tab whose parameter is `tag`.
-    void showTab(int tag) {
-        HWND tabs = control(kMainTabControl);
+    // The position of the tab whose parameter is `tag`, -1 for none.
+    static int tabPosition(int tag) {
         for (int position = 0; position < tabCount(); ++position) {
             if (tabTagAt(position) == tag) {
-                TabCtrl_SetCurSel(tabs, position);
-                NMHDR header{tabs, kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
-                SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
-                pump();
-                return;
+                return position;
             }
         }
-        FAIL() << "no tab " << tag;
+        return -1;
+    }
+
+    // The user picks the tab whose parameter is `tag`.
+    void showTab(int tag) {
+        const int position = tabPosition(tag);
+        ASSERT_GE(position, 0) << "no tab " << tag;
+        HWND tabs = control(kMainTabControl);
+        TabCtrl_SetCurSel(tabs, position);
+        NMHDR header{tabs, kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
+        pump();
     }
 
     void press(int id) {
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(control(id)));
         pump();
+    }
+
+    // Tab presses from the monitor list, as the message loop hands them to
+    // the main window's dialog navigation, until the focus is on page control
+    // `id`.
+    bool tabTo(int id) {
+        SetFocus(control(kMainMonitorList));
+        for (int i = 0; i < 20; ++i) {
+            MSG msg{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+            IsDialogMessageW(window, &msg);
+            pump();
+            if (GetFocus() == pageControl(id)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The user presses control `id` of the current page.
+    void pressOnPage(int id, int notification = BN_CLICKED) {
+        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, notification),
+                     reinterpret_cast<LPARAM>(pageControl(id)));
+        pump();
+    }
+
+    // A menu command (undo, refresh) for the current page.
+    void commandPage(int command) {
+        SendMessageW(page(), WM_COMMAND, command, 0);
+        pump();
+    }
+
+    // The context menu of `owner` over its control `over`: none when no menu
+    // shows, else whether its undo entry is enabled.
+    std::optional<bool> undoInMenu(HWND owner, HWND over) {
+        std::optional<bool> undoEnabled;
+        app().trackMenu = [&](HMENU menu, int, int, HWND) {
+            undoEnabled = (GetMenuState(menu, kCmdUndo, MF_BYCOMMAND) & MF_GRAYED) == 0;
+        };
+        SendMessageW(owner, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(over), MAKELPARAM(50, 50));
+        pump();
+        app().trackMenu = savedTrackMenu_;
+        return undoEnabled;
     }
 
     // Page ticks until the illustration's frames are ready (the worker

@@ -57,17 +57,18 @@ class ColourPageTest : public MainWindowTest {
     int illustration() const { return app().illustration->item(); }
 
     // Whether the undo entry of the sub-panel's menu is enabled.
-    bool undoOffered() {
-        bool offered = false;
-        app().trackMenu = [&](HMENU menu, int, int, HWND) {
-            offered = !(GetMenuState(menu, kCmdUndo, MF_BYCOMMAND) & MF_GRAYED);
-        };
-        SendMessageW(subPanel(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(subPanel()),
-                     MAKELPARAM(10, 10));
-        return offered;
-    }
+    bool undoOffered() { return undoInMenu(subPanel(), subPanel()).value_or(false); }
     void undo() {
         SendMessageW(subPanel(), WM_COMMAND, kCmdUndo, 0);
+        pump();
+    }
+
+    // The user picks row `row` of the preset list.
+    void choosePreset(int row) {
+        HWND list = pageControl(kCtlPresetList);
+        SendMessageW(list, CB_SETCURSEL, row, 0);
+        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(kCtlPresetList, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
         pump();
     }
 };

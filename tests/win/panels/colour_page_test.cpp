@@ -34,7 +34,6 @@ TEST_F(ColourPageTest, ACapabilityDrivenMonitorOffersEveryPanelAndItsPresets) {
     EXPECT_EQ(pageState().currentFeature, 18);
     EXPECT_EQ(illustration(), 18);
     const int sliders[] = {kCtlRedGain, kCtlGreenGain, kCtlBlueGain};
-    const int texts[] = {kCtlRedGainValue, kCtlGreenGainValue, kCtlBlueGainValue};
     const int gains[] = {100, 95, 90};
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(enabled(sliders[i]));
@@ -42,7 +41,7 @@ TEST_F(ColourPageTest, ACapabilityDrivenMonitorOffersEveryPanelAndItsPresets) {
         EXPECT_EQ(bar(sliders[i]), 100 - gains[i]);
     }
     EXPECT_EQ(panelText(kCtlRedGainValue), L"100%");
-    EXPECT_EQ(panelText(texts[2]), L"90.0%");
+    EXPECT_EQ(panelText(kCtlBlueGainValue), L"90.0%");
 
     // A gain step writes at once and the bar follows.
     scrollPanel(kCtlBlueGain, SB_LINEUP);
@@ -51,17 +50,16 @@ TEST_F(ColourPageTest, ACapabilityDrivenMonitorOffersEveryPanelAndItsPresets) {
     EXPECT_EQ(pageState().currentFeature, 17);
 
     // Choosing the third preset writes 8 and shows its gains.
-    SendMessageW(list, CB_SETCURSEL, 2, 0);
-    SendMessageW(page(), WM_COMMAND, MAKEWPARAM(kCtlPresetList, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
-    pump();
+    choosePreset(2);
     EXPECT_EQ(simValue(0, 0x14), 8);
     EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 2);
     EXPECT_EQ(bar(kCtlRedGain), 100 - 88);
     EXPECT_EQ(panelText(kCtlRedGainValue), L"88.0%");
 }
 
-TEST_F(ColourPageTest, ColourTemperatureTexts) {
+// The temperature's text in kelvin, and undo restoring the control the
+// capability string lists (0x0C).
+TEST_F(ColourPageTest, ColourTemperatureTextsAndUndo) {
     struct Case {
         int maximum;
         int value;
@@ -82,14 +80,6 @@ TEST_F(ColourPageTest, ColourTemperatureTexts) {
     EXPECT_EQ(pageState().currentFeature, 69);
     EXPECT_EQ(panelText(kCtlTemperatureValue), L"6500K");
     EXPECT_EQ(bar(kCtlTemperatureSlider), 70 - 35);
-    scrollPanel(kCtlTemperatureSlider, SB_LINEUP);
-    EXPECT_EQ(simValue(0, 0x0C), 36);
-    EXPECT_EQ(panelText(kCtlTemperatureValue), L"6600K");
-}
-
-TEST_F(ColourPageTest, ColourTemperatureUndoRestoresTheWrittenControl) {
-    openColourPage("tsw-rich-caps");  // lists the request code 0x0C
-    selectInner(2);
     EXPECT_FALSE(undoOffered());
     scrollPanel(kCtlTemperatureSlider, SB_PAGEUP);
     ASSERT_EQ(simValue(0, 0x0C), 51);
@@ -98,6 +88,9 @@ TEST_F(ColourPageTest, ColourTemperatureUndoRestoresTheWrittenControl) {
     EXPECT_EQ(simValue(0, 0x0C), 35);
     EXPECT_EQ(panelText(kCtlTemperatureValue), L"6500K");
     EXPECT_FALSE(undoOffered());
+    scrollPanel(kCtlTemperatureSlider, SB_LINEUP);
+    EXPECT_EQ(simValue(0, 0x0C), 36);
+    EXPECT_EQ(panelText(kCtlTemperatureValue), L"6600K");
 }
 
 TEST_F(ColourPageTest, SwitchingPanelsRereadsOnlyAfterAWriteAndKeepsTheChange) {
@@ -178,10 +171,7 @@ TEST_F(ColourPageTest, APageWithoutPanelsStillLeavesTheSrgbPreset) {
     HWND list = pageControl(kCtlPresetList);
     ASSERT_TRUE(IsWindowVisible(list));
     EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 3);
-    SendMessageW(list, CB_SETCURSEL, 0, 0);
-    SendMessageW(page(), WM_COMMAND, MAKEWPARAM(kCtlPresetList, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
-    pump();
+    choosePreset(0);
     EXPECT_EQ(simValue(0, 0x14), 1);
 }
 

@@ -22,13 +22,10 @@ class FeatureGridPageTest : public MainWindowTest {
   protected:
     ~FeatureGridPageTest() override { closePatternWindow(); }
 
-    bool hasTab(int tag) const {
-        for (int position = 0; position < tabCount(); ++position) {
-            if (tabTagAt(position) == tag) {
-                return true;
-            }
-        }
-        return false;
+    void openGeometryPage(const char* profiles,
+                          const std::function<void()>& beforeWindow = nullptr) {
+        start(profiles, "", beforeWindow);
+        showTab(kTabGeometry);
     }
 
     // The page's grid buttons (features as 4000 + f, then commands) in the
@@ -58,20 +55,18 @@ class FeatureGridPageTest : public MainWindowTest {
         return ids;
     }
 
-    void pressOnPage(int id, int notification = BN_CLICKED) {
-        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, notification),
-                     reinterpret_cast<LPARAM>(pageControl(id)));
-        pump();
-    }
     void selectFeature(int feature) { pressOnPage(kCtlItemButtonBase + feature); }
-    // An automatic command whose delay only the test's own ticks end: on a
-    // busy machine the page's 400 ms timer could otherwise run the command
-    // while the test still looks at the pattern put up before it.
+    // Leaves a waiting automatic command to the test's own ticks: on a busy
+    // machine the page's 400 ms timer could otherwise run the command while
+    // the test still looks at the pattern put up before it.
+    void holdAutomaticCommand() {
+        KillTimer(page(), 3);
+        KillTimer(page(), 4);
+    }
     void pressAutomatic(int id) {
         SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(pageControl(id)));
-        KillTimer(page(), 3);
-        KillTimer(page(), 4);
+        holdAutomaticCommand();
         pump();
     }
     void scroll(int sliderId, int request, int thumb = 0) {
@@ -83,6 +78,7 @@ class FeatureGridPageTest : public MainWindowTest {
     bool visible(int id) const { return IsWindowVisible(pageControl(id)) != FALSE; }
     int barPosition(int id) const { return GetScrollPos(pageControl(id), SB_CTL); }
     std::wstring text(int id) const { return textOf(pageControl(id)); }
+    bool undoOfferedOver(int id) { return undoInMenu(page(), pageControl(id)).value_or(false); }
     void tick(UINT_PTR timer) {
         SendMessageW(page(), WM_TIMER, timer, 0);
         pump();
@@ -124,7 +120,7 @@ TEST_F(FeatureGridPageTest, ListsTheOfferedFeaturesInOrderThenTheCommands) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.profile) + " tab " + std::to_string(c.tag));
         start(c.profile);
-        ASSERT_EQ(hasTab(c.tag), !c.buttons.empty());
+        ASSERT_EQ(tabPosition(c.tag) >= 0, !c.buttons.empty());
         if (!c.buttons.empty()) {
             showTab(c.tag);
             EXPECT_EQ(gridButtons(), c.buttons);
@@ -143,8 +139,7 @@ TEST_F(FeatureGridPageTest, ListsTheOfferedFeaturesInOrderThenTheCommands) {
 }
 
 TEST_F(FeatureGridPageTest, PositionAndSizeShowTheirVerticalPartnerOnTheSecondSlider) {
-    start("qrv-crt");
-    showTab(kTabGeometry);
+    openGeometryPage("qrv-crt");
     // Size is listed first and selected; its partner is the vertical size.
     EXPECT_TRUE(visible(kCtlPrimarySlider));
     EXPECT_TRUE(visible(kCtlSecondarySlider));
@@ -193,9 +188,11 @@ TEST_F(FeatureGridPageTest, PositionAndSizeShowTheirVerticalPartnerOnTheSecondSl
 // A feature button shows its animation afresh on every press, also after a
 // refresh; a slider leaves it playing.
 TEST_F(FeatureGridPageTest, FeatureButtonsRestartTheAnimationSlidersDoNot) {
-    start("qrv-crt");
-    showTab(kTabGeometry);
+    openGeometryPage("qrv-crt");
     KillTimer(page(), kPageTimer);  // the test plays the illustration itself
+    // A worker an earlier tick started could otherwise render the pressed
+    // feature before the test looks (a busy machine starts it late).
+    waitForIllustrationWorker();
     AnimatedIllustration& illustration = *app().illustration;
     for (int feature : {kRotation, kRotation, kSize}) {
         selectFeature(feature);
@@ -209,14 +206,16 @@ TEST_F(FeatureGridPageTest, FeatureButtonsRestartTheAnimationSlidersDoNot) {
     scroll(kCtlPrimarySlider, SB_LINERIGHT);
     scroll(kCtlSecondarySlider, SB_LINEUP);
     EXPECT_EQ(illustration.frame(0), playing);
-    SendMessageW(page(), WM_COMMAND, kCmdRefresh, 0);
-    pump();
+    commandPage(kCmdRefresh);
     EXPECT_EQ(illustration.isReady(), 0);
     playIllustration();
     EXPECT_NE(illustration.frame(0), playing);
 }
 
-TEST_F(FeatureGridPageTest, SelectionsSurviveTabSwitchesAndResetWithTheMonitor) {
+// A selection survives tab switches. One that a reload took out of the list
+// gives way to the first listed feature (its slider never stays bound to an
+// unusable control), and so does every selection on another monitor.
+TEST_F(FeatureGridPageTest, SelectionsSurviveTabSwitchesAndResetWithTheirFeatureOrMonitor) {
     start("qrv-crt,tsw-crt-t6");
     app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDNO; };
     showTab(kTabGeometry);
@@ -233,6 +232,17 @@ TEST_F(FeatureGridPageTest, SelectionsSurviveTabSwitchesAndResetWithTheMonitor) 
     showTab(kTabOther);
     EXPECT_EQ(pageState().otherSelection, 44);
 
+    showTab(kTabGeometry);
+    VeskolSimSetMaximum(0, kVcpRotation, 0);
+    SendMessageW(window, WM_TIMER, 3, 0);  // a display change: everything re-read
+    pump();
+    ASSERT_LT(monitor().featureAvailability(kRotation), 2);
+    EXPECT_EQ(pageControl(kCtlItemButtonBase + kRotation), nullptr);
+    EXPECT_EQ(pageState().geometrySelection, kSize);
+    const int size = simValue(0, 0x22);
+    scroll(kCtlPrimarySlider, SB_LINERIGHT);
+    EXPECT_EQ(simValue(0, 0x22), size + 1);
+
     chooseRow(1);  // another monitor: the first listed feature again
     showTab(kTabOther);
     EXPECT_EQ(pageState().otherSelection, 13);
@@ -241,45 +251,31 @@ TEST_F(FeatureGridPageTest, SelectionsSurviveTabSwitchesAndResetWithTheMonitor) 
 }
 
 TEST_F(FeatureGridPageTest, UndoOverPositionRestoresBothAxesOnlyWhereChanged) {
-    start("qrv-crt");
-    showTab(kTabGeometry);
-    UINT state = 0;
-    app().trackMenu = [&](HMENU menu, int, int, HWND) {
-        state = GetMenuState(menu, kCmdUndo, MF_BYCOMMAND);
-    };
-    const auto menuOver = [&](int id) {
-        state = MF_GRAYED | MF_DISABLED;
-        SendMessageW(page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pageControl(id)),
-                     MAKELPARAM(50, 50));
-        pump();
-        return (state & MF_GRAYED) == 0;
-    };
+    openGeometryPage("qrv-crt");
     const int h0 = simValue(0, kVcpHorizontalPosition);
     const int v0 = simValue(0, kVcpVerticalPosition);
-    EXPECT_FALSE(menuOver(kCtlItemButtonBase + kPosition));
+    EXPECT_FALSE(undoOfferedOver(kCtlItemButtonBase + kPosition));
 
     selectFeature(kPosition);
     scroll(kCtlSecondarySlider, SB_LINEDOWN);  // only the vertical axis moves
-    EXPECT_TRUE(menuOver(kCtlItemButtonBase + kPosition));
-    EXPECT_FALSE(menuOver(kCtlItemButtonBase + kSize));
-    EXPECT_TRUE(menuOver(kCtlSecondarySlider));
-    EXPECT_TRUE(menuOver(kCtlItemButtonBase + kPosition));
+    EXPECT_TRUE(undoOfferedOver(kCtlItemButtonBase + kPosition));
+    EXPECT_FALSE(undoOfferedOver(kCtlItemButtonBase + kSize));
+    EXPECT_TRUE(undoOfferedOver(kCtlSecondarySlider));
+    EXPECT_TRUE(undoOfferedOver(kCtlItemButtonBase + kPosition));
 
     scroll(kCtlPrimarySlider, SB_PAGERIGHT);
     const int writes = VeskolSimRequestCount(0, 0x03);
-    SendMessageW(page(), WM_COMMAND, kCmdUndo, 0);
-    pump();
+    commandPage(kCmdUndo);
     EXPECT_EQ(simValue(0, kVcpHorizontalPosition), h0);
     EXPECT_EQ(simValue(0, kVcpVerticalPosition), v0);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - writes, 2);
     EXPECT_EQ(barPosition(kCtlSecondarySlider), monitor().maximum(2) - v0);
-    EXPECT_FALSE(menuOver(kCtlItemButtonBase + kPosition));
+    EXPECT_FALSE(undoOfferedOver(kCtlItemButtonBase + kPosition));
 
     // Only the horizontal axis changed: undo writes it alone.
     scroll(kCtlPrimarySlider, SB_LINERIGHT);
     const int before = VeskolSimRequestCount(0, 0x03);
-    SendMessageW(page(), WM_COMMAND, kCmdUndo, 0);
-    pump();
+    commandPage(kCmdUndo);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - before, 1);
     EXPECT_EQ(simValue(0, kVcpHorizontalPosition), h0);
 }
@@ -312,8 +308,7 @@ TEST_F(FeatureGridPageTest, FactoryResetAsksAndActsOnlyOnYes) {
 }
 
 TEST_F(FeatureGridPageTest, GeometryResetAndDegaussWriteTheirCodes) {
-    start("tsw-crt-t6");
-    showTab(kTabGeometry);
+    openGeometryPage("tsw-crt-t6");
     selectFeature(kRotation);
     scroll(kCtlPrimarySlider, SB_LEFT);
     EXPECT_EQ(barPosition(kCtlPrimarySlider), 0);
@@ -327,23 +322,6 @@ TEST_F(FeatureGridPageTest, GeometryResetAndDegaussWriteTheirCodes) {
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 3);
 }
 
-// A selection that a reload took out of the list gives way to the first
-// listed feature: its slider never stays bound to an unusable control.
-TEST_F(FeatureGridPageTest, ASelectionThatLeftTheListFallsBackToTheFirst) {
-    start("qrv-crt");
-    showTab(kTabGeometry);
-    selectFeature(kRotation);
-    VeskolSimSetMaximum(0, kVcpRotation, 0);
-    SendMessageW(window, WM_TIMER, 3, 0);  // a display change: everything re-read
-    pump();
-    ASSERT_LT(monitor().featureAvailability(kRotation), 2);
-    EXPECT_EQ(pageControl(kCtlItemButtonBase + kRotation), nullptr);
-    EXPECT_EQ(pageState().geometrySelection, kSize);
-    const int size = simValue(0, 0x22);
-    scroll(kCtlPrimarySlider, SB_LINERIGHT);
-    EXPECT_EQ(simValue(0, 0x22), size + 1);
-}
-
 TEST_F(FeatureGridPageTest, OnlyAGeometryResetStillMakesTheTab) {
     const int geometryCodes[] = {0x20, 0x22, 0x24, 0x26, 0x3A, 0x3C, 0x40, 0x42,
                                  0x44, 0x46, 0x48, 0x4A, 0x4C, 0x30, 0x32};
@@ -352,7 +330,7 @@ TEST_F(FeatureGridPageTest, OnlyAGeometryResetStillMakesTheTab) {
             VeskolSimSetMaximum(0, code, 0);
         }
     });
-    ASSERT_TRUE(hasTab(kTabGeometry));
+    ASSERT_GE(tabPosition(kTabGeometry), 0);
     showTab(kTabGeometry);
     EXPECT_EQ(gridButtons(), std::vector<int>{kCtlResetGeometry});
     EXPECT_FALSE(visible(kCtlPrimarySlider));
@@ -363,20 +341,29 @@ TEST_F(FeatureGridPageTest, OnlyAGeometryResetStillMakesTheTab) {
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
 }
 
-// The automatic commands put their pattern up, and only the page timer's
-// tick runs the monitor's command; the pattern shown before comes back.
+// The automatic commands put their pattern up, and only their timer's tick
+// runs the monitor's command; the pattern shown before comes back.
 TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern) {
-    start("qrv-crt");
-    showTab(kTabGeometry);
-    const int writes = VeskolSimRequestCount(0, 0x03);
-    pressAutomatic(kCtlAutoGeometry);
-    EXPECT_EQ(currentPattern(), 24);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
-    tick(3);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 1);
-    EXPECT_FALSE(patternWindowOpen());  // none was open before
-    tick(3);                            // the timer ended with its first tick
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 1);
+    struct Case {
+        const char* profile;
+        int button;
+        int pattern;
+        UINT_PTR timer;
+    };
+    for (const Case& c :
+         {Case{"tsw-lcd-p2", kCtlAutoSetup, 23, 4}, Case{"qrv-crt", kCtlAutoGeometry, 24, 3}}) {
+        SCOPED_TRACE(c.profile);
+        close();  // the previous case's window
+        openGeometryPage(c.profile);
+        pressAutomatic(c.button);
+        EXPECT_EQ(currentPattern(), c.pattern);
+        EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
+        tick(c.timer);
+        EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+        EXPECT_FALSE(patternWindowOpen());  // none was open before
+        tick(c.timer);                      // the timer ended with its first tick
+        EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+    }
 
     // A second command while one waits is ignored: the pattern to restore
     // stays the one shown before the first.
@@ -385,52 +372,37 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     pressAutomatic(kCtlAutoSetup);
     EXPECT_EQ(currentPattern(), 24);
     tick(4);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 1);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
     tick(3);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 2);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);
     EXPECT_EQ(currentPattern(), 5);
 
     // The user closed the pattern window meanwhile: it is not opened again.
     pressAutomatic(kCtlAutoGeometry);
     ASSERT_EQ(showTestPattern(0), 0);
     tick(3);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes + 3);
-    EXPECT_FALSE(patternWindowOpen());
-}
-
-TEST_F(FeatureGridPageTest, AutomaticSetUpWritesItsCodeAfterTheTimer) {
-    start("tsw-lcd-p2");
-    showTab(kTabGeometry);
-    pressAutomatic(kCtlAutoSetup);
-    EXPECT_EQ(currentPattern(), 23);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
-    tick(4);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 3);
     EXPECT_FALSE(patternWindowOpen());
 }
 
 // A page that goes while its command waits puts the earlier pattern back.
 TEST_F(FeatureGridPageTest, LeavingThePageWithACommandPendingRestoresThePattern) {
     start("qrv-crt");
-    struct Case {
-        int before;  // 0: no pattern window
-    };
-    for (const Case c : {Case{0}, Case{7}}) {
-        SCOPED_TRACE(c.before);
-        ASSERT_EQ(showTestPattern(c.before), 0);
+    for (int before : {0, 7}) {  // 0: no pattern window
+        SCOPED_TRACE(before);
+        ASSERT_EQ(showTestPattern(before), 0);
         showTab(kTabGeometry);
         pressAutomatic(kCtlAutoGeometry);
         EXPECT_EQ(currentPattern(), 24);
         showTab(kTabBrightness);
-        EXPECT_EQ(currentPattern(), c.before == 0 ? -1 : c.before);
+        EXPECT_EQ(currentPattern(), before == 0 ? -1 : before);
     }
 }
 
 // A vertical partner the monitor can't adjust gets no slider, and undo over
 // its button never writes it.
 TEST_F(FeatureGridPageTest, AnUnusablePartnerIsNeitherShownNorRestored) {
-    start("qrv-crt", "", [] { VeskolSimSetMaximum(0, kVcpVerticalPosition, 0); });
-    showTab(kTabGeometry);
+    openGeometryPage("qrv-crt", [] { VeskolSimSetMaximum(0, kVcpVerticalPosition, 0); });
     ASSERT_LT(monitor().featureAvailability(2), 2);
     selectFeature(kPosition);
     EXPECT_TRUE(visible(kCtlPrimarySlider));
@@ -441,8 +413,7 @@ TEST_F(FeatureGridPageTest, AnUnusablePartnerIsNeitherShownNorRestored) {
 
     scroll(kCtlPrimarySlider, SB_LINERIGHT);
     pageState().undoFeature = kPosition;
-    SendMessageW(page(), WM_COMMAND, kCmdUndo, 0);
-    pump();
+    commandPage(kCmdUndo);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);  // the move and its undo
 }
 
@@ -451,7 +422,7 @@ TEST_F(FeatureGridPageTest, AnUnusablePartnerIsNeitherShownNorRestored) {
 class FeatureGridKeyboardTest : public FeatureGridPageTest {
   protected:
     // With `automaticByTicks` an automatic command the key starts waits for
-    // the test's ticks (see pressAutomatic).
+    // the test's ticks.
     void key(UINT vk, bool automaticByTicks = false) {
         for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
             MSG msg{GetFocus(), message, vk, 0, 0, {}};
@@ -460,28 +431,15 @@ class FeatureGridKeyboardTest : public FeatureGridPageTest {
                 DispatchMessageW(&msg);
             }
             if (automaticByTicks) {
-                KillTimer(page(), 3);
-                KillTimer(page(), 4);
+                holdAutomaticCommand();
             }
             pump();
         }
     }
-    // Tabs from the monitor list until the focus is on control `id`.
-    bool tabTo(int id) {
-        SetFocus(control(kMainMonitorList));
-        for (int i = 0; i < 20; ++i) {
-            key(VK_TAB);
-            if (GetFocus() == pageControl(id)) {
-                return true;
-            }
-        }
-        return false;
-    }
 };
 
 TEST_F(FeatureGridKeyboardTest, TabEntersAtTheSelectionAndArrowsMoveIt) {
-    start("qrv-crt");
-    showTab(kTabGeometry);
+    openGeometryPage("qrv-crt");
     ASSERT_TRUE(tabTo(kCtlItemButtonBase + kSize));
     EXPECT_EQ(pageState().geometrySelection, kSize);
     key(VK_RIGHT);

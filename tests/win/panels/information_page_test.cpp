@@ -45,23 +45,15 @@ TEST(InformationText, LinesFollowWhatIsKnownOfTheMonitor) {
     for (const auto& [status, expected] : timings) {
         EXPECT_EQ(timingMemoryText(status), expected) << status;
     }
-
-    MonitorInformation none;
-    none.driver = L"VESKOL";
-    EXPECT_EQ(informationText(none), L"DDC/CIモニターが見つかりません\nDDC/CIドライバ: VESKOL\n");
 }
 
-class InformationPageTest : public MainWindowTest {
-  protected:
-    void showInformationPage() { showTab(kTabInformation); }
-    std::wstring text() const { return textOf(pageControl(kCtlInformationText)); }
-};
+using InformationPageTest = MainWindowTest;
 
 TEST_F(InformationPageTest, DescribesTheOpenMonitorAndOpensTheWebPageAndTheHelp) {
     start("qrv-crt");
-    showInformationPage();
+    showTab(kTabInformation);
     const MonitorIdentity& identity = *monitor().identity();
-    const std::wstring shown = text();
+    const std::wstring shown = textOf(pageControl(kCtlInformationText));
     EXPECT_EQ(shown.rfind(L"モデル: " + fromUtf8(identity.modelName) + L"\n", 0), 0u) << shown;
     std::string driver;
     ASSERT_EQ(monitor().driverName(driver), 0);
@@ -74,10 +66,8 @@ TEST_F(InformationPageTest, DescribesTheOpenMonitorAndOpensTheWebPageAndTheHelp)
     app().openInShell = [&](HWND, const wchar_t* target) { opened.emplace_back(target); };
     const auto savedHelp = app().showHelpFile;
     app().showHelpFile = [&](HWND, const wchar_t* file) { helped.emplace_back(file); };
-    for (int button : {kCtlWebPageButton, kCtlHelpButton}) {
-        SendMessageW(page(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(pageControl(button)));
-    }
+    pressOnPage(kCtlWebPageButton);
+    pressOnPage(kCtlHelpButton);
     app().showHelpFile = savedHelp;
     EXPECT_EQ(opened, std::vector<std::wstring>{loadString(IDS_MAKER_WEB_ADDRESS)});
     EXPECT_EQ(helped, std::vector<std::wstring>{L"Lumetra-JPN.chm"});
@@ -85,6 +75,7 @@ TEST_F(InformationPageTest, DescribesTheOpenMonitorAndOpensTheWebPageAndTheHelp)
 
 TEST_F(InformationPageTest, WithoutAMonitorOnlyTheLibraryIsNamed) {
     start("other-vendor");
-    showInformationPage();
-    EXPECT_EQ(text(), L"DDC/CIモニターが見つかりません\nDDC/CIドライバ: VESKOL\n");
+    showTab(kTabInformation);
+    EXPECT_EQ(textOf(pageControl(kCtlInformationText)),
+              L"DDC/CIモニターが見つかりません\nDDC/CIドライバ: VESKOL\n");
 }

@@ -185,13 +185,7 @@ TEST_F(SixAxisPanelTest, SaturationFirstThenAHueByClickAndDrag) {
     EXPECT_EQ(simValue(0, 0x8A), 98);
 
     // Press on the green handle, drag it past the end of its travel.
-    WheelState state;
-    state.saturationAdjustable = state.hueAdjustable = true;
-    state.saturation = 98;
-    state.saturationMaximum = 100;
-    state.hue.fill(50);
-    state.hueMaximum.fill(100);
-    const POINT green = *handleCentre(state, 2);
+    const POINT green = *handleCentre(fullWheel(98, 50), 2);
     mouse(WM_LBUTTONDOWN, green.x, green.y);
     EXPECT_EQ(pageState().currentFeature, 85);
     EXPECT_EQ(GetCapture(), wheel());
@@ -225,10 +219,8 @@ TEST_F(SixAxisPanelTest, HuesWithoutARangeHaveNoHandles) {
     EXPECT_EQ(pageState().currentFeature, kSaturationItem);
     UpdateWindow(wheel());  // paints without dividing by the empty range
     const int writes = VeskolSimRequestCount(0, 0x03);
-    WheelState state;
-    state.saturationAdjustable = state.hueAdjustable = true;
-    state.hue.fill(0);
-    state.hueMaximum.fill(100);
+    WheelState state = fullWheel(0, 0);
+    state.saturationMaximum = 0;
     for (int axis = 0; axis < 6; ++axis) {  // where handles would be
         const POINT place = *handleCentre(state, axis);
         mouse(WM_LBUTTONDOWN, place.x, place.y);

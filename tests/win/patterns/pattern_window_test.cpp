@@ -1,7 +1,7 @@
 // The full-screen pattern window with the real main window: opening,
 // switching and closing, the main window adopted and released at the same
-// screen position, repaints only when something changed, the automatic
-// choice of a pattern, and the main window's check box.
+// screen position, repaints only when something changed, and the automatic
+// choice of a pattern.
 #include <gtest/gtest.h>
 
 #include "patterns/pattern_window.h"
@@ -63,11 +63,21 @@ TEST_F(PatternWindowTest, OpensOverTheMonitorAdoptsTheMainWindowAndGivesItBack) 
     EXPECT_TRUE(EqualRect(&after, &before));
 }
 
-// The screen is repainted only when what it shows changes.
-TEST_F(PatternWindowTest, RepaintsOnlyForAnotherPatternOrHint) {
+// The screen is repainted only when what it shows changes, and a repaint
+// never covers the main window, which stays on top.
+TEST_F(PatternWindowTest, RepaintsOnlyForAnotherPatternOrHintAndLeaveTheMainWindowAlone) {
     start("qrv-crt");
-    ASSERT_EQ(showTestPattern(6), 0);
+    ASSERT_EQ(showTestPattern(10), 0);
     pump();
+    RECT main{};
+    GetWindowRect(window, &main);
+    MapWindowPoints(nullptr, patternHandle(), reinterpret_cast<POINT*>(&main), 2);
+    const COLORREF face = screenPixel(main.left + 100, main.bottom - 8);
+    EXPECT_NE(face, RGB(255, 255, 255));
+    selectPattern(6);
+    EXPECT_EQ(screenPixel(main.left + 100, main.bottom - 8), face);
+    EXPECT_EQ(screenPixel(main.right + 2, main.bottom + 2), RGB(0, 0, 0));
+
     const POINT p = freePoint();
     markScreen(p);
     selectPattern(6);
@@ -87,21 +97,6 @@ TEST_F(PatternWindowTest, RepaintsOnlyForAnotherPatternOrHint) {
     markScreen(p);
     shown->setAdjustedItem(48);
     EXPECT_EQ(screenPixel(p), kScreenMarker);
-}
-
-// The main window stays on top: a repaint of the pattern never covers it.
-TEST_F(PatternWindowTest, RepaintsLeaveTheMainWindowAlone) {
-    start("qrv-crt");
-    ASSERT_EQ(showTestPattern(10), 0);
-    pump();
-    RECT main{};
-    GetWindowRect(window, &main);
-    MapWindowPoints(nullptr, patternHandle(), reinterpret_cast<POINT*>(&main), 2);
-    const COLORREF face = screenPixel(main.left + 100, main.bottom - 8);
-    EXPECT_NE(face, RGB(255, 255, 255));
-    selectPattern(6);
-    EXPECT_EQ(screenPixel(main.left + 100, main.bottom - 8), face);
-    EXPECT_EQ(screenPixel(main.right + 2, main.bottom + 2), RGB(0, 0, 0));
 }
 
 TEST_F(PatternWindowTest, AutomaticChoiceFollowsTheAdjustedItem) {
@@ -140,39 +135,22 @@ TEST_F(PatternWindowTest, OpensWithHintsOnlyWhenBothOptionsAreOn) {
     }
 }
 
-TEST_F(PatternWindowTest, FocusStaysWithTheMainWindow) {
+// The focus stays with the main window, and Alt+F4 on the pattern (the
+// system menu's Close) ends the program, not just the pattern.
+TEST_F(PatternWindowTest, FocusStaysWithTheMainWindowAndClosingThePatternClosesTheProgram) {
     start("qrv-crt");
     ASSERT_EQ(showTestPattern(1), 0);
     pump();
     SetFocus(patternHandle());
     pump();
-
     HWND focus = GetFocus();
     EXPECT_TRUE(focus == window || IsChild(window, focus));
-}
 
-// Alt+F4 on the pattern (the system menu's Close) ends the program, not
-// just the pattern.
-TEST_F(PatternWindowTest, ClosingThePatternClosesTheProgram) {
-    start("qrv-crt");
-    ASSERT_EQ(showTestPattern(1), 0);
-    pump();
     SendMessageW(patternHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     pump();
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(patternWindowOpen());
     window = nullptr;
-}
-
-TEST_F(PatternWindowTest, CheckBoxOpensPatternOneAndClosesItAgain) {
-    start("qrv-crt");
-    press(kMainTestPatternBox);
-    EXPECT_EQ(currentPattern(), 1);
-    EXPECT_EQ(IsDlgButtonChecked(window, kMainTestPatternBox), BST_CHECKED);
-    selectPattern(5);
-    press(kMainTestPatternBox);
-    EXPECT_FALSE(patternWindowOpen());
-    EXPECT_EQ(IsDlgButtonChecked(window, kMainTestPatternBox), BST_UNCHECKED);
 }
 
 }  // namespace
