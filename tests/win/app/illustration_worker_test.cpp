@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr COLORREF kPanel = RGB(0, 0, 127);
-
 // An illustration whose rendering stops after it has started, until the
 // test lets it go on: the moment to change the code under a running worker.
 class HeldIllustration : public AnimatedIllustration {
@@ -79,7 +77,7 @@ TEST_F(IllustrationWorkerTest, TickRendersInTheBackgroundThenPlays) {
     EXPECT_EQ(page.pixel(corner.x, corner.y), kMarker);  // nothing shown yet
 
     illustrationTick(page.get());  // ready: shows frame 0
-    EXPECT_EQ(page.pixel(corner.x, corner.y), kPanel);
+    EXPECT_EQ(page.pixel(corner.x, corner.y), kIllustrationPanel);
     EXPECT_EQ(illustration.tick(), 1);
 }
 
@@ -158,7 +156,7 @@ TEST_F(IllustrationWorkerTest, WaitMessageAppearsAtOnce) {
     EXPECT_EQ(illustration.isReady(), 1);
     EXPECT_EQ(illustration.tick(), 1);  // frame 0 is on the page
     const PixelPoint corner = panelCorner(illustration);
-    EXPECT_EQ(page.pixel(corner.x, corner.y), kPanel);
+    EXPECT_EQ(page.pixel(corner.x, corner.y), kIllustrationPanel);
     EXPECT_EQ(app().illustrationRunning.load(), 0);  // all on this thread
 }
 
@@ -181,7 +179,7 @@ TEST_F(IllustrationWorkerTest, FramesOfAReplacedItemAreNeverShownNorDeletedByThe
     waitForIllustrationWorker();                         // the tick rendered the new item
 
     illustrationTick(page.get());
-    ASSERT_EQ(page.pixel(corner.x, corner.y), kPanel);
+    ASSERT_EQ(page.pixel(corner.x, corner.y), kIllustrationPanel);
     const HBITMAP playing = illustration.frame(0);
     ASSERT_NE(playing, nullptr);
     illustration.setItem(kIllustrationReadingSettings);

@@ -4,7 +4,6 @@
 #include <random>
 #include <set>
 
-#include "app/illustration_worker.h"
 #include "app/workers.h"
 #include "patterns/pattern_window.h"
 #include "tests/win/panels/colour_page_fixture.h"
@@ -15,30 +14,7 @@ namespace {
 constexpr int kSwitches = 1000;
 constexpr int kCloseRounds = 200;
 
-class LongRunTest : public ColourPageTest {
-  protected:
-    // Lets the current page's illustration finish rendering and take its
-    // frames, so two moments on the same page hold the same objects.
-    void settle() {
-        for (int i = 0; i < 50; ++i) {
-            pump();
-            illustrationTick(page());
-            waitForIllustrationWorker();
-            pump();
-            if (app().illustration && app().illustration->isReady()) {
-                return;
-            }
-        }
-    }
-
-    std::vector<int> tabTags() const {
-        std::vector<int> tags;
-        for (int position = 0; position < tabCount(); ++position) {
-            tags.push_back(tabTagAt(position));
-        }
-        return tags;
-    }
-};
+using LongRunTest = ColourPageTest;
 
 TEST_F(LongRunTest, AThousandSwitchesOfPagesPanelsAndPatternsGiveEverythingBack) {
     openColourPage("tsw-rich-caps,qrv-crt");
@@ -74,10 +50,12 @@ TEST_F(LongRunTest, AThousandSwitchesOfPagesPanelsAndPatternsGiveEverythingBack)
                 break;
         }
     };
+    // The brightness page with its illustration playing: two moments there
+    // hold the same objects.
     auto backToTheStart = [&] {
         closePatternWindow();
         showTab(kTabBrightness);
-        settle();
+        playIllustration();
     };
     // One round through every page, panel and pattern first: fonts, cached
     // bitmaps and classes made once for the life of the program (or of
@@ -125,17 +103,12 @@ LRESULT CALLBACK watchPosted(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-BOOL CALLBACK collectWindow(HWND window, LPARAM) {
-    closedWindows.insert(window);
-    return TRUE;
-}
-
 // The program is closed at random points of a monitor open, in each of the
 // ways a user can close it. Every close returns (DestroyWindow waits for the
 // worker), the worker has ended, nothing reaches the windows that are gone,
 // and the next start opens the monitor normally.
 TEST_F(LongRunTest, ClosingAtAnyPointOfAnOpenNeverHangsNorTouchesTheClosedWindow) {
-    app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDYES; };
+    answerEveryQuestion(IDYES);
     start("qrv-crt,tsw-lcd");
     const int before = VeskolSimTransferCount(1);
     startOpenWorker(1);
@@ -162,8 +135,9 @@ TEST_F(LongRunTest, ClosingAtAnyPointOfAnOpenNeverHangsNorTouchesTheClosedWindow
         }
         closedDuringAnOpen += app().busy ? 1 : 0;
 
-        closedWindows = {window};
-        EnumChildWindows(window, collectWindow, 0);
+        const std::vector<HWND> inside = descendants(window);
+        closedWindows = {inside.begin(), inside.end()};
+        closedWindows.insert(window);
         watchedMain = window;
         mainWindowGone = false;
         messagesAfterTheClose = 0;

@@ -103,6 +103,26 @@ class MainWindowTest : public ::testing::Test {
         return text;
     }
 
+    // The name of `window`'s window class.
+    static std::wstring classOf(HWND window) {
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        return name;
+    }
+
+    // Every window inside `parent`: its children and theirs.
+    static std::vector<HWND> descendants(HWND parent) {
+        std::vector<HWND> found;
+        EnumChildWindows(
+            parent,
+            [](HWND child, LPARAM list) -> BOOL {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+
     // The combo box rows: (text, item data).
     std::vector<std::pair<std::wstring, LPARAM>> rows() const {
         std::vector<std::pair<std::wstring, LPARAM>> out;
@@ -123,6 +143,20 @@ class MainWindowTest : public ::testing::Test {
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(kMainMonitorList, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(combo));
         waitForOpen();
+    }
+
+    // The selected row of the monitor list.
+    int selectedRow() const {
+        return static_cast<int>(SendMessageW(control(kMainMonitorList), CB_GETCURSEL, 0, 0));
+    }
+
+    // The parameters of the tabs, in their order.
+    static std::vector<int> tabTags() {
+        std::vector<int> tags;
+        for (int position = 0; position < tabCount(); ++position) {
+            tags.push_back(tabTagAt(position));
+        }
+        return tags;
     }
 
     // The position of the tab whose parameter is `tag`, -1 for none.
@@ -150,6 +184,22 @@ class MainWindowTest : public ::testing::Test {
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(control(id)));
         pump();
+    }
+
+    // The user closes the window with button `id` (OK, Cancel), or with its
+    // close box when `id` is 0.
+    void closeWith(int id) {
+        if (id) {
+            press(id);
+        } else {
+            SendMessageW(window, WM_CLOSE, 0, 0);
+            pump();
+        }
+    }
+
+    // Every question the program asks is answered with `answer`.
+    static void answerEveryQuestion(int answer) {
+        app().ask = [answer](HWND, const wchar_t*, const wchar_t*, UINT) { return answer; };
     }
 
     // Tab presses from the monitor list, as the message loop hands them to

@@ -2,6 +2,9 @@
 #include "app/workers.h"
 #include "tests/win/app/main_window_fixture.h"
 
+// The monitor list's rows: text and item data.
+using Rows = std::vector<std::pair<std::wstring, LPARAM>>;
+
 TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
     start("qrv-crt,tsw-lcd,other-vendor");
     EXPECT_EQ(FindWindowW(L"Lumetra", L"Lumetra  "), window);
@@ -27,9 +30,7 @@ TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
     for (const Expected& e : expected) {
         HWND c = control(e.id);
         ASSERT_NE(c, nullptr) << e.id;
-        wchar_t name[64];
-        GetClassNameW(c, name, 64);
-        EXPECT_STREQ(name, e.windowClass) << e.id;
+        EXPECT_EQ(classOf(c), e.windowClass) << e.id;
         const RECT r = placeOf(c);
         EXPECT_EQ(r.left, e.x) << e.id;
         EXPECT_EQ(r.top, e.y) << e.id;
@@ -50,14 +51,12 @@ TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
     // only, and the brightness page inside it.
     HWND tabs = control(kMainTabControl);
     ASSERT_NE(tabs, nullptr);
-    const int tags[] = {0, 1, 4, 5, 6, 7};
+    ASSERT_EQ(tabTags(), (std::vector<int>{0, 1, 4, 5, 6, 7}));
     const int images[] = {0, 1, 2, 3, 4, 6};
-    ASSERT_EQ(tabCount(), 6);
     for (int position = 0; position < 6; ++position) {
         TCITEMW item{};
         item.mask = TCIF_IMAGE;
         TabCtrl_GetItem(tabs, position, &item);
-        EXPECT_EQ(tabTagAt(position), tags[position]);
         EXPECT_EQ(item.iImage, images[position]) << position;
     }
     ASSERT_NE(page(), nullptr);
@@ -72,13 +71,8 @@ TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
 
 TEST_F(MainWindowTest, ListsOnlyTheMakersMonitorsAndOpensTheFirst) {
     start("qrv-crt,other-vendor,paged-busy");
-    const auto listed = rows();
-    ASSERT_EQ(listed.size(), 2u);
-    EXPECT_EQ(listed[0].first, L"1. QRVモニター (QRV G17)");
-    EXPECT_EQ(listed[0].second, 0);
-    EXPECT_EQ(listed[1].first, L"2. QRVモニター (QRV P17)");
-    EXPECT_EQ(listed[1].second, 2);
-    EXPECT_EQ(SendMessageW(control(kMainMonitorList), CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(rows(), (Rows{{L"1. QRVモニター (QRV G17)", 0}, {L"2. QRVモニター (QRV P17)", 2}}));
+    EXPECT_EQ(selectedRow(), 0);
     EXPECT_EQ(monitor().isOpen(), 1);
     EXPECT_EQ(monitor().interfaceIndex(), 0);
     EXPECT_TRUE(IsWindowEnabled(control(kMainMonitorList)));
@@ -87,27 +81,11 @@ TEST_F(MainWindowTest, ListsOnlyTheMakersMonitorsAndOpensTheFirst) {
 
 TEST_F(MainWindowTest, WithoutMonitorsTheListSaysSoAndNothingOpens) {
     start("other-vendor");
-    const auto listed = rows();
-    ASSERT_EQ(listed.size(), 1u);
-    EXPECT_EQ(listed[0].first, L"DDC/CIモニターが見つかりません");
-    EXPECT_EQ(listed[0].second, 100);
+    EXPECT_EQ(rows(), (Rows{{L"DDC/CIモニターが見つかりません", 100}}));
     EXPECT_EQ(monitor().isOpen(), 0);
     chooseRow(0);
     EXPECT_EQ(monitor().isOpen(), 0);
     EXPECT_FALSE(IsWindowVisible(pageControl(kCtlPrimarySlider)));
-}
-
-TEST_F(MainWindowTest, OpenWorkerDisablesTheListUntilTheMonitorIsRead) {
-    start("qrv-crt,tsw-lcd");
-    startOpenWorker(1);
-    EXPECT_EQ(app().busy, 1);  // set before the worker runs
-    EXPECT_FALSE(IsWindowEnabled(control(kMainMonitorList)));
-    waitForOpen();
-    EXPECT_EQ(app().busy, 0);
-    EXPECT_TRUE(IsWindowEnabled(control(kMainMonitorList)));
-    EXPECT_EQ(monitor().isOpen(), 1);
-    EXPECT_EQ(monitor().interfaceIndex(), 1);
-    EXPECT_TRUE(IsWindowVisible(pageControl(kCtlPrimarySlider)));  // the page was refreshed
 }
 
 TEST_F(MainWindowTest, SwitchingMonitorsAsksAndStoresOnYes) {
@@ -132,7 +110,7 @@ TEST_F(MainWindowTest, SwitchingMonitorsWithNoPutsTheValuesBackThenStores) {
     start("qrv-crt,tsw-lcd");
     ASSERT_EQ(monitor().setValue(15, 33), 0);
     ASSERT_EQ(monitor().setValue(14, 20), 0);
-    app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDNO; };
+    answerEveryQuestion(IDNO);
     chooseRow(1);
     EXPECT_EQ(simValue(0, 0x12), 80);
     EXPECT_EQ(simValue(0, 0x10), 50);
@@ -151,41 +129,37 @@ TEST_F(MainWindowTest, SwitchingWithoutChangesAsksNothing) {
     EXPECT_EQ(monitor().interfaceIndex(), 1);
 }
 
-TEST_F(MainWindowTest, OkStoresOnlyWhenSomethingChanged) {
-    start("qrv-crt");
-    press(kMainOk);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(VeskolSimSaveCount(0), 0);
-
-    start("qrv-crt");
-    ASSERT_EQ(monitor().setValue(14, 70), 0);
-    press(kMainOk);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(VeskolSimSaveCount(0), 1);
-    EXPECT_EQ(simSaved(0, 0x10), 70);
-}
-
-TEST_F(MainWindowTest, CancelPutsTheValuesBackThenStores) {
-    start("qrv-crt");
-    press(kMainCancel);
-    EXPECT_EQ(VeskolSimSaveCount(0), 0);  // nothing changed: nothing written
-
-    start("qrv-crt");
-    ASSERT_EQ(monitor().setValue(14, 70), 0);
-    press(kMainCancel);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(simValue(0, 0x10), 50);
-    EXPECT_EQ(simSaved(0, 0x10), 50);
-}
-
-TEST_F(MainWindowTest, TheCloseBoxStoresAndRestoresNothing) {
-    start("qrv-crt");
-    ASSERT_EQ(monitor().setValue(14, 70), 0);
-    SendMessageW(window, WM_CLOSE, 0, 0);
-    pump();
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(simValue(0, 0x10), 70);
-    EXPECT_EQ(VeskolSimSaveCount(0), 0);
+// OK stores what changed; Cancel puts every changed value back and stores
+// that; the close box stores nothing and puts nothing back. Without a
+// change, no way of closing stores.
+TEST_F(MainWindowTest, EachWayOfClosingStoresOrPutsBackAsItShould) {
+    struct Case {
+        const char* name;
+        int way;         // the button, or 0 for the close box
+        bool changed;    // brightness set to 70
+        int brightness;  // on the monitor afterwards
+        int stored;      // in its memory (-1: never stored)
+        int saves;
+    };
+    const Case cases[] = {
+        {"OK, unchanged", kMainOk, false, 50, -1, 0},
+        {"OK, changed", kMainOk, true, 70, 70, 1},
+        {"Cancel, unchanged", kMainCancel, false, 50, -1, 0},
+        {"Cancel, changed", kMainCancel, true, 50, 50, 1},
+        {"close box, changed", 0, true, 70, -1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        start("qrv-crt");
+        if (c.changed) {
+            ASSERT_EQ(monitor().setValue(14, 70), 0);
+        }
+        closeWith(c.way);
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(simValue(0, 0x10), c.brightness);
+        EXPECT_EQ(simSaved(0, 0x10), c.stored);
+        EXPECT_EQ(VeskolSimSaveCount(0), c.saves);
+    }
 }
 
 TEST_F(MainWindowTest, DisplayChangeReReadsEverythingWithANewBaseline) {
@@ -213,22 +187,17 @@ TEST_F(MainWindowTest, DeferredSaveStoresOnceAfterTheLastWrite) {
 // and Cancel store once and the close that follows adds no second store;
 // the close box makes the store that was still waiting.
 TEST_F(MainWindowTest, EachWayOfClosingStoresADeferredSaveOnce) {
-    for (int button : {kMainOk, kMainCancel, 0}) {
-        SCOPED_TRACE(button);
+    for (int way : {kMainOk, kMainCancel, 0}) {
+        SCOPED_TRACE(way);
         start("tsw-four-preset");
         const int original = simValue(0, 0x10);
         ASSERT_EQ(monitor().setValue(14, 70), 0);
         ASSERT_EQ(app().deferredSavePending, 1);
         const int before = VeskolSimSaveCount(0);
-        if (button) {
-            press(button);
-        } else {
-            SendMessageW(window, WM_CLOSE, 0, 0);
-            pump();
-        }
+        closeWith(way);
         EXPECT_FALSE(IsWindow(window));
         EXPECT_EQ(VeskolSimSaveCount(0) - before, 1);
-        EXPECT_EQ(simSaved(0, 0x10), button == kMainCancel ? original : 70);
+        EXPECT_EQ(simSaved(0, 0x10), way == kMainCancel ? original : 70);
     }
 }
 
@@ -268,14 +237,23 @@ TEST_F(MainWindowTest, AnOpenEndingDuringTheCloseDoesNoWindowWork) {
     window = nullptr;
 }
 
-TEST_F(MainWindowTest, ClosingWhileAMonitorIsBeingOpenedEndsWithoutAHang) {
+// The list stays disabled while a monitor is opened; a close during an open
+// stops the reading early and ends without a hang.
+TEST_F(MainWindowTest, AnOpenDisablesTheListUntilTheMonitorIsReadAndACloseStopsIt) {
     start("qrv-crt,tsw-lcd");
-    const int readsOfAFullOpen = VeskolSimRequestCount(1, 0x01);
     // The first open of interface 1 happened while listing it (identity
-    // only); open it fully once to count its control reads.
+    // only); this one opens it fully and counts its control reads.
+    const int readsBefore = VeskolSimRequestCount(1, 0x01);
     startOpenWorker(1);
+    EXPECT_EQ(app().busy, 1);  // set before the worker runs
+    EXPECT_FALSE(IsWindowEnabled(control(kMainMonitorList)));
     waitForOpen();
-    const int fullOpenReads = VeskolSimRequestCount(1, 0x01) - readsOfAFullOpen;
+    EXPECT_EQ(app().busy, 0);
+    EXPECT_TRUE(IsWindowEnabled(control(kMainMonitorList)));
+    EXPECT_EQ(monitor().isOpen(), 1);
+    EXPECT_EQ(monitor().interfaceIndex(), 1);
+    EXPECT_TRUE(IsWindowVisible(pageControl(kCtlPrimarySlider)));  // the page was refreshed
+    const int fullOpenReads = VeskolSimRequestCount(1, 0x01) - readsBefore;
     ASSERT_GT(fullOpenReads, 5);
 
     // A monitor that answers slowly: every transfer takes real time.

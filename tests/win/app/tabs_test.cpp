@@ -20,33 +20,26 @@ TEST_F(TabsTest, TabTipsAreTheStringOfTheTabImage) {
     start("qrv-crt");
     HWND tips = TabCtrl_GetToolTips(control(kMainTabControl));
     ASSERT_NE(tips, nullptr);
-    struct Case {
-        int position;
-        int string;
-    };
-    for (const Case& c :
-         {Case{0, 500}, Case{1, 501}, Case{2, 502}, Case{3, 503}, Case{4, 504}, Case{5, 506}}) {
+    const UINT_PTR strings[] = {500, 501, 502, 503, 504, 506};  // by tab position
+    for (UINT_PTR position = 0; position < std::size(strings); ++position) {
         NMTTDISPINFOW info{};
-        info.hdr = {tips, static_cast<UINT_PTR>(c.position), static_cast<UINT>(TTN_GETDISPINFOW)};
+        info.hdr = {tips, position, static_cast<UINT>(TTN_GETDISPINFOW)};
         SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-        EXPECT_EQ(info.hinst, app().instance);
-        EXPECT_EQ(reinterpret_cast<UINT_PTR>(info.lpszText), static_cast<UINT_PTR>(c.string));
+        EXPECT_EQ(info.hinst, app().instance) << position;
+        EXPECT_EQ(reinterpret_cast<UINT_PTR>(info.lpszText), strings[position]) << position;
     }
 }
 
 TEST_F(TabsTest, ChangingTabsMakesANewPageInTheTabsArea) {
     start("qrv-crt");
     HWND first = page();
-    wchar_t pageClass[32] = {};
-    GetClassNameW(first, pageClass, 32);
-    EXPECT_STREQ(pageClass, L"ScreenDlg");  // a dialog of the pages' own class
+    EXPECT_EQ(classOf(first), L"ScreenDlg");  // a dialog of the pages' own class
     selectTab(3);
     ASSERT_NE(page(), nullptr);
     EXPECT_NE(page(), first);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(GetParent(page()), control(kMainTabControl));
-    GetClassNameW(page(), pageClass, 32);
-    EXPECT_STREQ(pageClass, L"ScreenDlg");
+    EXPECT_EQ(classOf(page()), L"ScreenDlg");
     RECT area{};
     GetClientRect(window, &area);
     TabCtrl_AdjustRect(control(kMainTabControl), FALSE, &area);

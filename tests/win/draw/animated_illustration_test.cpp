@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr COLORREF kPanel = RGB(0, 0, 127);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 class AnimatedIllustrationTest : public testing::Test {
@@ -68,35 +68,24 @@ TextColours textColours(HBITMAP frame, int width, int rows) {
     return found;
 }
 
-}  // namespace
-
-TEST_F(AnimatedIllustrationTest, MessagesAndUnanimatedFeaturesShowTheDarkBluePanel) {
-    const int codes[] = {-1, -3, -4, -5, -6, -7, -8, -9, -10, -11, -2, -12, 47, 57};
-    for (int layout : {1, 2}) {
-        illustration.setLayout(layout);
-        const IllustrationLayout g = illustration.geometry();
-        for (int code : codes) {
-            SCOPED_TRACE(testing::Message() << "layout " << layout << " code " << code);
-            render(code);
-            for (int k = 0; k < kIllustrationFrames; ++k) {
-                HBITMAP frame = illustration.frame(k);
-                BITMAP info{};
-                ASSERT_TRUE(GetObjectW(frame, sizeof info, &info)) << k;
-                EXPECT_EQ(info.bmWidth, g.frameWidth);
-                EXPECT_EQ(info.bmHeight, g.frameHeight);
-                // Black border of two pixels, four at the bottom.
-                EXPECT_EQ(framePixel(frame, 1, 1), kBlack);
-                EXPECT_EQ(framePixel(frame, 2, 2), kPanel);
-                EXPECT_EQ(framePixel(frame, g.frameWidth - 3, g.frameHeight - 5), kPanel);
-                EXPECT_EQ(framePixel(frame, g.frameWidth - 2, g.frameHeight - 5), kBlack);
-                EXPECT_EQ(framePixel(frame, 2, g.frameHeight - 4), kBlack);
-            }
+// Every pixel of bitmap resource `id` in `frame`, its top left where
+// `place(width, height)` puts it.
+void expectBitmapResourceAt(int id, HBITMAP frame,
+                            const std::function<PixelPoint(int, int)>& place) {
+    int width = 0, height = 0;
+    ScopedBitmap bitmap = loadBitmapResource(id);
+    const std::vector<uint32_t> pixels = bitmapPixels(bitmap.get(), &width, &height);
+    ASSERT_FALSE(pixels.empty());
+    const PixelPoint at = place(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            ASSERT_EQ(framePixel(frame, at.x + x, at.y + y), colourOfPixel(pixels[y * width + x]))
+                << "at " << x << "," << y;
         }
     }
-    illustration.freeFrames();
-    EXPECT_EQ(illustration.isReady(), 0);
-    EXPECT_EQ(illustration.frame(0), nullptr);
 }
+
+}  // namespace
 
 TEST_F(AnimatedIllustrationTest, MessageTextsInTheirColours) {
     const IllustrationLayout g = illustration.geometry();
@@ -136,34 +125,19 @@ TEST_F(AnimatedIllustrationTest, MessageTextsInTheirColours) {
 
 TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelong) {
     for (int layout : {1, 2}) {
+        SCOPED_TRACE(testing::Message() << "layout " << layout);
         illustration.setLayout(layout);
         render(kIllustrationMakerEmblem);
         const IllustrationLayout g = illustration.geometry();
         for (int k = 0; k < kIllustrationFrames; ++k) {
-            int width = 0, height = 0;
-            ScopedBitmap caption = loadBitmapResource(IDB_CAPTION_FIRST + k);
-            const std::vector<uint32_t> pixels = bitmapPixels(caption.get(), &width, &height);
-            ASSERT_FALSE(pixels.empty());
-            const PixelPoint at = captionPosition(g.frameWidth, g.frameHeight, width, height);
-            for (int y = 0; y < height; ++y) {
-                for (int x = 0; x < width; ++x) {
-                    ASSERT_EQ(framePixel(illustration.frame(k), at.x + x, at.y + y),
-                              colourOfPixel(pixels[y * width + x]))
-                        << "layout " << layout << " caption " << k << " at " << x << "," << y;
-                }
-            }
+            SCOPED_TRACE(testing::Message() << "caption " << k);
+            expectBitmapResourceAt(IDB_CAPTION_FIRST + k, illustration.frame(k), [&](int w, int h) {
+                return captionPosition(g.frameWidth, g.frameHeight, w, h);
+            });
         }
-        int width = 0, height = 0;
-        ScopedBitmap emblem = loadBitmapResource(IDB_MAKER_EMBLEM);
-        const std::vector<uint32_t> pixels = bitmapPixels(emblem.get(), &width, &height);
-        ASSERT_FALSE(pixels.empty());
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                ASSERT_EQ(framePixel(illustration.frame(3), 8 + x, 17 + y),
-                          colourOfPixel(pixels[y * width + x]))
-                    << x << "," << y;
-            }
-        }
+        expectBitmapResourceAt(IDB_MAKER_EMBLEM, illustration.frame(3), [](int, int) {
+            return PixelPoint{8, 17};
+        });
     }
 }
 
@@ -174,10 +148,13 @@ TEST_F(AnimatedIllustrationTest, PlaysForwardThenBackAtTheFramePositionOfThePict
         illustration.setLayout(layout);
         page.fill(kMarker);
         const auto stamp = [](int k) { return RGB(20 + 25 * k, 100, 50); };
-        render(kIllustrationNothing);
-        for (int k = 0; k < kIllustrationFrames; ++k) {
-            fillFrame(illustration.frame(k), stamp(k));
-        }
+        const auto renderStamped = [&](int code) {
+            render(code);
+            for (int k = 0; k < kIllustrationFrames; ++k) {
+                fillFrame(illustration.frame(k), stamp(k));
+            }
+        };
+        renderStamped(kIllustrationNothing);
         const IllustrationLayout g = illustration.geometry();
         const PixelPoint at{g.frameX + kPictureLeft, g.frameY + kPictureTop};
         const int order[] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0, 0, 1};
@@ -197,10 +174,7 @@ TEST_F(AnimatedIllustrationTest, PlaysForwardThenBackAtTheFramePositionOfThePict
         illustration.freeFrames();
         EXPECT_EQ(illustration.showNextFrame(page.get()), -1);
         EXPECT_EQ(page.pixel(at.x, at.y), stamp(1));
-        render(kIllustrationReadingSettings);
-        for (int k = 0; k < kIllustrationFrames; ++k) {
-            fillFrame(illustration.frame(k), stamp(k));
-        }
+        renderStamped(kIllustrationReadingSettings);
         ASSERT_EQ(illustration.showNextFrame(page.get()), 0);
         EXPECT_EQ(page.pixel(at.x, at.y), stamp(0));
     }
@@ -229,22 +203,43 @@ TEST_F(AnimatedIllustrationTest, ColourEffectsWorkOnTheDibSectionsOfDeviceContex
     EXPECT_EQ(illustration.applySaturationEffect(plain.get(), target.dc(), 2, 1, 1, 0, 0, 81), -1);
 }
 
+// The miniature is the monitor nearest the main window on black. In the
+// wide layout the screen fills the capture's height and the strips leave
+// margins at both sides.
 TEST_F(AnimatedIllustrationTest, SaturationFramesShowAMiniatureOfTheMainWindowsMonitor) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     TestWindow screen(width, height);
     constexpr COLORREF kScreenColour = RGB(200, 0, 0);
     screen.fill(kScreenColour);
+    const auto stripsOf = [&](const IllustrationLayout& g) {
+        return captureStrips(PixelRect{0, 0, width, height}, g.captureWidth, g.captureHeight);
+    };
+
+    illustration.setLayout(2);
+    const IllustrationLayout wide = illustration.geometry();
+    const auto wideStrips = stripsOf(wide);
+    const int wideLeft = wideStrips[0].targetX;
+    const int wideRight = wideStrips[kCaptureStrips - 1].targetX + wideStrips[0].targetWidth;
+    ASSERT_GT(wideLeft, 0) << "the screen is as wide as the layout";
+    MemoryDc wideCapture = MemoryDc::adopt(illustration.captureScreen(screen.get(), true));
+    ASSERT_TRUE(wideCapture);
+    for (int y : {0, wide.captureHeight / 2, wide.captureHeight - 1}) {
+        for (int x : {0, wideLeft - 1, wideLeft, wideRight - 1, wideRight}) {
+            const bool screenShown = x >= wideLeft && x < wideRight;
+            EXPECT_EQ(GetPixel(wideCapture.get(), x, y), screenShown ? kScreenColour : kBlack)
+                << x << "," << y;
+        }
+    }
+
     DrawingEnvironment environment = drawingEnvironment();
     environment.mainWindow = screen.get();
     setDrawingEnvironment(environment);
     illustration.setLayout(1);
-
     // Frame 6 shows the colours as they are, frame 0 in grey.
     render(81);
     const IllustrationLayout g = illustration.geometry();
-    const auto strips =
-        captureStrips(PixelRect{0, 0, width, height}, g.captureWidth, g.captureHeight);
+    const auto strips = stripsOf(g);
     const int left = 3 + strips[0].targetX;
     const int right = 3 + strips[kCaptureStrips - 1].targetX + strips[0].targetWidth - 1;
     const int grey = 3086 * 200 / 10000;
@@ -259,10 +254,9 @@ TEST_F(AnimatedIllustrationTest, SaturationFramesShowAMiniatureOfTheMainWindowsM
     EXPECT_EQ(framePixel(illustration.frame(6), left, 3 + g.captureHeight), kBlack);
 
     // Without capture the miniature is black.
-    HDC dc = illustration.captureScreen(screen.get(), false);
-    ASSERT_NE(dc, nullptr);
-    EXPECT_EQ(GetPixel(dc, g.captureWidth / 2, g.captureHeight / 2), kBlack);
-    DeleteDC(dc);
+    MemoryDc dc = MemoryDc::adopt(illustration.captureScreen(screen.get(), false));
+    EXPECT_TRUE(dc);
+    EXPECT_EQ(GetPixel(dc.get(), g.captureWidth / 2, g.captureHeight / 2), kBlack);
     environment.mainWindow = nullptr;
     setDrawingEnvironment(environment);
 }

@@ -2,27 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include "draw/gdi_handles.h"
+
 TEST(ReplaceGreyPixels, OnlyExactLightGreyChanges) {
     EXPECT_EQ(replaceGreyPixels(nullptr, RGB(1, 2, 3)), -1);
 
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 1);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    WindowDc screen(nullptr);
+    ScopedBitmap bitmap(CreateCompatibleBitmap(screen.get(), 4, 1));
+    MemoryDc dc(screen.get());
     const COLORREF before[4] = {RGB(192, 192, 192), RGB(192, 192, 191), RGB(0, 0, 0),
                                 RGB(192, 192, 192)};
-    for (int x = 0; x < 4; ++x) {
-        SetPixel(dc, x, 0, before[x]);
+    const COLORREF after[4] = {RGB(10, 20, 30), RGB(192, 192, 191), RGB(0, 0, 0), RGB(10, 20, 30)};
+    {
+        ScopedSelectObject select(dc.get(), bitmap.get());
+        for (int x = 0; x < 4; ++x) {
+            SetPixel(dc.get(), x, 0, before[x]);
+        }
     }
-    SelectObject(dc, old);
-    EXPECT_EQ(replaceGreyPixels(bitmap, RGB(10, 20, 30)), 0);
-    old = SelectObject(dc, bitmap);
-    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(10, 20, 30));
-    EXPECT_EQ(GetPixel(dc, 1, 0), RGB(192, 192, 191));
-    EXPECT_EQ(GetPixel(dc, 2, 0), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 3, 0), RGB(10, 20, 30));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(replaceGreyPixels(bitmap.get(), RGB(10, 20, 30)), 0);
+    ScopedSelectObject select(dc.get(), bitmap.get());
+    for (int x = 0; x < 4; ++x) {
+        EXPECT_EQ(GetPixel(dc.get(), x, 0), after[x]) << x;
+    }
 }

@@ -19,6 +19,14 @@ namespace {
 
 constexpr int kGap = 6;
 
+// Frame k of `illustration` onto `sheet` with its top left at (x, y).
+void copyFrame(const AnimatedIllustration& illustration, int k, HDC sheet, int x, int y) {
+    MemoryDc frameDc(nullptr);
+    ScopedSelectObject selectFrame(frameDc.get(), illustration.frame(k));
+    const IllustrationLayout g = illustration.geometry();
+    BitBlt(sheet, x, y, g.frameWidth, g.frameHeight, frameDc.get(), 0, 0, SRCCOPY);
+}
+
 // Every message code, frame 0 and frame 5, one row per layout.
 bool snapshotMessages(const std::wstring& folder) {
     const int codes[] = {-1, -3, -4, -5, -6, -7, -8, -9, -10, -11, 47};
@@ -43,11 +51,8 @@ bool snapshotMessages(const std::wstring& folder) {
                 return false;
             }
             for (int k : {0, 5}) {
-                MemoryDc frameDc(nullptr);
-                ScopedSelectObject selectFrame(frameDc.get(), illustration.frame(k));
-                const IllustrationLayout g = illustration.geometry();
-                BitBlt(sheetDc.get(), column * cellWidth, (row + (k ? 1 : 0)) * cellHeight,
-                       g.frameWidth, g.frameHeight, frameDc.get(), 0, 0, SRCCOPY);
+                copyFrame(illustration, k, sheetDc.get(), column * cellWidth,
+                          (row + (k ? 1 : 0)) * cellHeight);
             }
         }
         row += 2;
@@ -101,10 +106,7 @@ bool snapshotFeatures(const std::wstring& folder, int layout, const wchar_t* nam
         TextOutW(sheetDc.get(), 2, y + g.frameHeight / 2 - 6, label.c_str(),
                  static_cast<int>(label.size()));
         for (int k = 0; k < kIllustrationFrames; ++k) {
-            MemoryDc frameDc(nullptr);
-            ScopedSelectObject selectFrame(frameDc.get(), illustration.frame(k));
-            BitBlt(sheetDc.get(), kLabel + k * cellWidth, y, g.frameWidth, g.frameHeight,
-                   frameDc.get(), 0, 0, SRCCOPY);
+            copyFrame(illustration, k, sheetDc.get(), kLabel + k * cellWidth, y);
         }
     }
     return writeBitmapFile(folder + L"\\" + name, sheet.get());
@@ -133,13 +135,8 @@ bool snapshotButtons(const std::wstring& folder) {
                               {2, ODA_SELECT, 0}};
     for (int i = 0; i < 4; ++i) {
         Canvas button(kSize, kSize);
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_BUTTON;
-        item.CtlID = static_cast<UINT>(buttons[i].id);
-        item.itemAction = buttons[i].action;
-        item.itemState = buttons[i].state;
-        item.hDC = button.dc();
-        item.rcItem = RECT{0, 0, kSize, kSize};
+        const DRAWITEMSTRUCT item = drawRequest(buttons[i].id, button.dc(), kSize, kSize,
+                                                buttons[i].action, buttons[i].state);
         if (group.drawItem(&item) != 0) {
             return false;
         }

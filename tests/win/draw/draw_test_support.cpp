@@ -6,6 +6,30 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"LumetraDrawTest";
 
+void fillPixels(const PixelView& pixels, COLORREF colour) {
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            pixels.at(x, y) = pixelOfColour(colour);
+        }
+    }
+}
+
+COLORREF colourAt(const PixelView& pixels, int x, int y) {
+    return pixels.contains(x, y) ? colourOfPixel(pixels.at(x, y)) : CLR_INVALID;
+}
+
+// A 32-bit, top-row-first bitmap header.
+BITMAPINFOHEADER topDownHeader(int width, int height) {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = -height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    return header;
+}
+
 LRESULT CALLBACK testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DRAWITEM && TestWindow::onDrawItem) {
         return TestWindow::onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -59,17 +83,11 @@ void TestWindow::fill(COLORREF colour) const {
 
 Canvas::Canvas(int width, int height)
     : bitmap_(width, height), dc_(nullptr), select_(dc_.get(), bitmap_.get()) {
-    const PixelView pixels = bitmap_.pixels();
-    for (int y = 0; y < pixels.height; ++y) {
-        for (int x = 0; x < pixels.width; ++x) {
-            pixels.at(x, y) = pixelOfColour(kMarker);
-        }
-    }
+    fillPixels(bitmap_.pixels(), kMarker);
 }
 
 COLORREF Canvas::pixel(int x, int y) const {
-    const PixelView pixels = bitmap_.pixels();
-    return pixels.contains(x, y) ? colourOfPixel(pixels.at(x, y)) : CLR_INVALID;
+    return colourAt(bitmap_.pixels(), x, y);
 }
 
 void Canvas::set(int x, int y, COLORREF colour) const {
@@ -104,12 +122,7 @@ std::vector<uint32_t> bitmapPixels(HBITMAP bitmap, int* width, int* height) {
         return {};
     }
     BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight;
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
-    header.bmiHeader.biCompression = BI_RGB;
+    header.bmiHeader = topDownHeader(info.bmWidth, info.bmHeight);
     std::vector<uint32_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
     WindowDc screen(nullptr);
     GetDIBits(screen.get(), bitmap, 0, info.bmHeight, pixels.data(), &header, DIB_RGB_COLORS);
@@ -122,17 +135,11 @@ std::vector<uint32_t> bitmapPixels(HBITMAP bitmap, int* width, int* height) {
 }
 
 COLORREF framePixel(HBITMAP frame, int x, int y) {
-    const PixelView pixels = pixelsOfBitmap(frame);
-    return pixels.contains(x, y) ? colourOfPixel(pixels.at(x, y)) : CLR_INVALID;
+    return colourAt(pixelsOfBitmap(frame), x, y);
 }
 
 void fillFrame(HBITMAP frame, COLORREF colour) {
-    const PixelView pixels = pixelsOfBitmap(frame);
-    for (int y = 0; y < pixels.height; ++y) {
-        for (int x = 0; x < pixels.width; ++x) {
-            pixels.at(x, y) = pixelOfColour(colour);
-        }
-    }
+    fillPixels(pixelsOfBitmap(frame), colour);
 }
 
 void useSharedFont() {
@@ -161,13 +168,7 @@ bool writeBitmapFile(const std::wstring& path, HBITMAP bitmap) {
     if (pixels.empty()) {
         return false;
     }
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = -height;  // top row first
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    info.biCompression = BI_RGB;
+    const BITMAPINFOHEADER info = topDownHeader(width, height);
     const DWORD dataSize = static_cast<DWORD>(pixels.size() * 4);
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;  // "BM"

@@ -19,7 +19,8 @@ constexpr int kTestBitmapWidth = 5;
 constexpr int kTestBitmapHeight = 3;
 constexpr int kMissingBitmap = 61999;
 
-constexpr COLORREF kMarker = RGB(1, 2, 3);  // background the code never draws
+constexpr COLORREF kMarker = RGB(1, 2, 3);               // background the code never draws
+constexpr COLORREF kIllustrationPanel = RGB(0, 0, 127);  // behind the illustration's messages
 
 // Handles and lets other messages through; WM_DRAWITEM goes to `onDrawItem`
 // when set.

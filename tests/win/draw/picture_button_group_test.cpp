@@ -13,33 +13,30 @@ struct FrameColours {
     COLORREF black = RGB(0, 0, 0);
 };
 
-// Checks the one-pixel frame of a width × height button, raised or pressed,
-// edge by edge.
+// Checks the frame of a width × height button, raised or pressed, edge by
+// edge: two rings, each lit on one side and dark on the other.
 void expectFrame(const Canvas& canvas, int r, int b, bool pressed) {
     const FrameColours c;
     ASSERT_NE(c.light, c.shadow);
-    // Outer ring: top and left edges, then bottom and right edges.
-    for (int x = 0; x <= r - 2; ++x) {
-        EXPECT_EQ(canvas.pixel(x, 0), pressed ? c.black : c.light) << "top " << x;
-        EXPECT_EQ(canvas.pixel(x, b - 1), pressed ? c.light : c.black) << "bottom " << x;
-    }
-    for (int y = 1; y <= b - 2; ++y) {
-        EXPECT_EQ(canvas.pixel(0, y), pressed ? c.black : c.light) << "left " << y;
-        EXPECT_EQ(canvas.pixel(r - 1, y), pressed ? c.light : c.black) << "right " << y;
+    // Top and left edges, then bottom and right edges, of the outer and the
+    // inner ring.
+    const COLORREF lit[2] = {pressed ? c.black : c.light, pressed ? c.shadow : c.light};
+    const COLORREF dark[2] = {pressed ? c.light : c.black, pressed ? c.light : c.shadow};
+    for (int ring = 0; ring < 2; ++ring) {
+        SCOPED_TRACE(ring ? "inner ring" : "outer ring");
+        for (int x = ring; x <= r - 2 - ring; ++x) {
+            EXPECT_EQ(canvas.pixel(x, ring), lit[ring]) << "top " << x;
+            EXPECT_EQ(canvas.pixel(x, b - 1 - ring), dark[ring]) << "bottom " << x;
+        }
+        for (int y = ring + 1; y <= b - 2 - ring; ++y) {
+            EXPECT_EQ(canvas.pixel(ring, y), lit[ring]) << "left " << y;
+            EXPECT_EQ(canvas.pixel(r - 1 - ring, y), dark[ring]) << "right " << y;
+        }
     }
     // The corners where the two colours meet.
     EXPECT_EQ(canvas.pixel(r - 1, 0), c.black);
-    EXPECT_EQ(canvas.pixel(0, b - 1), pressed ? c.light : c.black);
-    EXPECT_EQ(canvas.pixel(r - 1, b - 1), pressed ? c.light : c.black);
-    // Inner ring.
-    for (int x = 1; x <= r - 3; ++x) {
-        EXPECT_EQ(canvas.pixel(x, 1), pressed ? c.shadow : c.light) << "inner top " << x;
-        EXPECT_EQ(canvas.pixel(x, b - 2), pressed ? c.light : c.shadow) << "inner bottom " << x;
-    }
-    for (int y = 2; y <= b - 3; ++y) {
-        EXPECT_EQ(canvas.pixel(1, y), pressed ? c.shadow : c.light) << "inner left " << y;
-        EXPECT_EQ(canvas.pixel(r - 2, y), pressed ? c.light : c.shadow) << "inner right " << y;
-    }
+    EXPECT_EQ(canvas.pixel(0, b - 1), dark[0]);
+    EXPECT_EQ(canvas.pixel(r - 1, b - 1), dark[0]);
     EXPECT_EQ(canvas.pixel(r - 2, 1), c.shadow);
     EXPECT_EQ(canvas.pixel(2, 2), c.face);
     EXPECT_EQ(canvas.pixel(r, b), kMarker);  // nothing outside the item
@@ -56,21 +53,28 @@ void expectTestBitmapAt(const Canvas& canvas, int cx, int cy) {
 
 }  // namespace
 
-TEST(PictureButtonGroup, HoldsAtMostThirtyButtons) {
+// Only a button of the group can be selected; clear forgets the selection.
+TEST(PictureButtonGroup, HoldsAtMostThirtyButtonsAndSelectsOneOfThem) {
     TestWindow page(300, 300);
     PictureButtonGroup group;
     group.attach(page.get());
+    group.select(100);
+    EXPECT_EQ(group.selected(), -1);
     for (int i = 0; i < PictureButtonGroup::kCapacity; ++i) {
         ASSERT_EQ(group.createButton(100 + i, kTestBitmap, 10 * i, 0), 0) << i;
     }
+    EXPECT_EQ(group.selected(), -1);  // the failed selection stays
     EXPECT_EQ(group.createButton(200, kTestBitmap, 0, 50), -1);
     EXPECT_EQ(GetDlgItem(page.get(), 200), nullptr);
     EXPECT_EQ(group.addButton(201, kTestBitmap), -1);
     EXPECT_EQ(group.count(), PictureButtonGroup::kCapacity);
+    group.select(101);
+    EXPECT_EQ(group.selected(), 101);
 
     // clear destroys the windows and makes room again.
     group.clear();
     EXPECT_EQ(group.count(), 0);
+    EXPECT_EQ(group.selected(), -1);
     EXPECT_EQ(GetDlgItem(page.get(), 100), nullptr);
     EXPECT_EQ(group.addButton(400, kTestBitmap), 0);
 }
@@ -103,20 +107,6 @@ TEST(PictureButtonGroup, CreatesOwnerDrawnButtonsSizedToTheirBitmap) {
     }
     // The group's end takes its buttons along.
     EXPECT_EQ(GetDlgItem(page.get(), 4014), nullptr);
-}
-
-TEST(PictureButtonGroup, EmptyGroupHasNoSelection) {
-    PictureButtonGroup group;
-    EXPECT_EQ(group.selected(), -1);
-    group.select(4014);
-    EXPECT_EQ(group.selected(), -1);
-    ASSERT_EQ(group.addButton(4014, kTestBitmap), 0);
-    ASSERT_EQ(group.addButton(4015, kTestBitmap), 0);
-    EXPECT_EQ(group.selected(), -1);  // the failed selection stays
-    group.select(4015);
-    EXPECT_EQ(group.selected(), 4015);
-    group.clear();
-    EXPECT_EQ(group.selected(), -1);
 }
 
 TEST(PictureButtonGroup, DrawsRaisedOrPressedWithTheBitmapCentred) {

@@ -148,11 +148,17 @@ class SoakTest : public ColourPageTest {
         }
     }
 
+    // Whether the monitor on `iface` left the bus this episode: what it
+    // holds then proves nothing.
+    bool leftThisEpisode(int iface) {
+        ledger.absorb();
+        return wentAway[iface] || gone[iface];
+    }
+
     // After a store: the monitor keeps what it holds now for every control
     // written this episode.
     void checkStored(int iface) {
-        ledger.absorb();
-        if (wentAway[iface] || gone[iface]) {
+        if (leftThisEpisode(iface)) {
             return;
         }
         for (int code : ledger.written(iface)) {
@@ -189,8 +195,7 @@ class SoakTest : public ColourPageTest {
     // After a restore: every changed control whose restore the monitor took
     // is back at its baseline.
     void checkRestored(int iface, const std::vector<Restore>& restores) {
-        ledger.absorb();
-        if (wentAway[iface] || gone[iface]) {
+        if (leftThisEpisode(iface)) {
             return;
         }
         for (const Restore& restore : restores) {
@@ -211,28 +216,15 @@ class SoakTest : public ColourPageTest {
 
     // --- what the user does ---
 
+    // The page's visible, enabled controls of window class `className`.
     std::vector<HWND> pageControls(const wchar_t* className) const {
         std::vector<HWND> found;
-        if (!page()) {
-            return found;
+        for (HWND child : page() ? descendants(page()) : std::vector<HWND>{}) {
+            if (_wcsicmp(classOf(child).c_str(), className) == 0 && IsWindowVisible(child) &&
+                IsWindowEnabled(child)) {
+                found.push_back(child);
+            }
         }
-        struct Search {
-            const wchar_t* className;
-            std::vector<HWND>* found;
-        } search{className, &found};
-        EnumChildWindows(
-            page(),
-            [](HWND child, LPARAM data) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(data);
-                wchar_t name[64] = {};
-                GetClassNameW(child, name, 64);
-                if (_wcsicmp(name, s.className) == 0 && IsWindowVisible(child) &&
-                    IsWindowEnabled(child)) {
-                    s.found->push_back(child);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
         return found;
     }
 
@@ -313,10 +305,8 @@ class SoakTest : public ColourPageTest {
             return answer;
         };
         const std::vector<Restore> restores = toRestore();
-        const int row =
-            static_cast<int>(SendMessageW(control(kMainMonitorList), CB_GETCURSEL, 0, 0));
-        chooseRow(1 - row);
-        app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDYES; };
+        chooseRow(1 - selectedRow());
+        answerEveryQuestion(IDYES);
         trail_ += answer == IDYES ? " switch-yes" : " switch-no";
         if (asked && from >= 0) {
             answer == IDYES ? checkStored(from) : checkRestored(from, restores);
@@ -324,9 +314,11 @@ class SoakTest : public ColourPageTest {
         beginEpisode();
     }
 
+    void countFaults(int iface) { figures.faults += std::max(0, VeskolSimFaultsInjected(iface)); }
+
     void leaveOrComeBack() {
         const int iface = pick(2);
-        figures.faults += std::max(0, VeskolSimFaultsInjected(iface));
+        countFaults(iface);
         gone[iface] = !gone[iface];
         wentAway[iface] = wentAway[iface] || gone[iface];
         const std::string spec = faultSpec[iface] + (gone[iface] ? ",disappear=0" : "");
@@ -350,13 +342,7 @@ class SoakTest : public ColourPageTest {
         } else if (roll < 66) {
             pickFromADropDown();
         } else if (roll < 78) {
-            const std::vector<int> tags = [] {
-                std::vector<int> t;
-                for (int p = 0; p < tabCount(); ++p) {
-                    t.push_back(tabTagAt(p));
-                }
-                return t;
-            }();
+            const std::vector<int> tags = tabTags();
             showTab(tags[static_cast<size_t>(pick(static_cast<int>(tags.size())))]);
         } else if (roll < 83) {
             if (innerTabs() && IsWindowVisible(innerTabs())) {
@@ -380,28 +366,21 @@ class SoakTest : public ColourPageTest {
         const int iface = openInterface();
         const int roll = pick(100);
         trail_ += " end-" + std::to_string(roll);
-        if (roll < 35) {
-            press(kMainOk);
-            pump();
-            if (iface >= 0) {
-                checkStored(iface);
-            }
-        } else if (roll < 70) {
+        if (roll < 90) {
+            // OK, Cancel or the close box; OK and Cancel store.
+            const int way = roll < 35 ? kMainOk : roll < 70 ? kMainCancel : 0;
             const std::vector<Restore> restores = toRestore();
-            press(kMainCancel);
-            pump();
-            if (iface >= 0) {
+            closeWith(way);
+            if (iface >= 0 && way == kMainCancel) {
                 checkRestored(iface, restores);
+            }
+            if (iface >= 0 && way != 0) {
                 checkStored(iface);
             }
-        } else if (roll < 90) {
-            SendMessageW(window, WM_CLOSE, 0, 0);
         } else if (rows().size() >= 2) {
             // Close while the other monitor is being opened.
-            const int row =
-                static_cast<int>(SendMessageW(control(kMainMonitorList), CB_GETCURSEL, 0, 0));
             HWND combo = control(kMainMonitorList);
-            SendMessageW(combo, CB_SETCURSEL, 1 - row, 0);
+            SendMessageW(combo, CB_SETCURSEL, 1 - selectedRow(), 0);
             SendMessageW(window, WM_COMMAND, MAKEWPARAM(kMainMonitorList, CBN_SELCHANGE),
                          reinterpret_cast<LPARAM>(combo));
             DestroyWindow(window);
@@ -438,16 +417,15 @@ class SoakTest : public ColourPageTest {
         }
         ledger.absorb();
         figures.writes += ledger.writes();
-        for (int iface = 0; iface < 2; ++iface) {
-            figures.faults += std::max(0, VeskolSimFaultsInjected(iface));
-        }
+        countFaults(0);
+        countFaults(1);
         endSession();
         ++figures.sessions;
     }
 };
 
 TEST_F(SoakTest, RandomSessionsAgainstFaultyMonitorsKeepEveryPromise) {
-    app().ask = [](HWND, const wchar_t*, const wchar_t*, UINT) { return IDYES; };
+    answerEveryQuestion(IDYES);
     app().trackMenu = [](HMENU menu, int, int, HWND owner) {
         // The user picks Undo whenever the menu offers it.
         if (!(GetMenuState(menu, kCmdUndo, MF_BYCOMMAND) & MF_GRAYED)) {
@@ -491,7 +469,8 @@ TEST_F(SoakTest, RandomSessionsAgainstFaultyMonitorsKeepEveryPromise) {
     WaitForSingleObject(dog, INFINITE);
     CloseHandle(dog);
     std::printf(
-        "soak: %ld sessions, %ld steps, %ld faults injected, %ld writes, %ld invariant checks, "
+        "soak: %ld sessions, %ld steps, %ld faults injected, %ld writes, "
+        "%ld invariant checks, "
         "%ld failures\n",
         figures.sessions, figures.steps, figures.faults, figures.writes, figures.checks,
         figures.failures);

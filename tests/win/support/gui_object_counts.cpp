@@ -26,7 +26,10 @@ constexpr int kGdiHandleSlots = 0x10000;
 constexpr UCHAR kRegionType = 4;
 constexpr size_t kPebGdiTableOffset = 0xF8;  // PEB.GdiSharedHandleTable, 64-bit
 
-const GdiHandleEntry* gdiTable();
+const GdiHandleEntry* gdiTable() {
+    const auto* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    return *reinterpret_cast<GdiHandleEntry* const*>(peb + kPebGdiTableOffset);
+}
 
 HGDIOBJ handleOf(const GdiHandleEntry& entry, int slot) {
     return reinterpret_cast<HGDIOBJ>(static_cast<ULONG_PTR>(slot | (entry.unique << 16)));
@@ -68,27 +71,6 @@ BOOL CALLBACK countWindowAndDescendants(HWND window, LPARAM count) {
     return TRUE;
 }
 
-}  // namespace
-
-int liveGdiObjects() {
-    const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    return reported != 0 ? static_cast<int>(reported) : countGdiTable();
-}
-
-int liveWindows() {
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), countWindowAndDescendants,
-                      reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-namespace {
-
-const GdiHandleEntry* gdiTable() {
-    const auto* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-    return *reinterpret_cast<GdiHandleEntry* const*>(peb + kPebGdiTableOffset);
-}
-
 // "bitmap 160x98x32", "font IPAPGothic", or the object type's number.
 std::string describe(HGDIOBJ object) {
     char text[160] = {};
@@ -107,6 +89,18 @@ std::string describe(HGDIOBJ object) {
 }
 
 }  // namespace
+
+int liveGdiObjects() {
+    const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    return reported != 0 ? static_cast<int>(reported) : countGdiTable();
+}
+
+int liveWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), countWindowAndDescendants,
+                      reinterpret_cast<LPARAM>(&count));
+    return count;
+}
 
 GdiObjectSnapshot::GdiObjectSnapshot() {
     const GdiHandleEntry* table = gdiTable();
