@@ -48,7 +48,7 @@ LRESULT onNotify(const NMHDR& header) {
 
 void storeIfChanged(bool restoreFirst) {
     ActiveMonitor* monitor = app().monitor;
-    if (!monitor || app().busy || !monitor->isOpen() || !monitor->anyModified()) {
+    if (!monitor || app().busy || !monitor->isOpen() || !monitor->hasUnstoredChanges()) {
         return;
     }
     if (restoreFirst) {

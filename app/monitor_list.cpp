@@ -188,7 +188,7 @@ void switchMonitor(HWND comboBox, int row) {
         return;
     }
     ActiveMonitor* monitor = app().monitor;
-    if (monitor && monitor->anyModified()) {
+    if (monitor && monitor->hasUnstoredChanges()) {
         const int answer = app().ask(app().mainWindow, loadString(IDS_ASK_STORE_SETTINGS).c_str(),
                                      L"Lumetra", MB_ICONQUESTION | MB_YESNO);
         if (answer != IDYES) {

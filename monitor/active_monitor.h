@@ -209,6 +209,13 @@ class ActiveMonitor final {
     // stores the mode and Cancel puts the old one back. 0, or -1 when not
     // open, the mode is missing or the write failed (nothing re-read then).
     int selectWindowMode(int mode);
+    // 1 when a control is changed (anyModified), or when a change was taken
+    // over as a new baseline since the monitor last stored: a preset switch,
+    // a colour reset or a window-mode switch reads the colour values back as
+    // new baselines, so a change made before it no longer counts as modified,
+    // yet the monitor holds it unstored. OK and a monitor switch store on
+    // this. 0 otherwise, also when not open.
+    int hasUnstoredChanges();
     // 1 when the colour-temperature entry that setColourTemperature writes
     // (the request code's when the monitor lists it) was written and differs
     // from its baseline; 0 otherwise, also when not open.
@@ -313,7 +320,8 @@ class ActiveMonitor final {
     int32_t factoryResetAvailable_ = 0;
     int32_t anyValueRead_ = 0;
     int32_t degaussAvailable_ = 0;
-    int64_t degaussEndsAtMs_ = 0;  // when the last degauss is over (nowMs)
+    int64_t degaussEndsAtMs_ = 0;     // when the last degauss is over (nowMs)
+    bool rebasedSinceStore_ = false;  // a change became a baseline unstored
     int32_t geometryResetAvailable_ = 0;
     int32_t autoSetupAvailable_ = 0;
     int32_t autoGeometryAvailable_ = 0;

@@ -84,7 +84,9 @@ int ActiveMonitor::storeSettings() {
         return -1;
     }
     waitForDegaussToEnd();
-    (void)sendStore();
+    if (sendStore() == 0) {
+        rebasedSinceStore_ = false;
+    }
     return 0;
 }
 

@@ -192,6 +192,7 @@ int ActiveMonitor::clearControls() {
     autoSetupAvailable_ = 0;
     autoGeometryAvailable_ = 0;
     degaussEndsAtMs_ = 0;
+    rebasedSinceStore_ = false;
     open_ = 0;
     for (int index = 0; index < kControlCount; ++index) {
         controls_[index].vcpCode = controlVcpCode(index);
@@ -339,6 +340,7 @@ int ActiveMonitor::refreshControl(int index, bool newBaseline) {
         entry.supported = 1;
         entry.current = current;
         if (newBaseline) {
+            rebasedSinceStore_ = rebasedSinceStore_ || entry.modified == 1;
             entry.modified = 0;
             entry.baseline = current;
             entry.baselineValid = 1;
@@ -440,6 +442,10 @@ int ActiveMonitor::anyModified() {
         }
     }
     return 0;
+}
+
+int ActiveMonitor::hasUnstoredChanges() {
+    return open_ && (rebasedSinceStore_ || anyModified()) ? 1 : 0;
 }
 
 int ActiveMonitor::isCodeSupported(int code) {

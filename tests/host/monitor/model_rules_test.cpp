@@ -398,3 +398,16 @@ TEST_F(MonitorTest, OkOrCancelRightAfterADegaussWaitsUntilTheTubeIsDone) {
         EXPECT_EQ(longWaits(clock.waits(), 1000), std::vector<int>{});
     }
 }
+
+TEST_F(MonitorTest, AChangeTakenOverAsANewBaselineStillWaitsToBeStored) {
+    open("qrv-crt");
+    EXPECT_EQ(monitor.hasUnstoredChanges(), 0);
+    ASSERT_EQ(monitor.setValue(15, monitor.value(15) + 7), 0);
+    EXPECT_EQ(monitor.hasUnstoredChanges(), 1);
+    ASSERT_EQ(monitor.resetColour(), 0);  // reads contrast back as a baseline
+    EXPECT_EQ(monitor.anyModified(), 0);
+    EXPECT_EQ(monitor.hasUnstoredChanges(), 1);
+    ASSERT_EQ(monitor.storeSettings(), 0);
+    EXPECT_EQ(monitor.hasUnstoredChanges(), 0);
+    EXPECT_EQ(simSaved(0x12), simValue(0x12));
+}

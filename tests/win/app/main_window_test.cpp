@@ -129,30 +129,36 @@ TEST_F(MainWindowTest, SwitchingWithoutChangesAsksNothing) {
     EXPECT_EQ(monitor().interfaceIndex(), 1);
 }
 
-// OK stores what changed; Cancel puts every changed value back and stores
-// that; the close box stores nothing and puts nothing back. Without a
-// change, no way of closing stores.
+// OK stores what changed, also a change that a colour reset took over as
+// its new baseline; Cancel puts every changed value back and stores that;
+// the close box stores nothing and puts nothing back. Without a change, no
+// way of closing stores.
 TEST_F(MainWindowTest, EachWayOfClosingStoresOrPutsBackAsItShould) {
     struct Case {
         const char* name;
         int way;         // the button, or 0 for the close box
         bool changed;    // brightness set to 70
+        bool reset;      // then the colours reset (brightness read back as a baseline)
         int brightness;  // on the monitor afterwards
         int stored;      // in its memory (-1: never stored)
         int saves;
     };
     const Case cases[] = {
-        {"OK, unchanged", kMainOk, false, 50, -1, 0},
-        {"OK, changed", kMainOk, true, 70, 70, 1},
-        {"Cancel, unchanged", kMainCancel, false, 50, -1, 0},
-        {"Cancel, changed", kMainCancel, true, 50, 50, 1},
-        {"close box, changed", 0, true, 70, -1, 0},
+        {"OK, unchanged", kMainOk, false, false, 50, -1, 0},
+        {"OK, changed", kMainOk, true, false, 70, 70, 1},
+        {"OK, changed, colours reset", kMainOk, true, true, 70, 70, 1},
+        {"Cancel, unchanged", kMainCancel, false, false, 50, -1, 0},
+        {"Cancel, changed", kMainCancel, true, false, 50, 50, 1},
+        {"close box, changed", 0, true, false, 70, -1, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         start("qrv-crt");
         if (c.changed) {
             ASSERT_EQ(monitor().setValue(14, 70), 0);
+        }
+        if (c.reset) {
+            ASSERT_EQ(monitor().resetColour(), 0);
         }
         closeWith(c.way);
         EXPECT_FALSE(IsWindow(window));

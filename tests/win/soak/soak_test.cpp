@@ -168,6 +168,10 @@ class SoakTest : public ColourPageTest {
             if (VeskolSimGetValue(iface, code, &value) == 0 &&
                 VeskolSimGetSavedValue(iface, code, &saved) == 0 && saved >= 0) {
                 check(saved == value, "a written value not stored", code, value, saved);
+                if (saved != value) {
+                    std::printf("  bus history of %02X: %s\n", code,
+                                ledger.history(iface, code).c_str());
+                }
             }
         }
     }
