@@ -36,6 +36,8 @@ class MainWindowTest : public ::testing::Test {
         close();
         app().ask = savedAsk_;  // tests answer with lambdas over their own locals
         app().trackMenu = savedTrackMenu_;
+        app().openInShell = savedOpenInShell_;
+        app().showHelpFile = savedShowHelpFile_;
     }
 
     // Simulates `profiles`, creates the main window and waits until the
@@ -273,4 +275,6 @@ class MainWindowTest : public ::testing::Test {
   private:
     decltype(AppState::ask) savedAsk_ = app().ask;
     decltype(AppState::trackMenu) savedTrackMenu_ = app().trackMenu;
+    decltype(AppState::openInShell) savedOpenInShell_ = app().openInShell;
+    decltype(AppState::showHelpFile) savedShowHelpFile_ = app().showHelpFile;
 };

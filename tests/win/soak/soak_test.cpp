@@ -99,8 +99,8 @@ class SoakTest : public ColourPageTest {
         ++figures.checks;
         if (!ok) {
             ++figures.failures;
-            ADD_FAILURE() << "session " << figures.sessions << " on " << profiles_ << ": " << what
-                          << " (" << a << ", " << b << ", " << c << ")" << trail_;
+            ADD_FAILURE() << "session " << watchdog.session.load() << " on " << profiles_ << ": "
+                          << what << " (" << a << ", " << b << ", " << c << ")" << trail_;
         }
     }
 
@@ -436,8 +436,6 @@ TEST_F(SoakTest, RandomSessionsAgainstFaultyMonitorsKeepEveryPromise) {
             PostMessageW(owner, WM_COMMAND, kCmdUndo, 0);
         }
     };
-    const auto openInShell = app().openInShell;
-    const auto showHelpFile = app().showHelpFile;
     app().openInShell = [](HWND, const wchar_t*) {};
     app().showHelpFile = [](HWND, const wchar_t*) {};
     HANDLE dog = CreateThread(nullptr, 0, Watchdog::run, &watchdog, 0, nullptr);
@@ -467,8 +465,6 @@ TEST_F(SoakTest, RandomSessionsAgainstFaultyMonitorsKeepEveryPromise) {
             check(liveWindows() == windows, "windows left behind", liveWindows(), windows);
         }
     }
-    app().openInShell = openInShell;
-    app().showHelpFile = showHelpFile;
     watchdog.stop = 1;
     WaitForSingleObject(dog, INFINITE);
     CloseHandle(dog);
