@@ -210,14 +210,25 @@ class MainWindowTest : public ::testing::Test {
     bool tabTo(int id) {
         SetFocus(control(kMainMonitorList));
         for (int i = 0; i < 20; ++i) {
-            MSG msg{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
-            IsDialogMessageW(window, &msg);
-            pump();
+            pressKey(VK_TAB);
             if (GetFocus() == pageControl(id)) {
                 return true;
             }
         }
         return false;
+    }
+
+    // A key pressed and let go on the focused control, through the dialog
+    // navigation as the message loop hands it over, else to the control.
+    void pressKey(UINT vk) {
+        for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+            MSG msg{GetFocus(), message, vk, 0, 0, {}};
+            if (!IsDialogMessageW(window, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            pump();
+        }
     }
 
     // The user presses control `id` of the current page.
