@@ -396,9 +396,8 @@ int ActiveMonitor::rereadColours() {
 }
 
 int ActiveMonitor::selectWindowMode(int mode) {
-    constexpr int kWindowMode = 95;
     ControlEntry* entry = nullptr;
-    if (findEntry(kWindowMode, entry) != 0 || setValue(kWindowMode, mode) != 0) {
+    if (findEntry(kFeatureWindowMode, entry) != 0 || setValue(kFeatureWindowMode, mode) != 0) {
         return -1;
     }
     const ControlEntry written = *entry;
