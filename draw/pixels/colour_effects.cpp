@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "draw/pixels/pixel_lanes.h"
+
 namespace {
 
 constexpr int kFullSquare = 255 * 255;
 
 RgbColour colourOf(uint32_t pixel) {
     return {redOf(pixel), greenOf(pixel), blueOf(pixel)};
-}
-
-uint32_t pixelOf(const RgbColour& c) {
-    return packPixel(c.red, c.green, c.blue);
 }
 
 // Results of the colours met so far, looked up by the pixel: a screen holds
@@ -38,12 +36,12 @@ class ColourCache {
         uint32_t key;
         uint32_t value;
     };
-    uint32_t compute(uint32_t pixel) { return pixelOf(transform_(colourOf(pixel))); }
+    uint32_t compute(uint32_t pixel) { return transform_(pixel); }
     Transform& transform_;
     std::array<Entry, size_t{1} << kBits> entries_;
 };
 
-// Calls `transform(colour)` for every source pixel of the area that has a
+// Calls `transform(pixel)` for every source pixel of the area that has a
 // place in the target, and stores its result there.
 template <typename Transform>
 void transformArea(const PixelView& source, const PixelView& target, int width, int height, int x,
@@ -80,31 +78,32 @@ void transformArea(const PixelView& source, const PixelView& target, int width, 
     }
 }
 
-int mixChannel(int turned, int original, int weight) {
-    return std::min(255, (turned * weight + original * (255 - weight)) / 255);
-}
+// How much of one hue a colour holds: the product of three channels, each
+// taken as it is or as its complement 255 − v (= v XOR 255), over 255².
+class HueWeighing {
+  public:
+    explicit HueWeighing(HueAxis axis) {
+        // Which channels count by their complement: red, green, blue.
+        constexpr bool kComplements[][3] = {{false, true, true}, {false, false, true},
+                                            {true, false, true}, {true, false, false},
+                                            {true, true, false}, {false, true, false}};
+        const auto& complements = kComplements[static_cast<int>(axis)];
+        for (int channel = 0; channel < 3; ++channel) {
+            flips_[channel] = complements[channel] ? 255 : 0;
+        }
+    }
+    [[nodiscard]] int operator()(const RgbColour& c) const {
+        return (c.red ^ flips_[0]) * (c.green ^ flips_[1]) * (c.blue ^ flips_[2]) / kFullSquare;
+    }
+
+  private:
+    int flips_[3] = {};
+};
 
 }  // namespace
 
 int hueWeight(HueAxis axis, const RgbColour& c) {
-    const int r = c.red;
-    const int g = c.green;
-    const int b = c.blue;
-    switch (axis) {
-        case HueAxis::red:
-            return r * (255 - g) * (255 - b) / kFullSquare;
-        case HueAxis::yellow:
-            return r * g * (255 - b) / kFullSquare;
-        case HueAxis::green:
-            return g * (255 - r) * (255 - b) / kFullSquare;
-        case HueAxis::cyan:
-            return g * b * (255 - r) / kFullSquare;
-        case HueAxis::blue:
-            return b * (255 - r) * (255 - g) / kFullSquare;
-        case HueAxis::magenta:
-            return r * b * (255 - g) / kFullSquare;
-    }
-    return 0;
+    return HueWeighing(axis)(c);
 }
 
 bool hueAxisOfFeature(int feature, HueAxis* axis) {
@@ -131,20 +130,14 @@ void applySaturation(const PixelView& source, const PixelView& target, int width
                      int y, double saturation) {
     const ColourMatrixTables matrix(saturationMatrix(saturation));
     transformArea(source, target, width, height, x, y,
-                  [&](const RgbColour& c) { return matrix(c); });
+                  [&](uint32_t pixel) { return matrix(pixel); });
 }
 
 void applyHueRotation(const PixelView& source, const PixelView& target, int width, int height,
                       int x, int y, double degrees, HueAxis axis) {
     const ColourMatrixTables matrix(hueRotationMatrix(degrees));
-    transformArea(source, target, width, height, x, y, [&](const RgbColour& c) {
-        const int weight = hueWeight(axis, c);
-        if (weight == 0) {
-            return c;
-        }
-        const RgbColour turned = matrix(c);
-        return RgbColour{mixChannel(turned.red, c.red, weight),
-                         mixChannel(turned.green, c.green, weight),
-                         mixChannel(turned.blue, c.blue, weight)};
+    const HueWeighing weigh(axis);
+    transformArea(source, target, width, height, x, y, [&](uint32_t pixel) {
+        return mixPixels(pixel, matrix(pixel), weigh(colourOf(pixel)));
     });
 }

@@ -120,22 +120,25 @@ RgbColour transformColour(const ColourMatrix& m, const RgbColour& c) {
                           static_cast<double>(c.blue)};
     int out[3];
     for (int column = 0; column < 3; ++column) {
-        out[column] = channelOfSum(in[0] * m[0][column] + in[1] * m[1][column] +
-                                   in[2] * m[2][column] + m[3][column]);
+        const double sum = channelSum(in[0] * m[0][column], in[1] * m[1][column],
+                                      in[2] * m[2][column], m[3][column]);
+        out[column] = static_cast<int>(std::clamp(sum, 0.0, 255.0));
     }
     return {out[0], out[1], out[2]};
 }
 
 ColourMatrixTables::ColourMatrixTables(const ColourMatrix& m) {
+    // Matrix columns 2, 1 and 0 make the blue, green and red results.
+    const auto products = [&](double v, int row) {
+        return Products{{v * m[row][2], v * m[row][1]}, {v * m[row][0], 0.0}};
+    };
     for (int value = 0; value < 256; ++value) {
-        const double v = value;
-        for (int column = 0; column < 3; ++column) {
-            byRed_[value][column] = v * m[0][column];
-            byGreen_[value][column] = v * m[1][column];
-            byBlue_[value][column] = v * m[2][column];
-        }
+        byRed_[value] = products(value, 0);
+        byGreen_[value] = products(value, 1);
+        byBlue_[value] = products(value, 2);
     }
-    for (int column = 0; column < 3; ++column) {
-        offset_[column] = m[3][column];
-    }
+    translation_ = products(1.0, 3);
+    translation_.blueGreen[0] += kWholeNumberTolerance;
+    translation_.blueGreen[1] += kWholeNumberTolerance;
+    translation_.red[0] += kWholeNumberTolerance;
 }

@@ -6,8 +6,11 @@
 // matrix and the hue rotation that keeps luminance. Free of Windows.
 #pragma once
 
+#include <emmintrin.h>
+
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 using ColourMatrix = std::array<std::array<double, 4>, 4>;
 
@@ -45,34 +48,57 @@ struct RgbColour {
 // floating-point product keeps that number.
 [[nodiscard]] RgbColour transformColour(const ColourMatrix& matrix, const RgbColour& colour);
 
-// A channel of the transformed colour from its exact sum, as transformColour
-// makes it. The luminance weights add up to exactly 1, but not in floating
-// point: without the allowance a grey of 11 would come out as 10.999... and
-// be truncated to 10.
-[[nodiscard]] inline int channelOfSum(double sum) {
-    constexpr double kWholeNumberTolerance = 1e-6;
-    return static_cast<int>(std::min(std::max(sum + kWholeNumberTolerance, 0.0), 255.0));
+// The sum that makes one channel of a transformed colour: the channel
+// values' products with a matrix column and the translation, added as
+// (red + green) + (blue + translation), with an allowance in the
+// translation. The luminance weights add up to exactly 1, but not in
+// floating point: without the allowance a grey of 11 would come out as
+// 10.999... and be truncated to 10.
+constexpr double kWholeNumberTolerance = 1e-6;
+[[nodiscard]] inline double channelSum(double byRed, double byGreen, double byBlue,
+                                       double translation) {
+    return (byRed + byGreen) + (byBlue + (translation + kWholeNumberTolerance));
 }
 
-// transformColour for many colours: the products of every channel value with
-// the matrix are made once, so a colour costs nine look-ups and additions.
-// They are added in transformColour's order, so every channel is the same
-// to the last bit.
+// transformColour for many pixels (0x00RRGGBB): the products of every
+// channel value with the matrix are made once, so a pixel costs three
+// look-ups of two channel pairs and their additions in SSE2 registers. They
+// are added as channelSum adds them, so every channel is transformColour's
+// to the last bit; the narrowing of the truncated sums to bytes clamps them
+// to 0 to 255 without a branch.
 class ColourMatrixTables {
   public:
     explicit ColourMatrixTables(const ColourMatrix& matrix);
-    [[nodiscard]] RgbColour operator()(const RgbColour& colour) const {
-        const double* r = byRed_[colour.red];
-        const double* g = byGreen_[colour.green];
-        const double* b = byBlue_[colour.blue];
-        return {channelOfSum(r[0] + g[0] + b[0] + offset_[0]),
-                channelOfSum(r[1] + g[1] + b[1] + offset_[1]),
-                channelOfSum(r[2] + g[2] + b[2] + offset_[2])};
+    [[nodiscard]] uint32_t operator()(uint32_t pixel) const {
+        const Products& r = byRed_[pixel >> 16 & 0xFF];
+        const Products& g = byGreen_[pixel >> 8 & 0xFF];
+        const Products& b = byBlue_[pixel & 0xFF];
+        const __m128i blueGreen =
+            truncated(r.blueGreen, g.blueGreen, b.blueGreen, translation_.blueGreen);
+        const __m128i red = truncated(r.red, g.red, b.red, translation_.red);
+        // Four 32-bit channels (blue, green, red, 0) narrowed with saturation
+        // to the bytes of a pixel.
+        const __m128i channels = _mm_packs_epi32(_mm_unpacklo_epi64(blueGreen, red), red);
+        return static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(channels, channels)));
     }
 
   private:
-    double byRed_[256][3];
-    double byGreen_[256][3];
-    double byBlue_[256][3];
-    double offset_[3];
+    // One channel value's products with a matrix row, in pixel order: the
+    // blue and green results, then red and a 0.
+    struct alignas(16) Products {
+        double blueGreen[2];
+        double red[2];
+    };
+    // Two lanes of channelSum truncated toward zero, as 32-bit integers in
+    // the low two lanes. The translation holds the allowance already.
+    static __m128i truncated(const double* byRed, const double* byGreen, const double* byBlue,
+                             const double* translation) {
+        const __m128d sums = _mm_add_pd(_mm_add_pd(_mm_load_pd(byRed), _mm_load_pd(byGreen)),
+                                        _mm_add_pd(_mm_load_pd(byBlue), _mm_load_pd(translation)));
+        return _mm_cvttpd_epi32(sums);
+    }
+    Products byRed_[256];
+    Products byGreen_[256];
+    Products byBlue_[256];
+    Products translation_;  // plus the allowance
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "draw/pixels/geometry_warps.h"
+#include "draw/pixels/pixel_lanes.h"
 #include "draw/pixels/pixel_ops.h"
 
 namespace {
@@ -15,43 +16,77 @@ constexpr int kBottomRight = 67;
 constexpr int kBottomLeft = 68;
 constexpr int kPureFrame = 3;
 constexpr int kFarthest = kPurityCorner - 1;
+constexpr int kLanePixels = 4;
 
 struct Corner {
     bool right;
     bool bottom;
 };
 
-// Each channel mixed with the channel it takes from: (own · (255 − weight) +
-// other · weight) / 255 in every lane at once. The division by 255 is exact
-// for lanes up to 65534: x / 255 = (x + 1 + (x >> 8)) >> 8.
-uint32_t mixSpread(uint32_t pixel, uint32_t other, int weight) {
-    constexpr uint64_t kLowBytes = 0x00FF00FF00FFull;
-    constexpr uint64_t kOnes = 0x000100010001ull;
-    const uint64_t sum = spreadChannels(pixel) * static_cast<uint64_t>(255 - weight) +
-                         spreadChannels(other) * static_cast<uint64_t>(weight);
-    const uint64_t lanes = (sum + kOnes + ((sum >> 8) & kLowBytes)) >> 8 & kLowBytes;
-    return static_cast<uint32_t>((lanes >> 16 & 0xFF0000) | (lanes >> 8 & 0xFF00) | (lanes & 0xFF));
+// Four pixels with their channels mixed into each other by their weights
+// (the first four of `weights`): before the pure frame red takes from green,
+// green from blue and blue from red; after it red takes from blue, green from
+// red and blue from green. The unused fourth byte comes out 0.
+__m128i mixFour(__m128i pixels, const uint16_t* weights, bool beforePure) {
+    const __m128i taken =
+        beforePure
+            ? _mm_or_si128(_mm_and_si128(_mm_slli_epi32(pixels, 8), _mm_set1_epi32(0xFFFF00)),
+                           _mm_and_si128(_mm_srli_epi32(pixels, 16), _mm_set1_epi32(0xFF)))
+            : _mm_or_si128(_mm_and_si128(_mm_srli_epi32(pixels, 8), _mm_set1_epi32(0xFFFF)),
+                           _mm_and_si128(_mm_slli_epi32(pixels, 16), _mm_set1_epi32(0xFF0000)));
+    // Each pixel's weight in all four of its lanes.
+    const __m128i pairs = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(weights));
+    const __m128i doubled = _mm_unpacklo_epi16(pairs, pairs);
+    return pixelsOfLanes(
+        mixLanes(lowLanes(pixels), lowLanes(taken), _mm_unpacklo_epi32(doubled, doubled)),
+        mixLanes(highLanes(pixels), highLanes(taken), _mm_unpackhi_epi32(doubled, doubled)));
 }
 
-// The pixel whose red is the green of `pixel`, green its blue and blue its
-// red (before the pure frame), or red its blue, green its red and blue its
-// green (after).
-uint32_t channelsTaken(uint32_t pixel, bool beforePure) {
-    return beforePure ? (pixel << 8 & 0xFFFF00) | (pixel >> 16 & 0xFF)
-                      : (pixel >> 8 & 0xFFFF) | (pixel << 16 & 0xFF0000);
+// The pixels[0] to pixels[count − 1] (up to four) mixed in place.
+void mixInPlace(uint32_t* pixels, int count, const uint16_t* weights, bool beforePure) {
+    if (count == kLanePixels) {
+        storePixels(pixels, mixFour(loadPixels(pixels), weights, beforePure));
+        return;
+    }
+    uint32_t part[kLanePixels] = {};
+    uint16_t partWeights[kLanePixels] = {};
+    std::copy(pixels, pixels + count, part);
+    std::copy(weights, weights + count, partWeights);
+    storePixels(part, mixFour(loadPixels(part), partWeights, beforePure));
+    std::copy(part, part + count, pixels);
 }
+
+// The weights of one frame's corner region in the order of its pixels in
+// memory: a left corner's columns run away from the corner, a right
+// corner's towards it. Worked out once per frame.
+class CornerWeights {
+  public:
+    CornerWeights(int strength, int columns, bool right) {
+        for (int dy = 0; dy < kPurityCorner; ++dy) {
+            for (int column = 0; column < columns; ++column) {
+                const int dx = right ? columns - 1 - column : column;
+                weights_[dy][column] = static_cast<uint16_t>(purityWeight(strength, dx, dy));
+            }
+        }
+    }
+    [[nodiscard]] const uint16_t* row(int dy) const { return weights_[dy]; }
+
+  private:
+    uint16_t weights_[kPurityCorner][kPurityCorner] = {};
+};
 
 // Mixes the corner region of the frame's miniature in place.
 void mixCorner(const PixelView& miniature, Corner corner, int strength, int k) {
     const int columns = std::min(kPurityCorner, miniature.width);
     const int rows = std::min(kPurityCorner, miniature.height);
-    const bool beforePure = k < kPureFrame;
+    const CornerWeights weights(strength, columns, corner.right);
+    const int left = corner.right ? miniature.width - columns : 0;
     for (int dy = 0; dy < rows; ++dy) {
-        uint32_t* row = miniature.row(corner.bottom ? miniature.height - 1 - dy : dy);
-        for (int dx = 0; dx < columns; ++dx) {
-            uint32_t& pixel = row[corner.right ? miniature.width - 1 - dx : dx];
-            pixel =
-                mixSpread(pixel, channelsTaken(pixel, beforePure), purityWeight(strength, dx, dy));
+        uint32_t* row = miniature.row(corner.bottom ? miniature.height - 1 - dy : dy) + left;
+        const uint16_t* weight = weights.row(dy);
+        for (int column = 0; column < columns; column += kLanePixels) {
+            mixInPlace(row + column, std::min(kLanePixels, columns - column), weight + column,
+                       k < kPureFrame);
         }
     }
 }
@@ -75,8 +110,9 @@ int purityWeight(int strength, int dx, int dy) {
 }
 
 uint32_t mixPurity(uint32_t pixel, int weight, int k) {
-    pixel &= 0xFFFFFF;
-    return mixSpread(pixel, channelsTaken(pixel, k < kPureFrame), std::clamp(weight, 0, 255));
+    const uint16_t weights[kLanePixels] = {static_cast<uint16_t>(std::clamp(weight, 0, 255))};
+    mixInPlace(&pixel, 1, weights, k < kPureFrame);
+    return pixel;
 }
 
 void drawPurityFrame(const PixelView& capture, const PixelView& frame, int feature, int k) {
@@ -84,12 +120,12 @@ void drawPurityFrame(const PixelView& capture, const PixelView& frame, int featu
     // The miniature's place in the frame, clipped to it.
     const int width = std::min(capture.width, frame.width - kMiniatureLeft);
     const int height = std::min(capture.height, frame.height - kMiniatureTop);
-    if (width <= 0 || height <= 0) {
-        return;
+    const int strength = purityStrength(k);
+    if (width <= 0 || height <= 0 || strength == 0) {
+        return;  // nothing to mix, or the pure frame
     }
     const PixelView miniature{&frame.at(kMiniatureLeft, kMiniatureTop), width, height,
                               frame.stride};
-    const int strength = purityStrength(k);
     const Corner corners[] = {{true, false}, {false, false}, {true, true}, {false, true}};
     for (int i = 0; i < 4; ++i) {
         if (feature == kAllCorners || feature == kTopRight + i) {

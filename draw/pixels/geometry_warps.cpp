@@ -91,34 +91,43 @@ void drawLinearity(const PixelView& capture, const PixelView& frame, int feature
 
 // A small rotation as two shears: columns moved down in proportion to their
 // distance from the middle, then rows moved left in proportion to theirs.
+// Neighbouring columns move down alike, so each frame row is a few pieces of
+// miniature rows, copied whole.
 void drawRotation(const PixelView& capture, const PixelView& frame, int k) {
     const double a = swingOfFrame(k);
-    std::vector<uint32_t> work(static_cast<size_t>(frame.width) * frame.height, 0);
-    const PixelView sheared = pixelView(work.data(), frame.width, frame.height);
+    struct Piece {
+        int first;  // miniature columns first to end (exclusive)
+        int end;
+        int down;  // how far below its own row of the frame's miniature row it lands
+    };
+    std::vector<Piece> pieces;
     const int columns = std::min(capture.width, frame.width - kMiniatureLeft);
-    std::vector<int> down(static_cast<size_t>(std::max(columns, 0)));
     for (int x = 0; x < columns; ++x) {
-        down[x] = kMiniatureTop + whole(a * (x - capture.width / 2) / 20.0);
-    }
-    // Row by row through the work picture: column x of its row y shows the
-    // miniature's pixel down[x] rows higher.
-    for (int y = 0; y < frame.height; ++y) {
-        uint32_t* out = sheared.row(y) + kMiniatureLeft;
-        for (int x = 0; x < columns; ++x) {
-            const int source = y - down[x];
-            if (source >= 0 && source < capture.height) {
-                out[x] = capture.at(x, source);
-            }
+        const int down = kMiniatureTop + whole(a * (x - capture.width / 2) / 20.0);
+        if (pieces.empty() || pieces.back().down != down) {
+            pieces.push_back(Piece{x, x + 1, down});
+        } else {
+            pieces.back().end = x + 1;
         }
     }
     for (int y = 0; y < frame.height; ++y) {
         const int left = whole(a * (y - frame.height / 2) / 25.0);
-        copyRow(sheared, frame,
-                RowPlacement{.sourceRow = y,
-                             .targetRow = y,
-                             .x = -left,
-                             .width = frame.width,
-                             .sourceWidth = frame.width});
+        uint32_t* out = frame.row(y);
+        for (const Piece& piece : pieces) {
+            const int source = y - piece.down;
+            if (source < 0 || source >= capture.height) {
+                continue;
+            }
+            // Frame column of miniature column x: kMiniatureLeft + x − left,
+            // kept inside the frame.
+            const int shift = kMiniatureLeft - left;
+            const int first = std::max(piece.first, -shift);
+            const int end = std::min(piece.end, frame.width - shift);
+            if (first < end) {
+                std::copy(capture.row(source) + first, capture.row(source) + end,
+                          out + first + shift);
+            }
+        }
     }
 }
 

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "draw/pixels/pixel_lanes.h"
+
 void copyView(const PixelView& source, const PixelView& target, int x, int y) {
     if (source.empty() || target.empty()) {
         return;
@@ -63,20 +65,6 @@ void copyRow(const PixelView& source, const PixelView& target, const RowPlacemen
     }
 }
 
-ChannelTables scaleTables(int redNumerator, int greenNumerator, int blueNumerator,
-                          int denominator) {
-    ChannelTables tables;
-    for (int level = 0; level < 256; ++level) {
-        const auto scaled = [&](int numerator) {
-            return static_cast<uint8_t>(std::clamp(level * numerator / denominator, 0, 255));
-        };
-        tables.red[level] = scaled(redNumerator);
-        tables.green[level] = scaled(greenNumerator);
-        tables.blue[level] = scaled(blueNumerator);
-    }
-    return tables;
-}
-
 void mapChannels(const PixelView& source, const PixelView& target, int x, int y,
                  const ChannelTables& tables) {
     if (source.empty() || target.empty()) {
@@ -92,6 +80,43 @@ void mapChannels(const PixelView& source, const PixelView& target, int x, int y,
             out[column + x] = packPixel(tables.red[redOf(pixel)], tables.green[greenOf(pixel)],
                                         tables.blue[blueOf(pixel)]);
         }
+    }
+}
+
+void scalePixels(const uint32_t* in, uint32_t* out, int count, const ChannelGains& gains) {
+    // Lanes in pixel order: blue, green, red and the fourth byte, twice.
+    const __m128i factors =
+        _mm_setr_epi16(static_cast<short>(gains.blue), static_cast<short>(gains.green),
+                       static_cast<short>(gains.red), 0, static_cast<short>(gains.blue),
+                       static_cast<short>(gains.green), static_cast<short>(gains.red), 0);
+    const auto scaleFour = [&](__m128i four) {
+        return pixelsOfLanes(scaleLanes(lowLanes(four), factors),
+                             scaleLanes(highLanes(four), factors));
+    };
+    int column = 0;
+    for (; column + 4 <= count; column += 4) {
+        storePixels(out + column, scaleFour(loadPixels(in + column)));
+    }
+    if (column < count) {
+        uint32_t last[4] = {};
+        std::copy(in + column, in + count, last);
+        storePixels(last, scaleFour(loadPixels(last)));
+        std::copy(last, last + (count - column), out + column);
+    }
+}
+
+void scaleChannels(const PixelView& source, const PixelView& target, int x, int y,
+                   const ChannelGains& gains) {
+    if (source.empty() || target.empty()) {
+        return;
+    }
+    const int left = std::max(0, -x);
+    const int right = std::min(source.width, target.width - x);
+    if (left >= right) {
+        return;
+    }
+    for (int row = std::max(0, -y); row < source.height && row + y < target.height; ++row) {
+        scalePixels(source.row(row) + left, target.row(row + y) + left + x, right - left, gains);
     }
 }
 

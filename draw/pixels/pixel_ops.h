@@ -1,5 +1,6 @@
 // The building blocks of the illustration's frames over pixel views: plain,
-// scaled and row-by-row copies of the screen miniature, per-channel tables,
+// scaled and row-by-row copies of the screen miniature, per-channel tables
+// and gains,
 // OR with a colour and lines ANDed into a picture. Every operation clips to
 // both views, so a placement that swings past the frame's edge draws only
 // what lies inside. Free of Windows.
@@ -36,14 +37,24 @@ struct ChannelTables {
     std::array<uint8_t, 256> green{};
     std::array<uint8_t, 256> blue{};
 };
-// Channel tables that scale a level by numerator / denominator (truncated,
-// at most 255), one fraction per channel.
-[[nodiscard]] ChannelTables scaleTables(int redNumerator, int greenNumerator, int blueNumerator,
-                                        int denominator);
-
 // All of `source` through the tables, written at (x, y) of `target`.
 void mapChannels(const PixelView& source, const PixelView& target, int x, int y,
                  const ChannelTables& tables);
+
+// A gain per channel, 0 to 256: a level becomes level · gain / 256, truncated.
+struct ChannelGains {
+    int red = 256;
+    int green = 256;
+    int blue = 256;
+};
+
+// `count` pixels from `in` with their channels scaled by the gains, written
+// to `out` (which may be `in`). The unused fourth byte of each comes out 0.
+void scalePixels(const uint32_t* in, uint32_t* out, int count, const ChannelGains& gains);
+
+// All of `source` with its channels scaled, written at (x, y) of `target`.
+void scaleChannels(const PixelView& source, const PixelView& target, int x, int y,
+                   const ChannelGains& gains);
 
 // Sets every pixel of `target` to `pixel`.
 void fillPixels(const PixelView& target, uint32_t pixel);

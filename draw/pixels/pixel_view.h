@@ -40,10 +40,3 @@ struct PixelView {
 [[nodiscard]] constexpr int blueOf(uint32_t pixel) {
     return static_cast<int>(pixel & 0xFF);
 }
-
-// A pixel's channels in the 16-bit lanes of a 64-bit word (red in the third,
-// blue in the first), so that one multiplication weighs all three channels
-// and sums of a few weighted channels stay in their lanes.
-[[nodiscard]] constexpr uint64_t spreadChannels(uint32_t pixel) {
-    return (uint64_t{pixel & 0xFF0000} << 16) | (uint64_t{pixel & 0xFF00} << 8) | (pixel & 0xFF);
-}

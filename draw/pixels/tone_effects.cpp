@@ -36,15 +36,14 @@ void darkenOutsideCentre(const PixelView& frame, int factor) {
     const int right = 3 * frame.width / 4;
     const int top = frame.height / 4;
     const int bottom = 3 * frame.height / 4;
-    const ChannelTables dim = scaleTables(factor, factor, factor, 256);
+    const ChannelGains dim{factor, factor, factor};
     for (int y = 0; y < frame.height; ++y) {
         uint32_t* row = frame.row(y);
-        const bool wholeRow = y < top || y >= bottom;
-        for (int x = 0; x < frame.width; ++x) {
-            if (wholeRow || x < left || x >= right) {
-                const uint32_t p = row[x];
-                row[x] = packPixel(dim.red[redOf(p)], dim.green[greenOf(p)], dim.blue[blueOf(p)]);
-            }
+        if (y < top || y >= bottom) {
+            scalePixels(row, row, frame.width, dim);
+        } else {
+            scalePixels(row, row, left, dim);
+            scalePixels(row + right, row + right, frame.width - right, dim);
         }
     }
 }
@@ -57,28 +56,28 @@ bool isToneFeature(int feature) {
            feature == kWindowAreaTableCode;
 }
 
-ChannelTables toneTables(int feature, int k) {
+ChannelTables brightnessTables(int k) {
+    ChannelTables tables;
+    for (int level = 0; level < 256; ++level) {
+        const auto value = static_cast<uint8_t>(std::min(255, level / 4 + level / 2 + 9 * k));
+        tables.red[level] = tables.green[level] = tables.blue[level] = value;
+    }
+    return tables;
+}
+
+ChannelGains toneGains(int feature, int k) {
     switch (feature) {
-        case kBrightness: {
-            ChannelTables tables;
-            for (int level = 0; level < 256; ++level) {
-                const auto value =
-                    static_cast<uint8_t>(std::min(255, level / 4 + level / 2 + 9 * k));
-                tables.red[level] = tables.green[level] = tables.blue[level] = value;
-            }
-            return tables;
-        }
         case kContrast:
-            return scaleTables(sweptGain(k), sweptGain(k), sweptGain(k), 256);
+            return {sweptGain(k), sweptGain(k), sweptGain(k)};
         case kGreenGain:
-            return scaleTables(kFixedGain, sweptGain(k), kFixedGain, 256);
+            return {kFixedGain, sweptGain(k), kFixedGain};
         case kBlueGain:
         case kColourTemperature:
-            return scaleTables(kFixedGain, kFixedGain, sweptGain(k), 256);
+            return {kFixedGain, kFixedGain, sweptGain(k)};
         case kRedGain:
-            return scaleTables(sweptGain(k), kFixedGain, kFixedGain, 256);
+            return {sweptGain(k), kFixedGain, kFixedGain};
         default:
-            return scaleTables(1, 1, 1, 1);
+            return {};
     }
 }
 
@@ -109,7 +108,9 @@ void drawToneFrame(const PixelView& capture, const PixelView& frame, int feature
     } else if (feature == kWindowArea || feature == kWindowAreaTableCode) {
         copyView(capture, frame, kMiniatureLeft, kMiniatureTop);
         darkenOutsideCentre(frame, windowAreaFactor(k));
+    } else if (feature == kBrightness) {
+        mapChannels(capture, frame, kMiniatureLeft, kMiniatureTop, brightnessTables(k));
     } else {
-        mapChannels(capture, frame, kMiniatureLeft, kMiniatureTop, toneTables(feature, k));
+        scaleChannels(capture, frame, kMiniatureLeft, kMiniatureTop, toneGains(feature, k));
     }
 }

@@ -13,9 +13,12 @@
 // (90) and the window-area mode (95, and 96, its code in the frame table).
 [[nodiscard]] bool isToneFeature(int feature);
 
-// What frame k of brightness, contrast, a gain or the colour temperature
-// makes of each channel level.
-[[nodiscard]] ChannelTables toneTables(int feature, int k);
+// What frame k of brightness makes of each channel level.
+[[nodiscard]] ChannelTables brightnessTables(int k);
+
+// The gains of frame k of contrast, a colour gain or the colour temperature;
+// every other feature keeps its levels.
+[[nodiscard]] ChannelGains toneGains(int feature, int k);
 
 // The colour a black-level frame ORs over everything: 8k in the feature's
 // channel.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -77,7 +78,10 @@ TEST(ColourEffects, FrameMatricesKeepGreysAndTheirTablesMatchTheMatrices) {
     for (const ColourMatrix& m : matrices) {
         const ColourMatrixTables tables(m);
         for (const RgbColour& c : colourGrid()) {
-            ASSERT_EQ(tables(c), transformColour(m, c)) << text(c);
+            const RgbColour expected = transformColour(m, c);
+            ASSERT_EQ(tables(packPixel(c.red, c.green, c.blue)),
+                      packPixel(expected.red, expected.green, expected.blue))
+                << text(c);
         }
     }
 }
@@ -145,12 +149,6 @@ TEST(ColourEffects, HueRotationTurnsOnlyPixelsOfItsAxis) {
     for (size_t i = 1; i < 5; ++i) {  // no red in them: unchanged
         EXPECT_EQ(target[i], colours[i]) << i;
     }
-    // Partly red: between its own colour and the fully turned one.
-    const RgbColour turned = transformColour(m, {200, 40, 40});
-    const int weight = hueWeight(HueAxis::red, {200, 40, 40});
-    ASSERT_GT(weight, 0);
-    ASSERT_LT(weight, 255);
-    EXPECT_EQ(redOf(target[5]), (turned.red * weight + 200 * (255 - weight)) / 255);
     EXPECT_EQ(target[6], 0u);
 
     // The middle frame turns by nothing at all.
@@ -158,6 +156,44 @@ TEST(ColourEffects, HueRotationTurnsOnlyPixelsOfItsAxis) {
     applyHueRotation(pixelView(source.data(), 6, 1), pixelView(still.data(), 6, 1), 6, 1, 1, 0,
                      hueAngleOfFrame(4), HueAxis::red);
     EXPECT_EQ(still, colours);
+}
+
+// Every colour of a grid on every axis, at a strong turn: the weight is the
+// axis's product of channels and complements, and each channel is the turned
+// and the unchanged one mixed by it. The fourth byte of a pixel is ignored.
+TEST(ColourEffects, HueRotationMixesEveryChannelByTheWeightOfItsAxis) {
+    using Weigh = int (*)(int, int, int);
+    const Weigh weighs[] = {[](int r, int g, int b) { return r * (255 - g) * (255 - b) / 65025; },
+                            [](int r, int g, int b) { return r * g * (255 - b) / 65025; },
+                            [](int r, int g, int b) { return g * (255 - r) * (255 - b) / 65025; },
+                            [](int r, int g, int b) { return g * b * (255 - r) / 65025; },
+                            [](int r, int g, int b) { return b * (255 - r) * (255 - g) / 65025; },
+                            [](int r, int g, int b) { return r * b * (255 - g) / 65025; }};
+    const std::vector<RgbColour> grid = colourGrid();
+    std::vector<uint32_t> source;
+    for (size_t i = 0; i < grid.size(); ++i) {
+        source.push_back(packPixel(grid[i].red, grid[i].green, grid[i].blue) |
+                         (i % 2 != 0 ? 0xFF000000u : 0u));
+    }
+    const int width = static_cast<int>(source.size());
+    const ColourMatrix m = hueRotationMatrix(hueAngleOfFrame(0));
+    for (int axis = 0; axis < 6; ++axis) {
+        std::vector<uint32_t> target(source.size(), 0);
+        applyHueRotation(pixelView(source.data(), width, 1), pixelView(target.data(), width, 1),
+                         width, 1, 1, 0, hueAngleOfFrame(0), static_cast<HueAxis>(axis));
+        for (size_t i = 0; i < grid.size(); ++i) {
+            const RgbColour& c = grid[i];
+            const int weight = weighs[axis](c.red, c.green, c.blue);
+            ASSERT_EQ(hueWeight(static_cast<HueAxis>(axis), c), weight) << text(c);
+            const RgbColour t = transformColour(m, c);
+            const auto mix = [&](int turned, int own) {
+                return std::min(255, (turned * weight + own * (255 - weight)) / 255);
+            };
+            ASSERT_EQ(target[i],
+                      packPixel(mix(t.red, c.red), mix(t.green, c.green), mix(t.blue, c.blue)))
+                << "axis " << axis << " " << text(c);
+        }
+    }
 }
 
 TEST(ColourEffects, WritesOneColumnLeftOfXAndClipsAtTheTargetEdge) {

@@ -85,6 +85,30 @@ TEST(ToneFrames, LevelsGainsBlackLevelsAndWindowAreaOfEachFrame) {
     }
 }
 
+// Every level of every channel through gains from none to all, on rows of
+// lengths that leave a part of a group of four pixels; the fourth byte of
+// each pixel is dropped.
+TEST(ToneFrames, GainsScaleEveryLevelOfEachChannelOnItsOwn) {
+    for (int count : {259, 3}) {
+        std::vector<uint32_t> pixels(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            pixels[i] = packPixel(i, 255 - i, i * 7) | 0xFF000000u;
+        }
+        for (const ChannelGains& gains : {ChannelGains{255, 115, 200}, ChannelGains{256, 0, 1}}) {
+            std::vector<uint32_t> scaled = pixels;
+            scalePixels(scaled.data(), scaled.data(), count, gains);
+            for (int i = 0; i < count; ++i) {
+                const uint32_t p = pixels[i];
+                ASSERT_EQ(scaled[i],
+                          packPixel(redOf(p) * gains.red / 256, greenOf(p) * gains.green / 256,
+                                    blueOf(p) * gains.blue / 256))
+                    << count << " pixels, gains " << gains.red << " " << gains.green << ", at "
+                    << i;
+            }
+        }
+    }
+}
+
 TEST(PurityFrames, CornersMixMostAtTheCornerAndNothingFortyPixelsAway) {
     // The weight falls off from the corner: 170·19·29/1521 at (10, 20).
     const int weights[][4] = {
@@ -131,6 +155,39 @@ TEST(PurityFrames, CornersMixMostAtTheCornerAndNothingFortyPixelsAway) {
             ASSERT_EQ(mixPurity(pixel, weight, 4), packPixel(mix(r, b), mix(g, r), mix(b, g)));
         }
     }
+
+    // Every pixel of every frame, on a full miniature and on one narrower
+    // and lower than a corner region (the corners overlap): each corner's
+    // pixels mixed one after another, top right, top left, bottom right,
+    // bottom left, by the weight of their distance from that corner.
+    for (const auto& [width, height] : {std::pair{154, 92}, {37, 23}}) {
+        PixelBuffer capture(width, height);
+        for (size_t i = 0; i < capture.pixels.size(); ++i) {
+            capture.pixels[i] = static_cast<uint32_t>(i * 0x9E3779B9u) >> 8;
+        }
+        for (int k = 0; k < 8; ++k) {
+            PixelBuffer expected = capture;
+            const int corners[][2] = {{1, 0}, {0, 0}, {1, 1}, {0, 1}};  // right, bottom
+            for (const auto& [right, bottom] : corners) {
+                for (int dy = 0; dy < std::min(40, height); ++dy) {
+                    for (int dx = 0; dx < std::min(40, width); ++dx) {
+                        uint32_t& pixel = expected.pixels[static_cast<size_t>(
+                            (bottom ? height - 1 - dy : dy) * width +
+                            (right ? width - 1 - dx : dx))];
+                        pixel = mixPurity(pixel, purityWeight(purityStrength(k), dx, dy), k);
+                    }
+                }
+            }
+            PixelBuffer frame(width + 6, height + 6);
+            drawPurityFrame(capture.view(), frame.view(), 48, k);
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    ASSERT_EQ(frame.at(x + 3, y + 3), expected.at(x, y))
+                        << width << " wide, frame " << k << " at " << x << "," << y;
+                }
+            }
+        }
+    }
 }
 
 TEST(SharpnessFrames, TapsRepeatTheEdgePixelsAndClamp) {
@@ -160,23 +217,42 @@ TEST(SharpnessFrames, TapsRepeatTheEdgePixelsAndClamp) {
         EXPECT_EQ(filtered(k, x), level) << "frame " << k << " column " << x;
     }
 
-    // Each channel filtered on its own, whatever the others hold.
-    for (int x = 0; x < capture.width; ++x) {
-        capture.pixels[x] = (static_cast<uint32_t>(x) * 0x9E3779B9u) >> 8;
+    // Every centre level beside every sum of the two side levels, in red and
+    // (mirrored) green, with blue holding a third pattern: each channel of
+    // every pixel is its taps' sum divided and clamped, the left edge
+    // repeated. The frame is one column short of the miniature, so the last
+    // column drawn takes its right neighbour from the miniature and nothing
+    // spills into the next row.
+    PixelBuffer sweep(3 * 256, 511);
+    for (int sides = 0; sides <= 510; ++sides) {
+        for (int centre = 0; centre < 256; ++centre) {
+            uint32_t* triple = &sweep.pixels[static_cast<size_t>(sides * sweep.width + 3 * centre)];
+            const int left = sides / 2;
+            const int right = sides - left;
+            triple[0] = packPixel(left, 255 - left, centre);
+            triple[1] = packPixel(centre, 255 - centre, left);
+            triple[2] = packPixel(right, 255 - right, centre ^ 0x5A);
+        }
     }
     for (int k = 0; k < 8; ++k) {
         const SharpnessTaps taps = sharpnessTaps(k);
-        GuardedFrame frame(kWide);
-        drawSharpnessFrame(capture.view(), frame.view(), k);
-        for (int x = 1; x + 1 < capture.width; ++x) {
-            const auto level = [&](int (*channel)(uint32_t)) {
-                const int sum =
-                    taps.centre * channel(capture.pixels[x]) +
-                    taps.side * (channel(capture.pixels[x - 1]) + channel(capture.pixels[x + 1]));
-                return std::clamp(sum / taps.divisor, 0, 255);
-            };
-            ASSERT_EQ(frame.at(x + 3, 3), packPixel(level(redOf), level(greenOf), level(blueOf)))
-                << "frame " << k << " column " << x;
+        PixelBuffer frame(sweep.width + 2, sweep.height + 6);
+        drawSharpnessFrame(sweep.view(), frame.view(), k);
+        for (int y = 0; y < sweep.height; ++y) {
+            ASSERT_EQ(frame.at(0, y + 3) | frame.at(1, y + 3) | frame.at(2, y + 3), 0u) << y;
+            for (int x = 0; x < sweep.width - 1; ++x) {
+                const auto in = [&](int column) {
+                    return sweep.at(std::clamp(column, 0, sweep.width - 1), y);
+                };
+                const auto level = [&](int (*channel)(uint32_t)) {
+                    const int sum = taps.centre * channel(in(x)) +
+                                    taps.side * (channel(in(x - 1)) + channel(in(x + 1)));
+                    return std::clamp(sum / taps.divisor, 0, 255);
+                };
+                ASSERT_EQ(frame.at(x + 3, y + 3),
+                          packPixel(level(redOf), level(greenOf), level(blueOf)))
+                    << "frame " << k << " column " << x << " row " << y;
+            }
         }
     }
 }
@@ -392,4 +468,20 @@ TEST(GeometryFrames, LinearityResamplesRowsInsideTheMiniatureAndRotationShears) 
     const GuardedFrame back = drawn(kWide, 12, 7);
     EXPECT_EQ(back.at(80, 49), tagOf(77, 46));
     EXPECT_NE(back.at(4, 0), tagOf(0, 0));
+    // Every pixel of every frame: column X of frame row y shows column
+    // X + left(y) of the once-sheared picture, whose column 3 + x shows the
+    // miniature's pixel down(x) rows higher, or black.
+    for (int k = 0; k < 8; ++k) {
+        const GuardedFrame frame = drawn(kWide, 12, k);
+        const double a = swingOfFrame(k);
+        for (int y = 0; y < kWide.frameHeight; ++y) {
+            for (int column = 0; column < kWide.frameWidth; ++column) {
+                const int x = column + static_cast<int>(a * (y - 49) / 25.0) - 3;
+                const int row = y - 3 - static_cast<int>(a * (x - 77) / 20.0);
+                const bool inside = x >= 0 && x < 154 && row >= 0 && row < 92;
+                ASSERT_EQ(frame.at(column, y), inside ? tagOf(x, row) : 0u)
+                    << "frame " << k << " at " << column << "," << y;
+            }
+        }
+    }
 }
