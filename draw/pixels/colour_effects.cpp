@@ -41,11 +41,12 @@ class ColourCache {
     std::array<Entry, size_t{1} << kBits> entries_;
 };
 
-// Calls `transform(pixel)` for every source pixel of the area that has a
-// place in the target, and stores its result there.
-template <typename Transform>
-void transformArea(const PixelView& source, const PixelView& target, int width, int height, int x,
-                   int y, Transform transform) {
+// Calls `writeRow(in, out, count)` for each row of the area that has a
+// place in the target, with the part of the source row that does and where
+// it goes: column c of the source to column c + x − 1 of the target.
+template <typename WriteRow>
+void forEachAreaRow(const PixelView& source, const PixelView& target, int width, int height, int x,
+                    int y, WriteRow writeRow) {
     if (source.empty() || target.empty()) {
         return;
     }
@@ -56,26 +57,45 @@ void transformArea(const PixelView& source, const PixelView& target, int width, 
     if (first >= last) {
         return;
     }
-    ColourCache<Transform> cache(transform);
     for (int row = 0; row < rows; ++row) {
         const int targetY = row + y;
-        if (targetY < 0 || targetY >= target.height) {
-            continue;
-        }
-        const uint32_t* in = source.row(row);
-        uint32_t* out = target.row(targetY);
-        // Runs of one colour are common (window faces, the desktop): a pixel
-        // like the one before it costs no look-up.
-        uint32_t before = ~in[first];
-        uint32_t result = 0;
-        for (int column = first; column < last; ++column) {
-            if (in[column] != before) {
-                before = in[column];
-                result = cache(before);
-            }
-            out[column + x - 1] = result;
+        if (targetY >= 0 && targetY < target.height) {
+            writeRow(source.row(row) + first, target.row(targetY) + first + x - 1, last - first);
         }
     }
+}
+
+// Stores `transform(pixel)` of every source pixel of the area that has a
+// place in the target there.
+template <typename Transform>
+void transformArea(const PixelView& source, const PixelView& target, int width, int height, int x,
+                   int y, Transform transform) {
+    ColourCache<Transform> cache(transform);
+    forEachAreaRow(source, target, width, height, x, y,
+                   [&](const uint32_t* in, uint32_t* out, int count) {
+                       // Runs of one colour are common (window faces, the
+                       // desktop): a pixel like the one before it costs no
+                       // look-up.
+                       uint32_t before = ~in[0];
+                       uint32_t result = 0;
+                       for (int column = 0; column < count; ++column) {
+                           if (in[column] != before) {
+                               before = in[column];
+                               result = cache(before);
+                           }
+                           out[column] = result;
+                       }
+                   });
+}
+
+// What the transform of a matrix that changes nothing stores: the pixels
+// themselves, without their fourth byte.
+void copyArea(const PixelView& source, const PixelView& target, int width, int height, int x,
+              int y) {
+    forEachAreaRow(
+        source, target, width, height, x, y, [](const uint32_t* in, uint32_t* out, int count) {
+            std::transform(in, in + count, out, [](uint32_t pixel) { return pixel & 0xFFFFFF; });
+        });
 }
 
 // How much of one hue a colour holds: the product of three channels, each
@@ -128,14 +148,24 @@ double hueAngleOfFrame(int k) {
 
 void applySaturation(const PixelView& source, const PixelView& target, int width, int height, int x,
                      int y, double saturation) {
-    const ColourMatrixTables matrix(saturationMatrix(saturation));
+    const ColourMatrix m = saturationMatrix(saturation);
+    if (m == identityMatrix()) {
+        copyArea(source, target, width, height, x, y);
+        return;
+    }
+    const ColourMatrixTables matrix(m);
     transformArea(source, target, width, height, x, y,
                   [&](uint32_t pixel) { return matrix(pixel); });
 }
 
 void applyHueRotation(const PixelView& source, const PixelView& target, int width, int height,
                       int x, int y, double degrees, HueAxis axis) {
-    const ColourMatrixTables matrix(hueRotationMatrix(degrees));
+    const ColourMatrix m = hueRotationMatrix(degrees);
+    if (m == identityMatrix()) {  // the middle frame: mixing with the colour itself
+        copyArea(source, target, width, height, x, y);
+        return;
+    }
+    const ColourMatrixTables matrix(m);
     const HueWeighing weigh(axis);
     transformArea(source, target, width, height, x, y, [&](uint32_t pixel) {
         return mixPixels(pixel, matrix(pixel), weigh(colourOf(pixel)));

@@ -89,6 +89,9 @@ ColourMatrix saturationMatrix(double saturation) {
 }
 
 ColourMatrix hueRotationMatrix(double degrees) {
+    if (degrees == 0.0) {
+        return identityMatrix();  // exactly, not up to the rounding of the steps below
+    }
     // Turn the grey axis onto the blue axis, shear so that luminance depends
     // on blue alone, rotate about blue, and undo the shear and the turns.
     const double redSine = 1.0 / std::numbers::sqrt2;

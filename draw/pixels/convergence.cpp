@@ -35,19 +35,26 @@ void orChannel(const PixelView& frame, const uint32_t* in, int count, int row, i
     }
 }
 
-// The same with a shift of its own for every column.
-void orChannelByColumn(const PixelView& frame, const uint32_t* in, int count, int row,
-                       const std::vector<int>& dx, uint32_t channel) {
-    if (row < 0 || row >= frame.height) {
-        return;
-    }
-    uint32_t* out = frame.row(row);
-    for (int x = 0; x < count; ++x) {
-        const int target = x + dx[x];
-        if (target >= 0 && target < frame.width) {
-            out[target] |= in[x] & channel;
+// Columns first to end (exclusive) of the miniature whose channels move
+// alike: the left and right features move each column by its distance from
+// the edge, in three zones.
+struct ColumnPiece {
+    int first;
+    int end;
+    ChannelOffsets offsets;
+};
+
+std::vector<ColumnPiece> columnPieces(int feature, int k, int width, int height) {
+    std::vector<ColumnPiece> pieces;
+    for (int x = 0; x < width; ++x) {
+        const ChannelOffsets offsets = convergenceOffsets(feature, k, x, 0, width, height);
+        if (pieces.empty() || pieces.back().offsets != offsets) {
+            pieces.push_back(ColumnPiece{x, x + 1, offsets});
+        } else {
+            pieces.back().end = x + 1;
         }
     }
+    return pieces;
 }
 
 }  // namespace
@@ -96,24 +103,22 @@ void drawConvergenceFrame(const PixelView& capture, const PixelView& frame, int 
     const int width = capture.width;
     const int height = capture.height;
     const bool vertical = movesVertically(feature);
-    // The left and right features move each column by its own amount (blue
-    // always opposite to red); the others move whole rows.
-    std::vector<int> redShift;
-    std::vector<int> blueShift;
-    if (feature == kLeft || feature == kRight) {
-        for (int x = 0; x < width; ++x) {
-            const ChannelOffsets offsets = convergenceOffsets(feature, k, x, 0, width, height);
-            redShift.push_back(kMiniatureLeft + offsets.red);
-            blueShift.push_back(kMiniatureLeft + offsets.blue);
-        }
-    }
+    // The left and right features move columns (blue always opposite to
+    // red); the others move whole rows.
+    const bool byColumn = feature == kLeft || feature == kRight;
+    const std::vector<ColumnPiece> pieces =
+        byColumn ? columnPieces(feature, k, width, height) : std::vector<ColumnPiece>{};
     for (int y = 0; y < height; ++y) {
         const uint32_t* in = capture.row(y);
         const int row = y + kMiniatureTop;
         orChannel(frame, in, width, row, kMiniatureLeft, kGreen);
-        if (!redShift.empty()) {
-            orChannelByColumn(frame, in, width, row, redShift, kRed);
-            orChannelByColumn(frame, in, width, row, blueShift, kBlue);
+        for (const ColumnPiece& piece : pieces) {
+            const int count = piece.end - piece.first;
+            const int x = kMiniatureLeft + piece.first;
+            orChannel(frame, in + piece.first, count, row, x + piece.offsets.red, kRed);
+            orChannel(frame, in + piece.first, count, row, x + piece.offsets.blue, kBlue);
+        }
+        if (byColumn) {
             continue;
         }
         const ChannelOffsets offsets = convergenceOffsets(feature, k, 0, y, width, height);

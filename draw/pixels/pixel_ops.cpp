@@ -7,18 +7,9 @@
 #include "draw/pixels/pixel_lanes.h"
 
 void copyView(const PixelView& source, const PixelView& target, int x, int y) {
-    if (source.empty() || target.empty()) {
-        return;
-    }
-    const int left = std::max(0, -x);
-    const int right = std::min(source.width, target.width - x);
-    if (right <= left) {
-        return;
-    }
-    for (int row = std::max(0, -y); row < source.height && row + y < target.height; ++row) {
-        std::memcpy(target.row(row + y) + x + left, source.row(row) + left,
-                    static_cast<size_t>(right - left) * sizeof(uint32_t));
-    }
+    forEachPlacedRow(source, target, x, y, [](const uint32_t* in, uint32_t* out, int count) {
+        std::memcpy(out, in, static_cast<size_t>(count) * sizeof(uint32_t));
+    });
 }
 
 void copyScaled(const PixelView& source, const PixelView& target, int x, int y, int width,
@@ -46,40 +37,21 @@ void copyRow(const PixelView& source, const PixelView& target, const RowPlacemen
     const int first = std::max(0, -row.x);
     const int last = std::min(row.width, target.width - row.x);  // exclusive
     if (row.width == row.sourceWidth) {
-        for (int i = first; i < last; ++i) {
-            out[row.x + i] = i < source.width ? in[i] : 0;
-        }
+        const int copied = std::clamp(source.width, first, std::max(first, last));
+        std::copy(in + first, in + copied, out + row.x + first);
+        std::fill(out + row.x + copied, out + row.x + std::max(copied, last), 0u);
         return;
     }
-    // Column i of the target samples source column i · sourceWidth / width,
-    // stepped without a division per pixel.
-    int column = static_cast<int>(static_cast<int64_t>(first) * row.sourceWidth / row.width);
-    int remainder = static_cast<int>(static_cast<int64_t>(first) * row.sourceWidth % row.width);
+    // Column i of the target samples source column i · sourceWidth / width:
+    // i times the ratio as a 32-bit fraction rounded up, which is exact while
+    // i · width stays below 2^32 (its error, below 1/width, never reaches the
+    // next whole column). Each pixel's column is thus its own.
+    const uint64_t ratio =
+        ((static_cast<uint64_t>(row.sourceWidth) << 32) + static_cast<uint64_t>(row.width) - 1) /
+        static_cast<uint64_t>(row.width);
     for (int i = first; i < last; ++i) {
+        const auto column = static_cast<int>((static_cast<uint64_t>(i) * ratio) >> 32);
         out[row.x + i] = column < source.width ? in[column] : 0;
-        remainder += row.sourceWidth;
-        while (remainder >= row.width) {
-            remainder -= row.width;
-            ++column;
-        }
-    }
-}
-
-void mapChannels(const PixelView& source, const PixelView& target, int x, int y,
-                 const ChannelTables& tables) {
-    if (source.empty() || target.empty()) {
-        return;
-    }
-    const int left = std::max(0, -x);
-    const int right = std::min(source.width, target.width - x);
-    for (int row = std::max(0, -y); row < source.height && row + y < target.height; ++row) {
-        const uint32_t* in = source.row(row);
-        uint32_t* out = target.row(row + y);
-        for (int column = left; column < right; ++column) {
-            const uint32_t pixel = in[column];
-            out[column + x] = packPixel(tables.red[redOf(pixel)], tables.green[greenOf(pixel)],
-                                        tables.blue[blueOf(pixel)]);
-        }
     }
 }
 
@@ -89,35 +61,24 @@ void scalePixels(const uint32_t* in, uint32_t* out, int count, const ChannelGain
         _mm_setr_epi16(static_cast<short>(gains.blue), static_cast<short>(gains.green),
                        static_cast<short>(gains.red), 0, static_cast<short>(gains.blue),
                        static_cast<short>(gains.green), static_cast<short>(gains.red), 0);
-    const auto scaleFour = [&](__m128i four) {
+    forEachFour(in, out, count, [&](__m128i four) {
         return pixelsOfLanes(scaleLanes(lowLanes(four), factors),
                              scaleLanes(highLanes(four), factors));
-    };
-    int column = 0;
-    for (; column + 4 <= count; column += 4) {
-        storePixels(out + column, scaleFour(loadPixels(in + column)));
-    }
-    if (column < count) {
-        uint32_t last[4] = {};
-        std::copy(in + column, in + count, last);
-        storePixels(last, scaleFour(loadPixels(last)));
-        std::copy(last, last + (count - column), out + column);
-    }
+    });
 }
 
-void scaleChannels(const PixelView& source, const PixelView& target, int x, int y,
-                   const ChannelGains& gains) {
-    if (source.empty() || target.empty()) {
-        return;
-    }
-    const int left = std::max(0, -x);
-    const int right = std::min(source.width, target.width - x);
-    if (left >= right) {
-        return;
-    }
-    for (int row = std::max(0, -y); row < source.height && row + y < target.height; ++row) {
-        scalePixels(source.row(row) + left, target.row(row + y) + left + x, right - left, gains);
-    }
+void brightenPixels(const uint32_t* in, uint32_t* out, int count, int lift) {
+    // Per byte: the shifted halves of the 16-bit lanes lose their low bits
+    // to the masks, and the addition of the lift saturates at 255.
+    const __m128i quarterMask = _mm_set1_epi8(0x3F);
+    const __m128i halfMask = _mm_set1_epi8(0x7F);
+    const __m128i lifts = _mm_set1_epi32(static_cast<int>(packPixel(lift, lift, lift)));
+    forEachFour(in, out, count, [&](__m128i four) {
+        const __m128i quarter = _mm_and_si128(_mm_srli_epi16(four, 2), quarterMask);
+        const __m128i half = _mm_and_si128(_mm_srli_epi16(four, 1), halfMask);
+        return _mm_and_si128(_mm_adds_epu8(_mm_add_epi8(quarter, half), lifts),
+                             _mm_set1_epi32(0x00FFFFFF));
+    });
 }
 
 void fillPixels(const PixelView& target, uint32_t pixel) {

@@ -1,12 +1,12 @@
 // The building blocks of the illustration's frames over pixel views: plain,
-// scaled and row-by-row copies of the screen miniature, per-channel tables
-// and gains,
+// scaled and row-by-row copies of the screen miniature, channel gains and
+// brightening,
 // OR with a colour and lines ANDed into a picture. Every operation clips to
 // both views, so a placement that swings past the frame's edge draws only
 // what lies inside. Free of Windows.
 #pragma once
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
 
 #include "draw/pixels/pixel_view.h"
@@ -31,15 +31,24 @@ struct RowPlacement {
 };
 void copyRow(const PixelView& source, const PixelView& target, const RowPlacement& row);
 
-// A table per channel: what each of the 256 levels becomes.
-struct ChannelTables {
-    std::array<uint8_t, 256> red{};
-    std::array<uint8_t, 256> green{};
-    std::array<uint8_t, 256> blue{};
-};
-// All of `source` through the tables, written at (x, y) of `target`.
-void mapChannels(const PixelView& source, const PixelView& target, int x, int y,
-                 const ChannelTables& tables);
+// Calls rowWork(in, out, count) for each row of `source` placed with its
+// top-left corner at (x, y) of `target`: the part of the row that lies
+// inside the target and where it goes.
+template <typename RowWork>
+void forEachPlacedRow(const PixelView& source, const PixelView& target, int x, int y,
+                      RowWork rowWork) {
+    if (source.empty() || target.empty()) {
+        return;
+    }
+    const int left = std::max(0, -x);
+    const int right = std::min(source.width, target.width - x);
+    if (right <= left) {
+        return;
+    }
+    for (int row = std::max(0, -y); row < source.height && row + y < target.height; ++row) {
+        rowWork(source.row(row) + left, target.row(row + y) + x + left, right - left);
+    }
+}
 
 // A gain per channel, 0 to 256: a level becomes level · gain / 256, truncated.
 struct ChannelGains {
@@ -52,9 +61,9 @@ struct ChannelGains {
 // to `out` (which may be `in`). The unused fourth byte of each comes out 0.
 void scalePixels(const uint32_t* in, uint32_t* out, int count, const ChannelGains& gains);
 
-// All of `source` with its channels scaled, written at (x, y) of `target`.
-void scaleChannels(const PixelView& source, const PixelView& target, int x, int y,
-                   const ChannelGains& gains);
+// `count` pixels from `in` with each channel level made level / 4 + level / 2
+// + lift (0 to 255), at most 255, written to `out` like scalePixels.
+void brightenPixels(const uint32_t* in, uint32_t* out, int count, int lift);
 
 // Sets every pixel of `target` to `pixel`.
 void fillPixels(const PixelView& target, uint32_t pixel);

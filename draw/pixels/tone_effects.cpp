@@ -56,13 +56,8 @@ bool isToneFeature(int feature) {
            feature == kWindowAreaTableCode;
 }
 
-ChannelTables brightnessTables(int k) {
-    ChannelTables tables;
-    for (int level = 0; level < 256; ++level) {
-        const auto value = static_cast<uint8_t>(std::min(255, level / 4 + level / 2 + 9 * k));
-        tables.red[level] = tables.green[level] = tables.blue[level] = value;
-    }
-    return tables;
+int brightnessLift(int k) {
+    return 9 * k;
 }
 
 ChannelGains toneGains(int feature, int k) {
@@ -109,8 +104,15 @@ void drawToneFrame(const PixelView& capture, const PixelView& frame, int feature
         copyView(capture, frame, kMiniatureLeft, kMiniatureTop);
         darkenOutsideCentre(frame, windowAreaFactor(k));
     } else if (feature == kBrightness) {
-        mapChannels(capture, frame, kMiniatureLeft, kMiniatureTop, brightnessTables(k));
+        forEachPlacedRow(capture, frame, kMiniatureLeft, kMiniatureTop,
+                         [&](const uint32_t* in, uint32_t* out, int count) {
+                             brightenPixels(in, out, count, brightnessLift(k));
+                         });
     } else {
-        scaleChannels(capture, frame, kMiniatureLeft, kMiniatureTop, toneGains(feature, k));
+        const ChannelGains gains = toneGains(feature, k);
+        forEachPlacedRow(capture, frame, kMiniatureLeft, kMiniatureTop,
+                         [&](const uint32_t* in, uint32_t* out, int count) {
+                             scalePixels(in, out, count, gains);
+                         });
     }
 }

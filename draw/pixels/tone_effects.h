@@ -13,8 +13,8 @@
 // (90) and the window-area mode (95, and 96, its code in the frame table).
 [[nodiscard]] bool isToneFeature(int feature);
 
-// What frame k of brightness makes of each channel level.
-[[nodiscard]] ChannelTables brightnessTables(int k);
+// What frame k of brightness adds to each channel level's three quarters.
+[[nodiscard]] int brightnessLift(int k);
 
 // The gains of frame k of contrast, a colour gain or the colour temperature;
 // every other feature keeps its levels.

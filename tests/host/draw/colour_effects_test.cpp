@@ -176,22 +176,24 @@ TEST(ColourEffects, HueRotationMixesEveryChannelByTheWeightOfItsAxis) {
                          (i % 2 != 0 ? 0xFF000000u : 0u));
     }
     const int width = static_cast<int>(source.size());
-    const ColourMatrix m = hueRotationMatrix(hueAngleOfFrame(0));
-    for (int axis = 0; axis < 6; ++axis) {
-        std::vector<uint32_t> target(source.size(), 0);
-        applyHueRotation(pixelView(source.data(), width, 1), pixelView(target.data(), width, 1),
-                         width, 1, 1, 0, hueAngleOfFrame(0), static_cast<HueAxis>(axis));
-        for (size_t i = 0; i < grid.size(); ++i) {
-            const RgbColour& c = grid[i];
-            const int weight = weighs[axis](c.red, c.green, c.blue);
-            ASSERT_EQ(hueWeight(static_cast<HueAxis>(axis), c), weight) << text(c);
-            const RgbColour t = transformColour(m, c);
-            const auto mix = [&](int turned, int own) {
-                return std::min(255, (turned * weight + own * (255 - weight)) / 255);
-            };
-            ASSERT_EQ(target[i],
-                      packPixel(mix(t.red, c.red), mix(t.green, c.green), mix(t.blue, c.blue)))
-                << "axis " << axis << " " << text(c);
+    for (int k : {0, 4}) {  // a strong turn, and the middle frame's turn by nothing
+        const ColourMatrix m = hueRotationMatrix(hueAngleOfFrame(k));
+        for (int axis = 0; axis < 6; ++axis) {
+            std::vector<uint32_t> target(source.size(), 0);
+            applyHueRotation(pixelView(source.data(), width, 1), pixelView(target.data(), width, 1),
+                             width, 1, 1, 0, hueAngleOfFrame(k), static_cast<HueAxis>(axis));
+            for (size_t i = 0; i < grid.size(); ++i) {
+                const RgbColour& c = grid[i];
+                const int weight = weighs[axis](c.red, c.green, c.blue);
+                ASSERT_EQ(hueWeight(static_cast<HueAxis>(axis), c), weight) << text(c);
+                const RgbColour t = transformColour(m, c);
+                const auto mix = [&](int turned, int own) {
+                    return std::min(255, (turned * weight + own * (255 - weight)) / 255);
+                };
+                ASSERT_EQ(target[i],
+                          packPixel(mix(t.red, c.red), mix(t.green, c.green), mix(t.blue, c.blue)))
+                    << "frame " << k << " axis " << axis << " " << text(c);
+            }
         }
     }
 }

@@ -85,26 +85,37 @@ TEST(ToneFrames, LevelsGainsBlackLevelsAndWindowAreaOfEachFrame) {
     }
 }
 
-// Every level of every channel through gains from none to all, on rows of
-// lengths that leave a part of a group of four pixels; the fourth byte of
-// each pixel is dropped.
-TEST(ToneFrames, GainsScaleEveryLevelOfEachChannelOnItsOwn) {
+// Every level of every channel through gains from none to all and through
+// brightening, on rows of lengths that leave a part of a group of four
+// pixels; the fourth byte of each pixel is dropped.
+TEST(ToneFrames, GainsAndBrighteningChangeEveryLevelOfEachChannelOnItsOwn) {
     for (int count : {259, 3}) {
         std::vector<uint32_t> pixels(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i) {
             pixels[i] = packPixel(i, 255 - i, i * 7) | 0xFF000000u;
         }
-        for (const ChannelGains& gains : {ChannelGains{255, 115, 200}, ChannelGains{256, 0, 1}}) {
-            std::vector<uint32_t> scaled = pixels;
-            scalePixels(scaled.data(), scaled.data(), count, gains);
+        const auto expectEach = [&](const std::vector<uint32_t>& changed, auto level) {
             for (int i = 0; i < count; ++i) {
                 const uint32_t p = pixels[i];
-                ASSERT_EQ(scaled[i],
-                          packPixel(redOf(p) * gains.red / 256, greenOf(p) * gains.green / 256,
-                                    blueOf(p) * gains.blue / 256))
-                    << count << " pixels, gains " << gains.red << " " << gains.green << ", at "
-                    << i;
+                ASSERT_EQ(changed[i],
+                          packPixel(level(redOf(p), 0), level(greenOf(p), 1), level(blueOf(p), 2)))
+                    << count << " pixels, at " << i;
             }
+        };
+        for (const ChannelGains& gains : {ChannelGains{255, 115, 200}, ChannelGains{256, 0, 1}}) {
+            SCOPED_TRACE(testing::Message() << "gains " << gains.red << " " << gains.green);
+            std::vector<uint32_t> scaled = pixels;
+            scalePixels(scaled.data(), scaled.data(), count, gains);
+            const int factors[] = {gains.red, gains.green, gains.blue};
+            expectEach(scaled,
+                       [&](int level, int channel) { return level * factors[channel] / 256; });
+        }
+        for (int lift : {0, brightnessLift(7), 200}) {
+            SCOPED_TRACE(testing::Message() << "lift " << lift);
+            std::vector<uint32_t> brightened(pixels.size());
+            brightenPixels(pixels.data(), brightened.data(), count, lift);
+            expectEach(brightened,
+                       [&](int level, int) { return std::min(255, level / 4 + level / 2 + lift); });
         }
     }
 }
@@ -300,6 +311,40 @@ TEST(ConvergenceFrames, ChannelsMeetAtTheMiddleFrame) {
         EXPECT_EQ(convergenceOffsets(e.feature, 4, e.x, e.y, 154, 92), (ChannelOffsets{}));
     }
     EXPECT_EQ(convergenceOffsets(73, 7, 0, 25, 154, 92), (ChannelOffsets{1, -1}));
+
+    // Whole frames: every pixel's green stays, its red and blue land where
+    // the pixel's own offsets put them, across (13, 75, 76) or down (44,
+    // 73, 74), ORed together; nothing else.
+    PixelBuffer tagged = coordinateCapture(kWide);
+    for (int feature : {13, 44, 73, 74, 75, 76}) {
+        const bool down = feature == 44 || feature == 73 || feature == 74;
+        for (int k : {0, 2, 7}) {
+            PixelBuffer expected(kWide.frameWidth, kWide.frameHeight);
+            const auto put = [&](int x, int y, uint32_t channel) {
+                if (x >= 0 && y >= 0 && x < expected.width && y < expected.height) {
+                    expected.pixels[static_cast<size_t>(y * expected.width + x)] |= channel;
+                }
+            };
+            for (int y = 0; y < tagged.height; ++y) {
+                for (int x = 0; x < tagged.width; ++x) {
+                    const uint32_t p = tagged.at(x, y);
+                    const ChannelOffsets o =
+                        convergenceOffsets(feature, k, x, y, tagged.width, tagged.height);
+                    put(3 + x, 3 + y, p & 0x00FF00);
+                    put(3 + x + (down ? 0 : o.red), 3 + y + (down ? o.red : 0), p & 0xFF0000);
+                    put(3 + x + (down ? 0 : o.blue), 3 + y + (down ? o.blue : 0), p & 0x0000FF);
+                }
+            }
+            const GuardedFrame frame = drawn(kWide, feature, k);
+            ASSERT_TRUE(frame.guardIntact());
+            for (int y = 0; y < expected.height; ++y) {
+                for (int x = 0; x < expected.width; ++x) {
+                    ASSERT_EQ(frame.at(x, y), expected.at(x, y))
+                        << feature << " frame " << k << " at " << x << "," << y;
+                }
+            }
+        }
+    }
 }
 
 TEST(MoireFrames, ZigZagLinesFadeFromFrameToFrame) {
@@ -439,6 +484,28 @@ TEST(GeometryFrames, RowsBendAsTheirFeatureSaysAtFullSwing) {
             const GuardedFrame frame = drawn(kWide, feature, k);
             for (int x = 0; x < frame.width(); ++x) {
                 ASSERT_EQ(frame.at(x, 3 + 92), 0u) << feature << " k " << k << " x " << x;
+            }
+        }
+    }
+}
+
+// A stretched or squeezed row: column i of the placement shows source
+// column i · sourceWidth / width, black past the source's last column, for
+// every source width up to beyond the source and widths from 1 up; the
+// placement starts two columns left of the target.
+TEST(GeometryFrames, StretchedRowsSampleTheirSourceColumnsExactly) {
+    PixelBuffer source(180, 1);
+    for (int x = 0; x < source.width; ++x) {
+        source.pixels[x] = tagOf(x, 0);
+    }
+    for (int sourceWidth = 1; sourceWidth <= 200; ++sourceWidth) {
+        for (int width : {1, 2, 3, 7, 64, 99, 136, 154, 155, 170, 199, 255}) {
+            PixelBuffer target(260, 1);
+            copyRow(source.view(), target.view(), RowPlacement{0, 0, -2, width, sourceWidth});
+            for (int i = 2; i < width; ++i) {
+                const int column = i * sourceWidth / width;
+                ASSERT_EQ(target.at(i - 2, 0), column < source.width ? tagOf(column, 0) : 0u)
+                    << sourceWidth << " to " << width << " at " << i;
             }
         }
     }
