@@ -4,6 +4,7 @@
 #include <array>
 
 #include "draw/pixels/pixel_lanes.h"
+#include "draw/pixels/pixel_ops.h"
 
 namespace {
 
@@ -41,28 +42,15 @@ class ColourCache {
     std::array<Entry, size_t{1} << kBits> entries_;
 };
 
-// Calls `writeRow(in, out, count)` for each row of the area that has a
-// place in the target, with the part of the source row that does and where
-// it goes: column c of the source to column c + x − 1 of the target.
+// Calls `writeRow(in, out, count)` for each row of the width × height area
+// at the top left of `source` that has a place in the target, with the part
+// of the row that does: column c of the source goes to column c + x − 1.
 template <typename WriteRow>
 void forEachAreaRow(const PixelView& source, const PixelView& target, int width, int height, int x,
                     int y, WriteRow writeRow) {
-    if (source.empty() || target.empty()) {
-        return;
-    }
-    const int rows = std::min(height, source.height);
-    const int columns = std::min(width, source.width);
-    const int first = std::max(0, 1 - x);
-    const int last = std::min(columns, target.width + 1 - x);  // exclusive
-    if (first >= last) {
-        return;
-    }
-    for (int row = 0; row < rows; ++row) {
-        const int targetY = row + y;
-        if (targetY >= 0 && targetY < target.height) {
-            writeRow(source.row(row) + first, target.row(targetY) + first + x - 1, last - first);
-        }
-    }
+    const PixelView area{source.pixels, std::min(width, source.width),
+                         std::min(height, source.height), source.stride};
+    forEachPlacedRow(area, target, x - 1, y, writeRow);
 }
 
 // Stores `transform(pixel)` of every source pixel of the area that has a

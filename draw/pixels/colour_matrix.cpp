@@ -140,8 +140,7 @@ ColourMatrixTables::ColourMatrixTables(const ColourMatrix& m) {
         byGreen_[value] = products(value, 1);
         byBlue_[value] = products(value, 2);
     }
-    translation_ = products(1.0, 3);
-    translation_.blueGreen[0] += kWholeNumberTolerance;
-    translation_.blueGreen[1] += kWholeNumberTolerance;
-    translation_.red[0] += kWholeNumberTolerance;
+    // The translation with channelSum's allowance; the unused lane stays 0.
+    const auto allowed = [&](int column) { return m[3][column] + kWholeNumberTolerance; };
+    translation_ = Products{{allowed(2), allowed(1)}, {allowed(0), 0.0}};
 }

@@ -16,7 +16,6 @@ constexpr int kBottomRight = 67;
 constexpr int kBottomLeft = 68;
 constexpr int kPureFrame = 3;
 constexpr int kFarthest = kPurityCorner - 1;
-constexpr int kLanePixels = 4;
 
 struct Corner {
     bool right;
@@ -42,23 +41,10 @@ __m128i mixFour(__m128i pixels, const uint16_t* weights, bool beforePure) {
         mixLanes(highLanes(pixels), highLanes(taken), _mm_unpackhi_epi32(doubled, doubled)));
 }
 
-// The pixels[0] to pixels[count − 1] (up to four) mixed in place.
-void mixInPlace(uint32_t* pixels, int count, const uint16_t* weights, bool beforePure) {
-    if (count == kLanePixels) {
-        storePixels(pixels, mixFour(loadPixels(pixels), weights, beforePure));
-        return;
-    }
-    uint32_t part[kLanePixels] = {};
-    uint16_t partWeights[kLanePixels] = {};
-    std::copy(pixels, pixels + count, part);
-    std::copy(weights, weights + count, partWeights);
-    storePixels(part, mixFour(loadPixels(part), partWeights, beforePure));
-    std::copy(part, part + count, pixels);
-}
-
 // The weights of one frame's corner region in the order of its pixels in
 // memory: a left corner's columns run away from the corner, a right
-// corner's towards it. Worked out once per frame.
+// corner's towards it. Worked out once per frame; the columns past the
+// region's width weigh 0, so a last group of fewer than four reads them.
 class CornerWeights {
   public:
     CornerWeights(int strength, int columns, bool right) {
@@ -84,10 +70,9 @@ void mixCorner(const PixelView& miniature, Corner corner, int strength, int k) {
     for (int dy = 0; dy < rows; ++dy) {
         uint32_t* row = miniature.row(corner.bottom ? miniature.height - 1 - dy : dy) + left;
         const uint16_t* weight = weights.row(dy);
-        for (int column = 0; column < columns; column += kLanePixels) {
-            mixInPlace(row + column, std::min(kLanePixels, columns - column), weight + column,
-                       k < kPureFrame);
-        }
+        forEachFour(row, row, columns, [&](__m128i four, int column) {
+            return mixFour(four, weight + column, k < kPureFrame);
+        });
     }
 }
 
@@ -110,8 +95,9 @@ int purityWeight(int strength, int dx, int dy) {
 }
 
 uint32_t mixPurity(uint32_t pixel, int weight, int k) {
-    const uint16_t weights[kLanePixels] = {static_cast<uint16_t>(std::clamp(weight, 0, 255))};
-    mixInPlace(&pixel, 1, weights, k < kPureFrame);
+    const uint16_t weights[4] = {static_cast<uint16_t>(std::clamp(weight, 0, 255))};
+    forEachFour(&pixel, &pixel, 1,
+                [&](__m128i four, int) { return mixFour(four, weights, k < kPureFrame); });
     return pixel;
 }
 

@@ -31,18 +31,19 @@ inline void storePixels(uint32_t* pixels, __m128i four) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels), four);
 }
 
-// Writes four(pixels) of each group of four of the `count` pixels of `in`
-// to `out` (which may be `in`); a last group of fewer goes through a copy.
+// Writes four(pixels, column) of each group of four of the `count` pixels
+// of `in`, the first at `column`, to `out` (which may be `in`); a last group
+// of fewer goes through a copy.
 template <typename Four>
 void forEachFour(const uint32_t* in, uint32_t* out, int count, Four four) {
     int column = 0;
     for (; column + 4 <= count; column += 4) {
-        storePixels(out + column, four(loadPixels(in + column)));
+        storePixels(out + column, four(loadPixels(in + column), column));
     }
     if (column < count) {
         uint32_t last[4] = {};
         std::copy(in + column, in + count, last);
-        storePixels(last, four(loadPixels(last)));
+        storePixels(last, four(loadPixels(last), column));
         std::copy(last, last + (count - column), out + column);
     }
 }

@@ -61,7 +61,7 @@ void scalePixels(const uint32_t* in, uint32_t* out, int count, const ChannelGain
         _mm_setr_epi16(static_cast<short>(gains.blue), static_cast<short>(gains.green),
                        static_cast<short>(gains.red), 0, static_cast<short>(gains.blue),
                        static_cast<short>(gains.green), static_cast<short>(gains.red), 0);
-    forEachFour(in, out, count, [&](__m128i four) {
+    forEachFour(in, out, count, [&](__m128i four, int) {
         return pixelsOfLanes(scaleLanes(lowLanes(four), factors),
                              scaleLanes(highLanes(four), factors));
     });
@@ -73,7 +73,7 @@ void brightenPixels(const uint32_t* in, uint32_t* out, int count, int lift) {
     const __m128i quarterMask = _mm_set1_epi8(0x3F);
     const __m128i halfMask = _mm_set1_epi8(0x7F);
     const __m128i lifts = _mm_set1_epi32(static_cast<int>(packPixel(lift, lift, lift)));
-    forEachFour(in, out, count, [&](__m128i four) {
+    forEachFour(in, out, count, [&](__m128i four, int) {
         const __m128i quarter = _mm_and_si128(_mm_srli_epi16(four, 2), quarterMask);
         const __m128i half = _mm_and_si128(_mm_srli_epi16(four, 1), halfMask);
         return _mm_and_si128(_mm_adds_epu8(_mm_add_epi8(quarter, half), lifts),

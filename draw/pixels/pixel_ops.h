@@ -1,9 +1,8 @@
 // The building blocks of the illustration's frames over pixel views: plain,
 // scaled and row-by-row copies of the screen miniature, channel gains and
-// brightening,
-// OR with a colour and lines ANDed into a picture. Every operation clips to
-// both views, so a placement that swings past the frame's edge draws only
-// what lies inside. Free of Windows.
+// brightening, OR with a colour and lines ANDed into a picture. Every
+// operation clips to both views, so a placement that swings past the
+// frame's edge draws only what lies inside. Free of Windows.
 #pragma once
 
 #include <algorithm>

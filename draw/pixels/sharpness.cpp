@@ -104,14 +104,7 @@ void drawSharpnessFrame(const PixelView& capture, const PixelView& frame, int k)
         padded.front() = in[0];
         std::fill(padded.begin() + 1 + capture.width, padded.end(), in[capture.width - 1]);
         uint32_t* out = frame.row(y + kMiniatureTop) + kMiniatureLeft;
-        int x = 0;
-        for (; x + kLanePixels <= columns; x += kLanePixels) {
-            storePixels(out + x, filter(padded.data() + x));
-        }
-        if (x < columns) {
-            uint32_t last[kLanePixels];
-            storePixels(last, filter(padded.data() + x));
-            std::copy(last, last + (columns - x), out + x);
-        }
+        forEachFour(padded.data() + 1, out, columns,
+                    [&](__m128i, int x) { return filter(padded.data() + x); });
     }
 }
