@@ -1,6 +1,12 @@
 # Lumetra's commands. `make test` and `make run` install what a fresh Debian
 # machine is missing, build both trees and prepare the Wine prefix first.
 SHELL := /bin/bash
+# A pipeline fails when any part of it fails: a test or benchmark piped
+# through the X-chatter filter keeps its own exit status.
+.SHELLFLAGS := -o pipefail -c
+# Drops Xvfb's connection chatter; never fails on its own (grep exits 1 when
+# it passes no line).
+XFILTER := { grep -v '^X connection' || true; }
 BUILD := build
 HOST := $(BUILD)/host
 WIN := $(BUILD)/win64
@@ -61,7 +67,7 @@ SOAK_SEED ?= 1
 soak: win64 prefix
 	@source tools/wine-env && LUMETRA_SOAK_SESSIONS=$(SOAK_SESSIONS) LUMETRA_SOAK_SEED=$(SOAK_SEED) \
 		xvfb-run -a -s "-screen 0 1280x1024x24" "$$WINE" $(WIN)/bin/win_soak_tests.exe \
-		2>&1 | grep -v '^X connection'
+		2>&1 | $(XFILTER)
 
 # Benchmarks: the portable core natively (Release), the program under Wine,
 # its command line end to end.
@@ -70,9 +76,9 @@ bench: deps win64 prefix
 	@cmake --build $(BUILD)/bench -j$(JOBS) --target lumetra_benchmarks
 	@$(BUILD)/bench/bin/lumetra_benchmarks
 	@source tools/wine-env && xvfb-run -a -s "-screen 0 1280x1024x24" \
-		"$$WINE" $(WIN)/bin/lumetra_ui_benchmarks.exe 2>&1 | grep -v '^X connection'
+		"$$WINE" $(WIN)/bin/lumetra_ui_benchmarks.exe 2>&1 | $(XFILTER)
 	@source tools/wine-env && xvfb-run -a -s "-screen 0 1280x1024x24" \
-		"$$WINE" $(WIN)/bin/lumetra_illustration_benchmarks.exe 2>&1 | grep -v '^X connection'
+		"$$WINE" $(WIN)/bin/lumetra_illustration_benchmarks.exe 2>&1 | $(XFILTER)
 	@bench/command_line_bench.sh
 
 clean:

@@ -1,13 +1,16 @@
 // What crossed the simulated bus during a soak session, read from the
-// simulator's frame record: every value the program wrote or the monitor
-// reported for each control, the controls written since a point, and the
-// number of writes. The soak checks the program's own picture of every
-// control against it.
+// simulator's frame record: the latest value of each control that the
+// monitor took from the program or reported in a well-formed reply, the
+// controls written since a point, the store commands sent, and the number
+// of writes. The soak checks what the program shows, and what the monitor
+// stored, against it.
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 class BusLedger {
   public:
@@ -16,15 +19,37 @@ class BusLedger {
     void reset();
     // Reads the frames recorded since the last call.
     void absorb();
-    // Starts an episode on `iface` (a monitor opened): the written set empties.
-    void startEpisode(int iface) { written_[iface].clear(); }
+    // Starts an episode on `iface` (a monitor opened): the written set
+    // empties, and what the bus carried last is every control's baseline.
+    void startEpisode(int iface);
 
-    // Whether `value` for `code` (page * 256 + code) on `iface` was written
-    // by the program or reported by the monitor this session.
-    [[nodiscard]] bool seen(int iface, int code, int value) const;
-    // Codes written on `iface` since its episode started.
+    // The value of `code` (page * 256 + code) on `iface` that the bus carried
+    // last: a write the monitor took or a well-formed reply. None when the
+    // bus carried no value for it this session.
+    [[nodiscard]] std::optional<int> latest(int iface, int code) const;
+    // Codes written on `iface` since its episode started (taken or refused).
     [[nodiscard]] const std::set<int>& written(int iface) { return written_[iface]; }
+    // Codes whose writes the monitor took on `iface`, from frame `since` on.
+    [[nodiscard]] std::set<int> takenSince(int iface, int since) const;
     [[nodiscard]] long writes() const { return writes_; }
+    // Frames read so far: a point to ask `takenSince` or `storesSince` from.
+    [[nodiscard]] int position() const { return position_; }
+    // Store commands (the MCCS save, the vendor store query) sent to `iface`
+    // from frame `since` on, and how many of them the monitor took.
+    struct Stores {
+        int sent = 0;
+        int taken = 0;
+    };
+    [[nodiscard]] Stores storesSince(int iface, int since) const;
+    // What Cancel must put back on `iface`: each control the monitor took a
+    // change of since the baselines last moved (a preset, picture or window
+    // mode switch or an action makes the program read new baselines), with
+    // the value the bus carried before that change; only controls whose
+    // baseline was read since the baselines last moved.
+    [[nodiscard]] std::map<int, int> changedSinceBaseline(int iface) const;
+    // Position of the last change the monitor took on `iface` this episode
+    // (a switch of preset or mode is no change to store), or -1 for none.
+    [[nodiscard]] int lastTakenWrite(int iface) const;
     // Whether the monitor took the last write of `code` (false: refused).
     [[nodiscard]] bool lastWriteTaken(int iface, int code) const;
     // The writes and reports of `code` this session, in order ("W5 R5 ...",
@@ -33,18 +58,39 @@ class BusLedger {
 
   private:
     void absorbLine(const std::string& line, bool taken);
-    void note(int iface, int code, int value, char kind) {
-        values_[{iface, code}].insert(value);
-        std::string& history = history_[{iface, code}];
-        history += kind;
-        history += std::to_string(value);
-        history += ' ';
-    }
+    void note(int iface, int code, int value, char kind);
+
+    // A control's baseline as the bus shows it: the value, and the count of
+    // baseline moves before it was carried.
+    struct Baseline {
+        int value;
+        int era;
+    };
+    struct EpisodeState {
+        int era = 0;
+        int lastTakenWrite = -1;
+        std::map<int, Baseline> baselines;
+        std::set<int> changed;
+        int pendingVendorStore = -1;  // event index of a store query awaiting its second step
+    };
+    void noteWrite(int iface, int code, int value, bool taken);
+    void noteRead(int iface, int code, int value);
+    void noteVendorQuery(int iface, int subcode, bool taken);
+
+    struct Event {
+        int position;
+        int iface;
+        int code;  // -1: a store command
+        bool taken;
+    };
 
     int position_ = 0;
     long writes_ = 0;
-    std::map<std::pair<int, int>, std::set<int>> values_;
+    std::map<std::pair<int, int>, int> latest_;
     std::map<int, std::set<int>> written_;
     std::map<std::pair<int, int>, std::string> history_;
     std::map<std::pair<int, int>, bool> lastTaken_;
+    std::vector<Event> events_;  // writes and store commands, in order
+    std::map<int, EpisodeState> episodes_;
+    bool storeFirstStepTaken_ = false;
 };
