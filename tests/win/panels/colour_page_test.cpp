@@ -192,3 +192,99 @@ TEST_F(ColourPageTest, AFullRangeColourTemperatureIsReadAgainKeepingItsBaseline)
     EXPECT_EQ(simValue(0, 0x54), 255);
     EXPECT_EQ(panelText(kCtlTemperatureValue), L"Custom");
 }
+
+// A preset switch waits and, on this model, stores first: it happens once
+// per deliberate choice, driven here through the combo box itself.
+TEST_F(ColourPageTest, ThePresetSwitchesOncePerDeliberateChoice) {
+    ASSERT_NO_FATAL_FAILURE(openColourPage("qrv-lcd-p4"));  // stores before every switch
+    HWND list = pageControl(kCtlPresetList);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ASSERT_TRUE(GetComboBoxInfo(list, &parts));
+    SetFocus(list);
+    const int start = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
+    const int last = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0)) - 1;
+    ASSERT_GE(start, 0);
+    ASSERT_LE(start + 2, last);
+    auto inEffect = [&] { return monitor().currentPresetPosition(); };
+    auto dropped = [&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; };
+    auto click = [&](int row) {
+        RECT place{};
+        SendMessageW(parts.hwndList, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&place));
+        const LPARAM at = MAKELPARAM(place.left + 5, (place.top + place.bottom) / 2);
+        SendMessageW(parts.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(parts.hwndList, WM_LBUTTONUP, 0, at);
+        pump();
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int switches;  // 0 or 1
+        int row;       // the entry in effect afterwards
+    };
+    const Step steps[] = {
+        {"the wheel over the closed box",
+         [&] {
+             for (int notch : {-WHEEL_DELTA, -WHEEL_DELTA, WHEEL_DELTA * 3}) {
+                 SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, notch), 0);
+             }
+             pump();
+         },
+         0, start},
+        {"browsing the open list, then Escape",
+         [&] {
+             pressKey(VK_DOWN);  // opens the list
+             EXPECT_TRUE(dropped());
+             pressKey(VK_DOWN);
+             SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+             pump();
+             EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), start + 2);
+             pressKey(VK_ESCAPE);
+         },
+         0, start},
+        {"Enter on a browsed entry",
+         [&] {
+             pressKey(VK_DOWN);
+             pressKey(VK_DOWN);
+             pressKey(VK_DOWN);
+             pressKey(VK_RETURN);
+         },
+         1, start + 2},
+        {"a click on an entry",
+         [&] {
+             pressKey(VK_DOWN);
+             click(0);
+         },
+         1, 0},
+        {"a click on the entry in effect",
+         [&] {
+             pressKey(VK_DOWN);
+             click(0);
+         },
+         0, 0},
+        {"Enter on the entry in effect",
+         [&] {
+             pressKey(VK_DOWN);
+             pressKey(VK_RETURN);
+         },
+         0, 0},
+        {"End on the closed box", [&] { pressKey(VK_END); }, 1, last},
+    };
+    int perSwitch = -1;  // Set VCP requests of one switch
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        const int writes = VeskolSimRequestCount(0, 0x03);
+        const int stores = VeskolSimSaveCount(0);
+        step.act();
+        EXPECT_FALSE(dropped());
+        EXPECT_EQ(VeskolSimSaveCount(0) - stores, step.switches);
+        const int written = VeskolSimRequestCount(0, 0x03) - writes;
+        if (step.switches && perSwitch < 0) {
+            perSwitch = written;
+            EXPECT_GT(perSwitch, 0);
+        }
+        EXPECT_EQ(written, step.switches ? perSwitch : 0);
+        EXPECT_EQ(inEffect(), step.row);
+        EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), step.row);
+    }
+}
