@@ -206,7 +206,7 @@ void ColourPage::switchSubPanel(bool byUser) {
     const int kind = selectedKind();
     if (kind < 0) {
         // Only the colour reset is offered: nothing to adjust.
-        pageState().currentFeature = 0;
+        pageState().currentFeature = -1;
         chooseColourIllustration();
         return;
     }
@@ -224,7 +224,9 @@ void ColourPage::switchSubPanel(bool byUser) {
     if (byUser) {
         SetFocus(innerTabs_);
         attachPageHints(kTextBaseColour);
-        noteAdjustedItem(pageState().currentFeature);
+        if (pageState().currentFeature >= 0) {  // a panel with nothing to adjust keeps the hint
+            noteAdjustedItem(pageState().currentFeature);
+        }
     }
 }
 

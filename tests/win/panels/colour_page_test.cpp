@@ -160,6 +160,7 @@ TEST_F(ColourPageTest, APageWithoutPanelsStillLeavesTheSrgbPreset) {
     ASSERT_NO_FATAL_FAILURE(openColourPage("tsw-four-preset"));
     EXPECT_TRUE(innerKinds().empty());
     EXPECT_EQ(subPanel(), nullptr);
+    EXPECT_EQ(pageState().currentFeature, -1);  // no feature, not FeatureId 0
     EXPECT_EQ(illustration(), -11);
     EXPECT_TRUE(IsWindowVisible(pageControl(kCtlResetColour)));
     close();

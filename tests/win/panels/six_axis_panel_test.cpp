@@ -4,6 +4,7 @@
 #include "draw/gdi_handles.h"
 #include "panels/hue_wheel.h"
 #include "panels/page_state.h"
+#include "patterns/pattern_window.h"
 #include "tests/win/panels/colour_page_fixture.h"
 
 namespace {
@@ -286,4 +287,19 @@ TEST_F(SixAxisPanelTest, ADragMovesTheValueFromWhereItWasGrabbed) {
     EXPECT_EQ(simValue(0, 0x9D), 100);
     mouse(WM_LBUTTONUP, past.x, past.y);
     EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(SixAxisPanelTest, APanelWithNothingToAdjustKeepsThePatternsHint) {
+    ASSERT_NO_FATAL_FAILURE(openColourPage("tsw-rich-caps", [] {
+        for (int code : {0x8A, 0x9B, 0x9C, 0x9D, 0x9E, 0x9F, 0xA0}) {
+            ASSERT_EQ(VeskolSimSetMaximum(0, code, 0), 0);
+        }
+    }));
+    ASSERT_EQ(showTestPattern(1), 0);
+    selectInner(1);
+    ASSERT_EQ(testPatternWindow()->adjustedItem(), 28);
+    selectInner(3);
+    EXPECT_EQ(pageState().currentFeature, -1);
+    EXPECT_EQ(testPatternWindow()->adjustedItem(), 28);
+    closePatternWindow();
 }
