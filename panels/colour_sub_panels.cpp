@@ -254,8 +254,13 @@ void TemperaturePanel::onScroll(HWND bar, int request, int thumb) {
         return;
     }
     ActiveMonitor* mon = monitor();
-    if (mon->colourTemperatureMaximum() == kCustomTemperature) {
-        // A full-range control may have moved on the monitor's own menu.
+    if (request == SB_ENDSCROLL) {
+        rereadDue_ = true;  // the next scroll starts a new gesture
+    } else if (rereadDue_ && mon->colourTemperatureMaximum() == kCustomTemperature) {
+        // A full-range control may have moved on the monitor's own menu. The
+        // re-read takes seconds of bus waits: once per gesture, not per step
+        // of a dragged thumb.
+        rereadDue_ = false;
         (void)mon->rereadColours();
         rebuild();
     }

@@ -107,6 +107,7 @@ class TemperaturePanel : public ColourSubPanel {
     void showValue();
 
     SliderRow row_{};
+    bool rereadDue_ = true;  // at the first scroll since the panel opened or the last gesture ended
 };
 
 // The colour temperature's text: "- K" without a usable scale, "Custom"

@@ -185,7 +185,21 @@ TEST_F(ColourPageTest, AFullRangeColourTemperatureIsReadAgainKeepingItsBaseline)
     scrollPanel(kCtlTemperatureSlider, SB_LINEDOWN);
     EXPECT_EQ(simValue(0, 0x54), 254);
     EXPECT_EQ(panelText(kCtlTemperatureValue), L"9572K");  // 5000 K + 254 steps of 18 K
-    scrollPanel(kCtlTemperatureSlider, SB_LINEDOWN);       // read again first
+    scrollPanel(kCtlTemperatureSlider, SB_ENDSCROLL);
+    // Read again once per gesture: at its first message, not at every step
+    // of a dragged thumb.
+    for (int gesture = 0; gesture < 2; ++gesture) {
+        const int reads = VeskolSimRequestCount(0, 0x01);
+        scrollPanel(kCtlTemperatureSlider, SB_THUMBTRACK, 2);
+        const int reread = VeskolSimRequestCount(0, 0x01) - reads;
+        EXPECT_GT(reread, 0);
+        for (int thumb : {3, 4, 2}) {
+            scrollPanel(kCtlTemperatureSlider, SB_THUMBTRACK, thumb);
+        }
+        scrollPanel(kCtlTemperatureSlider, SB_THUMBPOSITION, 2);
+        scrollPanel(kCtlTemperatureSlider, SB_ENDSCROLL);
+        EXPECT_EQ(VeskolSimRequestCount(0, 0x01) - reads, reread);
+    }
     EXPECT_EQ(simValue(0, 0x54), 253);
     // The value read at opening is still the one to go back to.
     EXPECT_TRUE(undoOffered());
