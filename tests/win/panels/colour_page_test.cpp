@@ -1,3 +1,5 @@
+#include <array>
+
 #include "panels/colour_sub_panels.h"
 #include "panels/page_state.h"
 #include "tests/win/panels/colour_page_fixture.h"
@@ -134,24 +136,56 @@ TEST_F(ColourPageTest, TheGreenBiasMovesOnlyWithShiftHeldWhenThePanelOpens) {
     }
 }
 
+// Each gain without a range (sRGB and display native: all three; a gain
+// the monitor lacks) is shown disabled, empty and never written; the others
+// stay adjustable.
 TEST_F(ColourPageTest, GainsWithoutARangeAreShownDisabledAndNeverWritten) {
-    // sRGB and display native: the gains are said usable yet have no range.
-    for (int preset : {1, 2}) {
-        SCOPED_TRACE(preset);
-        ASSERT_NO_FATAL_FAILURE(openColourPage(
-            "tsw-rich-caps", [&] { ASSERT_EQ(VeskolSimSetValue(0, 0x14, preset), 0); }));
+    struct Case {
+        const char* what;
+        int code;  // 0x14: the preset; a gain: its maximum becomes 0
+        int value;
+        std::array<bool, 3> ranged;  // red, green, blue
+        int illustration;
+    };
+    const Case cases[] = {
+        {"sRGB", 0x14, 1, {false, false, false}, -11},
+        {"display native", 0x14, 2, {false, false, false}, -11},
+        {"no blue gain", 0x1A, 0, {true, true, false}, 18},
+        {"no green gain", 0x18, 0, {true, false, true}, 18},
+    };
+    const int sliders[] = {kCtlRedGain, kCtlGreenGain, kCtlBlueGain};
+    const int texts[] = {kCtlRedGainValue, kCtlGreenGainValue, kCtlBlueGainValue};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NO_FATAL_FAILURE(openColourPage("tsw-rich-caps", [&] {
+            ASSERT_EQ(c.code == 0x14 ? VeskolSimSetValue(0, c.code, c.value)
+                                     : VeskolSimSetMaximum(0, c.code, c.value),
+                      0);
+        }));
         ASSERT_EQ(innerKinds().front(), 0);
-        for (int id : {kCtlRedGain, kCtlGreenGain, kCtlBlueGain}) {
-            EXPECT_FALSE(enabled(id));
-            EXPECT_EQ(barMaximum(id), 0);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(enabled(sliders[i]), c.ranged[i]) << i;
+            EXPECT_EQ(barMaximum(sliders[i]) > 0, c.ranged[i]) << i;
+            EXPECT_EQ(panelText(texts[i]).empty(), !c.ranged[i]) << i;
         }
-        EXPECT_EQ(panelText(kCtlRedGainValue), L"");
-        EXPECT_EQ(illustration(), -11);
+        EXPECT_EQ(illustration(), c.illustration);
         const int writes = VeskolSimRequestCount(0, 0x03);
-        scrollPanel(kCtlRedGain, SB_TOP);
+        for (int i = 0; i < 3; ++i) {
+            if (!c.ranged[i]) {
+                scrollPanel(sliders[i], SB_TOP);
+            }
+        }
         EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
         close();
     }
+
+    // A colour temperature without a range: its slider is disabled, and so
+    // is its illustration.
+    ASSERT_NO_FATAL_FAILURE(
+        openColourPage("qrv-lcd-p4", [] { ASSERT_EQ(VeskolSimSetMaximum(0, 0x54, 0), 0); }));
+    ASSERT_EQ(innerKinds().front(), 2);
+    EXPECT_FALSE(enabled(kCtlTemperatureSlider));
+    EXPECT_EQ(pageState().colourIllustration, -11);
 }
 
 TEST_F(ColourPageTest, APageWithoutPanelsStillLeavesTheSrgbPreset) {
