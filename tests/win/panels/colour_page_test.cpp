@@ -257,9 +257,21 @@ TEST_F(ColourPageTest, ThePresetSwitchesOncePerDeliberateChoice) {
     ASSERT_LE(start + 2, last);
     auto inEffect = [&] { return monitor().currentPresetPosition(); };
     auto dropped = [&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; };
-    auto click = [&](int row) {
+    // The user's input: keys on the focused box, the wheel over it, a click
+    // on the first entry of the open list.
+    constexpr int kWheelDown = -1;
+    constexpr int kWheelUp = -2;
+    constexpr int kClickFirst = -3;
+    auto give = [&](int input) {
+        if (input >= 0) {
+            return pressKey(static_cast<UINT>(input));
+        }
+        if (input != kClickFirst) {
+            SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, input == kWheelUp ? 120 : -120), 0);
+            return pump();
+        }
         RECT place{};
-        SendMessageW(parts.hwndList, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&place));
+        SendMessageW(parts.hwndList, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&place));
         const LPARAM at = MAKELPARAM(place.left + 5, (place.top + place.bottom) / 2);
         SendMessageW(parts.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageW(parts.hwndList, WM_LBUTTONUP, 0, at);
@@ -267,65 +279,32 @@ TEST_F(ColourPageTest, ThePresetSwitchesOncePerDeliberateChoice) {
     };
     struct Step {
         const char* what;
-        std::function<void()> act;
+        std::vector<int> input;
         int switches;  // 0 or 1
         int row;       // the entry in effect afterwards
     };
+    // Down opens the closed list; in the open list it browses.
     const Step steps[] = {
-        {"the wheel over the closed box",
-         [&] {
-             for (int notch : {-WHEEL_DELTA, -WHEEL_DELTA, WHEEL_DELTA * 3}) {
-                 SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, notch), 0);
-             }
-             pump();
-         },
-         0, start},
+        {"the wheel over the closed box", {kWheelDown, kWheelDown, kWheelUp}, 0, start},
         {"browsing the open list, then Escape",
-         [&] {
-             pressKey(VK_DOWN);  // opens the list
-             EXPECT_TRUE(dropped());
-             pressKey(VK_DOWN);
-             SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
-             pump();
-             EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), start + 2);
-             pressKey(VK_ESCAPE);
-         },
-         0, start},
-        {"Enter on a browsed entry",
-         [&] {
-             pressKey(VK_DOWN);
-             pressKey(VK_DOWN);
-             pressKey(VK_DOWN);
-             pressKey(VK_RETURN);
-         },
-         1, start + 2},
-        {"a click on an entry",
-         [&] {
-             pressKey(VK_DOWN);
-             click(0);
-         },
-         1, 0},
-        {"a click on the entry in effect",
-         [&] {
-             pressKey(VK_DOWN);
-             click(0);
-         },
-         0, 0},
-        {"Enter on the entry in effect",
-         [&] {
-             pressKey(VK_DOWN);
-             pressKey(VK_RETURN);
-         },
-         0, 0},
-        {"End on the closed box", [&] { pressKey(VK_END); }, 1, last},
+         {VK_DOWN, VK_DOWN, kWheelDown, VK_ESCAPE},
+         0,
+         start},
+        {"Enter on a browsed entry", {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, 1, start + 2},
+        {"a click on an entry", {VK_DOWN, kClickFirst}, 1, 0},
+        {"a click on the entry in effect", {VK_DOWN, kClickFirst}, 0, 0},
+        {"Enter on the entry in effect", {VK_DOWN, VK_RETURN}, 0, 0},
+        {"End on the closed box", {VK_END}, 1, last},
     };
     int perSwitch = -1;  // Set VCP requests of one switch
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
         const int writes = VeskolSimRequestCount(0, 0x03);
         const int stores = VeskolSimSaveCount(0);
-        step.act();
-        EXPECT_FALSE(dropped());
+        for (size_t i = 0; i < step.input.size(); ++i) {
+            give(step.input[i]);
+            EXPECT_EQ(dropped(), i + 1 < step.input.size() && step.input[0] == VK_DOWN) << i;
+        }
         EXPECT_EQ(VeskolSimSaveCount(0) - stores, step.switches);
         const int written = VeskolSimRequestCount(0, 0x03) - writes;
         if (step.switches && perSwitch < 0) {
