@@ -32,16 +32,23 @@ int colourContent(ActiveMonitor* monitor) {
            (monitor->canResetColour() ? 1 : 0) + (monitor->currentPresetPosition() >= 0 ? 1 : 0);
 }
 
+bool gainRanged(ActiveMonitor& monitor, int colour) {
+    return monitor.gainMaximum(colour) > monitor.gainMinimum(colour);
+}
+
 int colourIllustration(ActiveMonitor& monitor, int feature) {
     int availability = 0;
     if (feature >= kFeatureGreenGain && feature <= kFeatureRedGain) {
-        // Gains without a range (sRGB, display native) cannot be adjusted.
-        const bool ranged = monitor.gainMaximum(1) > monitor.gainMinimum(1);
-        availability = ranged ? monitor.gainAvailability() : 1;
+        // A gain without a range (sRGB, display native, a gain the monitor
+        // lacks) cannot be adjusted.
+        const int colour = feature == kFeatureRedGain ? 1 : feature - kFeatureGreenGain + 2;
+        availability = gainRanged(monitor, colour) ? monitor.gainAvailability() : 1;
     } else if (feature >= kFeatureGreenBias && feature <= kFeatureRedBias) {
         availability = monitor.blackLevelAvailability();
     } else if (feature == kFeatureColourTemperature) {
-        availability = monitor.colourTemperatureAvailability();
+        // Without a range its slider is disabled.
+        availability =
+            monitor.colourTemperatureMaximum() > 0 ? monitor.colourTemperatureAvailability() : 1;
     } else if (feature == kFeatureSaturation) {
         availability = monitor.saturationAvailability();
     } else if (feature >= kFeatureRedHue && feature <= kFeatureMagentaHue) {

@@ -39,6 +39,9 @@ constexpr int kShowColourModeLocked = -11;
 // the preset list shows; 0 when no monitor is open.
 [[nodiscard]] int colourContent(ActiveMonitor* monitor);
 
+// Whether gain colour `colour` (1 red, 2 green, 3 blue) has a range now.
+[[nodiscard]] bool gainRanged(ActiveMonitor& monitor, int colour);
+
 // The illustration for the colour feature last adjusted: the feature when
 // its control is usable now, else the locked message.
 [[nodiscard]] int colourIllustration(ActiveMonitor& monitor, int feature);

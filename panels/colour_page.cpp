@@ -24,6 +24,17 @@ constexpr int kInnerTabHeight = 22;
 constexpr int kShowNoMonitor = -1;
 constexpr int kShowReading = -5;
 
+// The wheel over the closed preset box would switch presets one after
+// another: a pointer resting there while the user scrolls is no choice.
+// Over the open list it browses as usual.
+LRESULT CALLBACK presetListWheel(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR) {
+    if (message == WM_MOUSEWHEEL && !SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0)) {
+        return 0;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
 AdjustmentPage* makeSubPanel(int kind) {
     switch (kind) {
         case kPanelGain:
@@ -44,6 +55,9 @@ void ColourPage::onInit() {
     presetList_ =
         createControl(L"COMBOBOX", L"", WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                       kCtlPresetList, 205, 215, 100, 250);
+    // The arrow keys open the closed list instead of switching the preset.
+    SendMessageW(presetList_, CB_SETEXTENDEDUI, TRUE, 0);
+    SetWindowSubclass(presetList_, presetListWheel, 0, 0);
     resetBitmap_.reset(static_cast<HBITMAP>(
         LoadImageW(app().instance, MAKEINTRESOURCEW(IDB_RESET_COLOUR), IMAGE_BITMAP, 0, 0, 0)));
     replaceGreyPixels(resetBitmap_.get(), GetSysColor(COLOR_BTNFACE));
@@ -135,13 +149,22 @@ void ColourPage::fillPresetList() {
                                       reinterpret_cast<LPARAM>(fromUtf8(label).c_str()));
         SendMessageW(presetList_, CB_SETITEMDATA, row, position);
     }
-    SendMessageW(presetList_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    showPresetInEffect();
+}
+
+// Selects the entry whose item data is the preset the monitor is in; none
+// when no entry matches.
+void ColourPage::showPresetInEffect() {
+    const int current = monitorOpen() ? monitor()->currentPresetPosition() : -1;
+    int shown = -1;
     const int rows = static_cast<int>(SendMessageW(presetList_, CB_GETCOUNT, 0, 0));
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < rows && shown < 0; ++row) {
         if (SendMessageW(presetList_, CB_GETITEMDATA, row, 0) == current) {
-            SendMessageW(presetList_, CB_SETCURSEL, row, 0);
-            break;
+            shown = row;
         }
+    }
+    if (SendMessageW(presetList_, CB_GETCURSEL, 0, 0) != shown) {
+        SendMessageW(presetList_, CB_SETCURSEL, static_cast<WPARAM>(shown), 0);
     }
 }
 
@@ -183,7 +206,7 @@ void ColourPage::switchSubPanel(bool byUser) {
     const int kind = selectedKind();
     if (kind < 0) {
         // Only the colour reset is offered: nothing to adjust.
-        pageState().currentFeature = 0;
+        pageState().currentFeature = -1;
         chooseColourIllustration();
         return;
     }
@@ -201,7 +224,9 @@ void ColourPage::switchSubPanel(bool byUser) {
     if (byUser) {
         SetFocus(innerTabs_);
         attachPageHints(kTextBaseColour);
-        noteAdjustedItem(pageState().currentFeature);
+        if (pageState().currentFeature >= 0) {  // a panel with nothing to adjust keeps the hint
+            noteAdjustedItem(pageState().currentFeature);
+        }
     }
 }
 
@@ -211,12 +236,53 @@ void ColourPage::onRefresh() {
     attachPageHints(kTextBaseColour);
 }
 
+// A preset switch waits up to two seconds and on some models stores the
+// settings first, so it runs once per deliberate choice and never while the
+// user browses. In the open list, moving through the entries (arrow keys,
+// the wheel, the pointer) switches nothing; a click or Enter on an entry
+// ends the list with CBN_SELENDOK, and the switch follows at CBN_CLOSEUP,
+// once the list is gone. Escape or a click elsewhere (CBN_SELENDCANCEL)
+// shows the preset in effect again. On the closed box the arrow keys open
+// the list and the wheel does nothing; any other change made there (Home,
+// End, a letter) is a choice of its own.
+void ColourPage::onPresetListNotification(int notification) {
+    const bool dropped = SendMessageW(presetList_, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    switch (notification) {
+        case CBN_SELENDOK:
+            presetChoicePending_ = dropped;
+            if (!dropped) {
+                onPresetChosen();
+            }
+            break;
+        case CBN_CLOSEUP:
+            if (presetChoicePending_) {
+                onPresetChosen();
+            }
+            break;
+        case CBN_SELCHANGE:
+            if (!dropped) {
+                onPresetChosen();
+            }
+            break;
+        case CBN_SELENDCANCEL:
+            presetChoicePending_ = false;
+            showPresetInEffect();
+            break;
+        default:
+            break;
+    }
+}
+
 void ColourPage::onPresetChosen() {
+    presetChoicePending_ = false;
     const auto row = SendMessageW(presetList_, CB_GETCURSEL, 0, 0);
     if (row < 0 || !monitorOpen()) {
         return;
     }
     const auto position = static_cast<int>(SendMessageW(presetList_, CB_GETITEMDATA, row, 0));
+    if (position == monitor()->currentPresetPosition()) {
+        return;  // the preset in effect: nothing to switch
+    }
     showWaitIllustration(window());
     (void)monitor()->selectPresetAt(position);
     rebuildFrame();
@@ -234,8 +300,8 @@ void ColourPage::onResetColour() {
 }
 
 bool ColourPage::onCommand(int id, int notification) {
-    if (id == kCtlPresetList && notification == CBN_SELCHANGE) {
-        onPresetChosen();
+    if (id == kCtlPresetList) {
+        onPresetListNotification(notification);
         return true;
     }
     if (id == kCtlResetColour && notification == BN_CLICKED) {

@@ -28,7 +28,9 @@ class ColourPage : public AdjustmentPage {
     void switchSubPanel(bool byUser);
     void rereadBeforeSwitch(int kind);
     void chooseColourIllustration();
+    void onPresetListNotification(int notification);
     void onPresetChosen();
+    void showPresetInEffect();
     void onResetColour();
     [[nodiscard]] int selectedKind() const;
     void answerTabTip(const NMHDR& header);
@@ -39,4 +41,5 @@ class ColourPage : public AdjustmentPage {
     HWND subPanel_ = nullptr;
     HIMAGELIST tabImages_ = nullptr;
     ScopedBitmap resetBitmap_;
+    bool presetChoicePending_ = false;  // chosen in the open list, switched when it closes
 };

@@ -107,7 +107,7 @@ void ChannelPanel::showChannel(int channel, bool usable) {
         setBar(row.bar, 0, 0);
     }
     wchar_t text[32] = L"";
-    if (usable) {
+    if (usable && channelShown(channel)) {
         formatPermille(permilleOf(c), text, 32);
     }
     SetWindowTextW(row.text, text);
@@ -151,19 +151,19 @@ HBRUSH ChannelPanel::sliderBrush(HWND bar) {
 
 GainPanel::GainPanel() : ChannelPanel(kGainChannels) {}
 
-// In sRGB and in the native preset the maximum is 0: nothing to adjust
-// even when the gains are said to be usable.
 bool GainPanel::adjustable() {
-    ActiveMonitor* mon = monitor();
-    if (mon->gainAvailability() != 2) {
-        return false;
-    }
-    for (const ColourChannel& c : kGainChannels) {
-        if (mon->gainMaximum(c.colour) <= mon->gainMinimum(c.colour)) {
-            return false;
-        }
-    }
-    return true;
+    return monitor()->gainAvailability() == 2;
+}
+
+// In sRGB and in the native preset the maximum is 0, and a monitor may lack
+// one gain: such a channel has no value to adjust or show, the others keep
+// theirs.
+bool GainPanel::channelEnabled(int channel) {
+    return gainRanged(*monitor(), kGainChannels[channel].colour);
+}
+
+bool GainPanel::channelShown(int channel) {
+    return channelEnabled(channel);
 }
 
 int GainPanel::low(const ColourChannel& c) {
@@ -254,8 +254,13 @@ void TemperaturePanel::onScroll(HWND bar, int request, int thumb) {
         return;
     }
     ActiveMonitor* mon = monitor();
-    if (mon->colourTemperatureMaximum() == kCustomTemperature) {
-        // A full-range control may have moved on the monitor's own menu.
+    if (request == SB_ENDSCROLL) {
+        rereadDue_ = true;  // the next scroll starts a new gesture
+    } else if (rereadDue_ && mon->colourTemperatureMaximum() == kCustomTemperature) {
+        // A full-range control may have moved on the monitor's own menu. The
+        // re-read takes seconds of bus waits: once per gesture, not per step
+        // of a dragged thumb.
+        rereadDue_ = false;
         (void)mon->rereadColours();
         rebuild();
     }

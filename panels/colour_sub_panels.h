@@ -47,6 +47,8 @@ class ChannelPanel : public ColourSubPanel {
     [[nodiscard]] virtual bool adjustable() = 0;
     // Whether the channel's slider may be moved (adjustable panels only).
     [[nodiscard]] virtual bool channelEnabled(int channel);
+    // Whether the channel's text shows its value (adjustable panels only).
+    [[nodiscard]] virtual bool channelShown(int) { return true; }
     [[nodiscard]] virtual int low(const ColourChannel& c) = 0;
     [[nodiscard]] virtual int high(const ColourChannel& c) = 0;
     [[nodiscard]] virtual int current(const ColourChannel& c) = 0;
@@ -67,6 +69,8 @@ class GainPanel : public ChannelPanel {
 
   protected:
     [[nodiscard]] bool adjustable() override;
+    [[nodiscard]] bool channelEnabled(int channel) override;
+    [[nodiscard]] bool channelShown(int channel) override;
     [[nodiscard]] int low(const ColourChannel& c) override;
     [[nodiscard]] int high(const ColourChannel& c) override;
     [[nodiscard]] int current(const ColourChannel& c) override;
@@ -107,6 +111,7 @@ class TemperaturePanel : public ColourSubPanel {
     void showValue();
 
     SliderRow row_{};
+    bool rereadDue_ = true;  // at the first scroll since the panel opened or the last gesture ended
 };
 
 // The colour temperature's text: "- K" without a usable scale, "Custom"

@@ -192,7 +192,12 @@ int saturationAt(int x, int y, int maximum) {
     return std::clamp(value, 0, std::max(0, maximum));
 }
 
-int hueAt(int axis, int x, int y, int maximum) {
+double saturationTravel(int x, int y, int maximum) {
+    const double distance = std::hypot(x - kWheelCentre, y - kWheelCentre);
+    return (distance - kWheelRadius / 3.0) * 3 * maximum / (2 * kWheelRadius);
+}
+
+double hueTravel(int axis, int x, int y, int maximum) {
     const double angle = std::atan2(y - kWheelCentre, x - kWheelCentre);
     // The turn from the axis, kept within half a turn on either side, so a
     // drag past an end of the handle's travel stays pinned at that end.
@@ -203,7 +208,11 @@ int hueAt(int axis, int x, int y, int maximum) {
     while (turn <= -kPi) {
         turn += 2 * kPi;
     }
-    const double value = maximum * (turn + kPi / 6) / (kPi / 3);
+    return maximum * (turn + kPi / 6) / (kPi / 3);
+}
+
+int hueAt(int axis, int x, int y, int maximum) {
+    const double value = hueTravel(axis, x, y, maximum);
     return static_cast<int>(std::clamp(value, 0.0, static_cast<double>(std::max(0, maximum))));
 }
 

@@ -56,6 +56,10 @@ struct WheelState {
 // pinned to 0..maximum.
 [[nodiscard]] int saturationAt(int x, int y, int maximum);
 [[nodiscard]] int hueAt(int axis, int x, int y, int maximum);
+// The same values before rounding and pinning: the difference between two
+// points is how far a drag between them moves the value.
+[[nodiscard]] double saturationTravel(int x, int y, int maximum);
+[[nodiscard]] double hueTravel(int axis, int x, int y, int maximum);
 
 // The axis of a hue feature, -1 for any other feature.
 [[nodiscard]] int hueAxisOf(int feature);

@@ -1,5 +1,8 @@
 #include "panels/six_axis_panel.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/app_state.h"
 #include "app/shared_utilities.h"
 #include "draw/animated_illustration.h"
@@ -69,10 +72,12 @@ void SixAxisPanel::evaluate() {
         }
         hueAdjustable_ = firstHue >= 0;
     }
-    if (saturationAdjustable_) {
-        selected_ = kFeatureSaturation;
-    } else {
-        selected_ = firstHue;
+    // A refresh keeps the selection while it can still be adjusted; the
+    // saturation first, then the first hue, is only the fallback.
+    const bool keep = (selected_ == kFeatureSaturation && saturationAdjustable_) ||
+                      (isHue(selected_) && hueAdjustable_ && monitor()->maximum(selected_) > 0);
+    if (!keep) {
+        selected_ = saturationAdjustable_ ? kFeatureSaturation : firstHue;
     }
     pageState().currentFeature = selected_;
 }
@@ -124,6 +129,11 @@ void SixAxisPanel::repaintWheel() {
 }
 
 void SixAxisPanel::rebuild() {
+    // A drag does not outlive a refresh: its feature may have changed.
+    if (dragging_) {
+        endDrag();
+        ReleaseCapture();
+    }
     evaluate();
     rebuildSlider();
     repaintWheel();
@@ -163,7 +173,8 @@ void SixAxisPanel::select(int feature) {
 }
 
 bool SixAxisPanel::onCommand(int id, int notification) {
-    if (id != kCtlHueWheel || notification != STN_CLICKED) {
+    // The second click of a double click presses as the first did.
+    if (id != kCtlHueWheel || (notification != STN_CLICKED && notification != STN_DBLCLK)) {
         return false;
     }
     POINT at{};
@@ -209,12 +220,34 @@ HBRUSH SixAxisPanel::sliderBrush(HWND bar) {
     return bar == row_.bar && axis >= 0 ? brushes_[axis].get() : nullptr;
 }
 
+// A press on a handle or the ring starts a drag from where it was grabbed:
+// the value moves with the pointer from there, so grabbing a handle off its
+// centre does not make it jump.
+void SixAxisPanel::grab(int x, int y) {
+    const int hit = wheelHitTest(wheelState(), x, y);
+    if (hit == kNoWheelItem) {
+        return;
+    }
+    dragging_ = true;
+    grabPoint_ = POINT{x, y};
+    grabValue_ = monitor()->value(hit);
+    SetCapture(wheel_);
+}
+
 void SixAxisPanel::dragTo(int x, int y) {
     ActiveMonitor* mon = monitor();
     const int maximum = mon->maximum(selected_);
     const int axis = hueAxisOf(selected_);
-    const int value = axis >= 0 ? hueAt(axis, x, y, maximum) : saturationAt(x, y, maximum);
+    auto travel = [&](POINT p) {
+        return axis >= 0 ? hueTravel(axis, p.x, p.y, maximum) : saturationTravel(p.x, p.y, maximum);
+    };
+    const double moved = travel(POINT{x, y}) - travel(grabPoint_);
+    const int value =
+        std::clamp(grabValue_ + static_cast<int>(std::lround(moved)), 0, std::max(0, maximum));
     SetCursor(LoadCursorW(nullptr, cursorOf(selected_)));
+    if (value == mon->value(selected_)) {
+        return;  // nothing new for the monitor
+    }
     // The handle follows what the monitor object holds, written or not.
     (void)mon->setValue(selected_, value);
     repaintWheel();
@@ -243,10 +276,8 @@ void SixAxisPanel::onWheelMouse(UINT message, int x, int y) {
     }
     switch (message) {
         case WM_LBUTTONDOWN:
-            if (wheelHitTest(wheelState(), x, y) != kNoWheelItem) {
-                dragging_ = true;
-                SetCapture(wheel_);
-            }
+        case WM_LBUTTONDBLCLK:
+            grab(x, y);
             break;
         case WM_MOUSEMOVE:
             if (dragging_ && selected_ >= 0) {

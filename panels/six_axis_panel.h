@@ -37,6 +37,7 @@ class SixAxisPanel : public ColourSubPanel {
     void rebuildSlider();
     void repaintWheel();
     void select(int feature);
+    void grab(int x, int y);
     void dragTo(int x, int y);
     void hover(int x, int y);
     void endDrag();
@@ -51,4 +52,6 @@ class SixAxisPanel : public ColourSubPanel {
     int selected_ = -1;  // the feature the slider and a drag act on; -1 none
     int hovered_ = kNoWheelItem;
     bool dragging_ = false;
+    POINT grabPoint_{};  // where the drag started
+    int grabValue_ = 0;  // the dragged feature's value then
 };

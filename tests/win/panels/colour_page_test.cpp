@@ -1,3 +1,5 @@
+#include <array>
+
 #include "panels/colour_sub_panels.h"
 #include "panels/page_state.h"
 #include "tests/win/panels/colour_page_fixture.h"
@@ -134,24 +136,56 @@ TEST_F(ColourPageTest, TheGreenBiasMovesOnlyWithShiftHeldWhenThePanelOpens) {
     }
 }
 
+// Each gain without a range (sRGB and display native: all three; a gain
+// the monitor lacks) is shown disabled, empty and never written; the others
+// stay adjustable.
 TEST_F(ColourPageTest, GainsWithoutARangeAreShownDisabledAndNeverWritten) {
-    // sRGB and display native: the gains are said usable yet have no range.
-    for (int preset : {1, 2}) {
-        SCOPED_TRACE(preset);
-        ASSERT_NO_FATAL_FAILURE(openColourPage(
-            "tsw-rich-caps", [&] { ASSERT_EQ(VeskolSimSetValue(0, 0x14, preset), 0); }));
+    struct Case {
+        const char* what;
+        int code;  // 0x14: the preset; a gain: its maximum becomes 0
+        int value;
+        std::array<bool, 3> ranged;  // red, green, blue
+        int illustration;
+    };
+    const Case cases[] = {
+        {"sRGB", 0x14, 1, {false, false, false}, -11},
+        {"display native", 0x14, 2, {false, false, false}, -11},
+        {"no blue gain", 0x1A, 0, {true, true, false}, 18},
+        {"no green gain", 0x18, 0, {true, false, true}, 18},
+    };
+    const int sliders[] = {kCtlRedGain, kCtlGreenGain, kCtlBlueGain};
+    const int texts[] = {kCtlRedGainValue, kCtlGreenGainValue, kCtlBlueGainValue};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NO_FATAL_FAILURE(openColourPage("tsw-rich-caps", [&] {
+            ASSERT_EQ(c.code == 0x14 ? VeskolSimSetValue(0, c.code, c.value)
+                                     : VeskolSimSetMaximum(0, c.code, c.value),
+                      0);
+        }));
         ASSERT_EQ(innerKinds().front(), 0);
-        for (int id : {kCtlRedGain, kCtlGreenGain, kCtlBlueGain}) {
-            EXPECT_FALSE(enabled(id));
-            EXPECT_EQ(barMaximum(id), 0);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(enabled(sliders[i]), c.ranged[i]) << i;
+            EXPECT_EQ(barMaximum(sliders[i]) > 0, c.ranged[i]) << i;
+            EXPECT_EQ(panelText(texts[i]).empty(), !c.ranged[i]) << i;
         }
-        EXPECT_EQ(panelText(kCtlRedGainValue), L"");
-        EXPECT_EQ(illustration(), -11);
+        EXPECT_EQ(illustration(), c.illustration);
         const int writes = VeskolSimRequestCount(0, 0x03);
-        scrollPanel(kCtlRedGain, SB_TOP);
+        for (int i = 0; i < 3; ++i) {
+            if (!c.ranged[i]) {
+                scrollPanel(sliders[i], SB_TOP);
+            }
+        }
         EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
         close();
     }
+
+    // A colour temperature without a range: its slider is disabled, and so
+    // is its illustration.
+    ASSERT_NO_FATAL_FAILURE(
+        openColourPage("qrv-lcd-p4", [] { ASSERT_EQ(VeskolSimSetMaximum(0, 0x54, 0), 0); }));
+    ASSERT_EQ(innerKinds().front(), 2);
+    EXPECT_FALSE(enabled(kCtlTemperatureSlider));
+    EXPECT_EQ(pageState().colourIllustration, -11);
 }
 
 TEST_F(ColourPageTest, APageWithoutPanelsStillLeavesTheSrgbPreset) {
@@ -160,6 +194,7 @@ TEST_F(ColourPageTest, APageWithoutPanelsStillLeavesTheSrgbPreset) {
     ASSERT_NO_FATAL_FAILURE(openColourPage("tsw-four-preset"));
     EXPECT_TRUE(innerKinds().empty());
     EXPECT_EQ(subPanel(), nullptr);
+    EXPECT_EQ(pageState().currentFeature, -1);  // no feature, not FeatureId 0
     EXPECT_EQ(illustration(), -11);
     EXPECT_TRUE(IsWindowVisible(pageControl(kCtlResetColour)));
     close();
@@ -184,11 +219,100 @@ TEST_F(ColourPageTest, AFullRangeColourTemperatureIsReadAgainKeepingItsBaseline)
     scrollPanel(kCtlTemperatureSlider, SB_LINEDOWN);
     EXPECT_EQ(simValue(0, 0x54), 254);
     EXPECT_EQ(panelText(kCtlTemperatureValue), L"9572K");  // 5000 K + 254 steps of 18 K
-    scrollPanel(kCtlTemperatureSlider, SB_LINEDOWN);       // read again first
+    scrollPanel(kCtlTemperatureSlider, SB_ENDSCROLL);
+    // Read again once per gesture: at its first message, not at every step
+    // of a dragged thumb.
+    for (int gesture = 0; gesture < 2; ++gesture) {
+        const int reads = VeskolSimRequestCount(0, 0x01);
+        scrollPanel(kCtlTemperatureSlider, SB_THUMBTRACK, 2);
+        const int reread = VeskolSimRequestCount(0, 0x01) - reads;
+        EXPECT_GT(reread, 0);
+        for (int thumb : {3, 4, 2}) {
+            scrollPanel(kCtlTemperatureSlider, SB_THUMBTRACK, thumb);
+        }
+        scrollPanel(kCtlTemperatureSlider, SB_THUMBPOSITION, 2);
+        scrollPanel(kCtlTemperatureSlider, SB_ENDSCROLL);
+        EXPECT_EQ(VeskolSimRequestCount(0, 0x01) - reads, reread);
+    }
     EXPECT_EQ(simValue(0, 0x54), 253);
     // The value read at opening is still the one to go back to.
     EXPECT_TRUE(undoOffered());
     undo();
     EXPECT_EQ(simValue(0, 0x54), 255);
     EXPECT_EQ(panelText(kCtlTemperatureValue), L"Custom");
+}
+
+// A preset switch waits and, on this model, stores first: it happens once
+// per deliberate choice, driven here through the combo box itself.
+TEST_F(ColourPageTest, ThePresetSwitchesOncePerDeliberateChoice) {
+    ASSERT_NO_FATAL_FAILURE(openColourPage("qrv-lcd-p4"));  // stores before every switch
+    HWND list = pageControl(kCtlPresetList);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ASSERT_TRUE(GetComboBoxInfo(list, &parts));
+    SetFocus(list);
+    const int start = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
+    const int last = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0)) - 1;
+    ASSERT_GE(start, 0);
+    ASSERT_LE(start + 2, last);
+    auto inEffect = [&] { return monitor().currentPresetPosition(); };
+    auto dropped = [&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; };
+    // The user's input: keys on the focused box, the wheel over it, a click
+    // on the first entry of the open list.
+    constexpr int kWheelDown = -1;
+    constexpr int kWheelUp = -2;
+    constexpr int kClickFirst = -3;
+    auto give = [&](int input) {
+        if (input >= 0) {
+            return pressKey(static_cast<UINT>(input));
+        }
+        if (input != kClickFirst) {
+            SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, input == kWheelUp ? 120 : -120), 0);
+            return pump();
+        }
+        RECT place{};
+        SendMessageW(parts.hwndList, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&place));
+        const LPARAM at = MAKELPARAM(place.left + 5, (place.top + place.bottom) / 2);
+        SendMessageW(parts.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(parts.hwndList, WM_LBUTTONUP, 0, at);
+        pump();
+    };
+    struct Step {
+        const char* what;
+        std::vector<int> input;
+        int switches;  // 0 or 1
+        int row;       // the entry in effect afterwards
+    };
+    // Down opens the closed list; in the open list it browses.
+    const Step steps[] = {
+        {"the wheel over the closed box", {kWheelDown, kWheelDown, kWheelUp}, 0, start},
+        {"browsing the open list, then Escape",
+         {VK_DOWN, VK_DOWN, kWheelDown, VK_ESCAPE},
+         0,
+         start},
+        {"Enter on a browsed entry", {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, 1, start + 2},
+        {"a click on an entry", {VK_DOWN, kClickFirst}, 1, 0},
+        {"a click on the entry in effect", {VK_DOWN, kClickFirst}, 0, 0},
+        {"Enter on the entry in effect", {VK_DOWN, VK_RETURN}, 0, 0},
+        {"End on the closed box", {VK_END}, 1, last},
+    };
+    int perSwitch = -1;  // Set VCP requests of one switch
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        const int writes = VeskolSimRequestCount(0, 0x03);
+        const int stores = VeskolSimSaveCount(0);
+        for (size_t i = 0; i < step.input.size(); ++i) {
+            give(step.input[i]);
+            EXPECT_EQ(dropped(), i + 1 < step.input.size() && step.input[0] == VK_DOWN) << i;
+        }
+        EXPECT_EQ(VeskolSimSaveCount(0) - stores, step.switches);
+        const int written = VeskolSimRequestCount(0, 0x03) - writes;
+        if (step.switches && perSwitch < 0) {
+            perSwitch = written;
+            EXPECT_GT(perSwitch, 0);
+        }
+        EXPECT_EQ(written, step.switches ? perSwitch : 0);
+        EXPECT_EQ(inEffect(), step.row);
+        EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), step.row);
+    }
 }

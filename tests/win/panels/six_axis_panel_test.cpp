@@ -4,6 +4,7 @@
 #include "draw/gdi_handles.h"
 #include "panels/hue_wheel.h"
 #include "panels/page_state.h"
+#include "patterns/pattern_window.h"
 #include "tests/win/panels/colour_page_fixture.h"
 
 namespace {
@@ -228,4 +229,77 @@ TEST_F(SixAxisPanelTest, HuesWithoutARangeHaveNoHandles) {
         EXPECT_EQ(pageState().currentFeature, kSaturationItem);
     }
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
+}
+
+TEST_F(SixAxisPanelTest, ARefreshKeepsTheSelectionAndEndsTheDrag) {
+    openSixAxis("tsw-rich-caps");
+    const POINT green = *handleCentre(fullWheel(50, 50), 2);
+    mouse(WM_LBUTTONDOWN, green.x, green.y);
+    mouse(WM_LBUTTONUP, green.x, green.y);
+    SendMessageW(subPanel(), WM_COMMAND, kCmdRefresh, 0);
+    pump();
+    EXPECT_EQ(pageState().currentFeature, 85);
+
+    mouse(WM_LBUTTONDOWN, green.x, green.y);
+    ASSERT_EQ(GetCapture(), wheel());
+    SendMessageW(subPanel(), WM_COMMAND, kCmdRefresh, 0);
+    pump();
+    EXPECT_EQ(GetCapture(), nullptr);
+    const int writes = VeskolSimRequestCount(0, 0x03);
+    const POINT past = pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50);
+    mouse(WM_MOUSEMOVE, past.x, past.y);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
+    EXPECT_EQ(simValue(0, 0x9D), 50);
+}
+
+// A handle grabbed off its centre moves from where it was grabbed, a move
+// that leaves the value as it is writes nothing, and the second press of a
+// double click grabs as the first did.
+TEST_F(SixAxisPanelTest, ADragMovesTheValueFromWhereItWasGrabbed) {
+    openSixAxis("tsw-rich-caps");
+    slide(SB_LEFT);  // saturation 0: the handles on the smallest ring, 25
+    UpdateWindow(wheel());
+    const POINT green = *handleCentre(fullWheel(0, 50), 2);
+    const double across = kHueAxes[2].baseAngle + kPi / 2;  // along the travel
+    const POINT grab{green.x + static_cast<LONG>(std::lround(std::cos(across) * 4)),
+                     green.y - static_cast<LONG>(std::lround(std::sin(across) * 4))};
+    const int writes = VeskolSimRequestCount(0, 0x03);
+    mouse(WM_LBUTTONDOWN, grab.x, grab.y);
+    ASSERT_EQ(pageState().currentFeature, 85);
+    mouse(WM_MOUSEMOVE, grab.x, grab.y);
+    // Twice as far from the centre in the same direction: the same hue.
+    mouse(WM_MOUSEMOVE, 2 * grab.x - kWheelCentre, 2 * grab.y - kWheelCentre);
+    mouse(WM_MOUSEMOVE, grab.x, grab.y);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
+    // One pixel at 25 from the centre is worth under four steps of 100.
+    mouse(WM_MOUSEMOVE, grab.x + 1, grab.y);
+    EXPECT_LE(std::abs(simValue(0, 0x9D) - 50), 4);
+    mouse(WM_LBUTTONUP, grab.x + 1, grab.y);
+
+    // down, up, double click, up: the double click grabs the handle again.
+    const POINT now = *handleCentre(fullWheel(0, simValue(0, 0x9D)), 2);
+    mouse(WM_LBUTTONDOWN, now.x, now.y);
+    mouse(WM_LBUTTONUP, now.x, now.y);
+    mouse(WM_LBUTTONDBLCLK, now.x, now.y);
+    EXPECT_EQ(GetCapture(), wheel());
+    const POINT past = pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50);
+    mouse(WM_MOUSEMOVE, past.x, past.y);
+    EXPECT_EQ(simValue(0, 0x9D), 100);
+    mouse(WM_LBUTTONUP, past.x, past.y);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(SixAxisPanelTest, APanelWithNothingToAdjustKeepsThePatternsHint) {
+    ASSERT_NO_FATAL_FAILURE(openColourPage("tsw-rich-caps", [] {
+        for (int code : {0x8A, 0x9B, 0x9C, 0x9D, 0x9E, 0x9F, 0xA0}) {
+            ASSERT_EQ(VeskolSimSetMaximum(0, code, 0), 0);
+        }
+    }));
+    ASSERT_EQ(showTestPattern(1), 0);
+    selectInner(1);
+    ASSERT_EQ(testPatternWindow()->adjustedItem(), 28);
+    selectInner(3);
+    EXPECT_EQ(pageState().currentFeature, -1);
+    EXPECT_EQ(testPatternWindow()->adjustedItem(), 28);
+    closePatternWindow();
 }
