@@ -13,6 +13,19 @@ constexpr int kButtonMargin = 5;
 
 constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_CENTER | BS_BITMAP | BS_OWNERDRAW;
 
+// The focus cue runs this far inside the button's edge, clear of the frame.
+constexpr int kFocusInset = 3;
+
+// The focused button shows the system's focus rectangle, only while the
+// window shows keyboard cues (after the keyboard was used), as push buttons
+// do.
+bool showsFocus(const DRAWITEMSTRUCT& item) {
+    if (!(item.itemState & ODS_FOCUS) || (item.itemState & ODS_NOFOCUSRECT)) {
+        return false;
+    }
+    return !item.hwndItem || !(SendMessageW(item.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
 // One pen stroke from `from` through `corner` to `to` (the end point itself
 // stays unpainted, as with every GDI line).
 void strokePath(HDC dc, HPEN pen, POINT from, POINT corner, POINT to) {
@@ -63,6 +76,11 @@ int PictureButtonGroup::paintButton(const DRAWITEMSTRUCT& item, int background,
     const bool pressed = drawsPressed(item);
     paintPicture(offscreen.get(), pressed);
     drawFrame(offscreen.get(), rect.right, rect.bottom, pressed);
+    if (showsFocus(item)) {
+        RECT cue = rect;
+        InflateRect(&cue, -kFocusInset, -kFocusInset);
+        DrawFocusRect(offscreen.get(), &cue);
+    }
     BitBlt(target, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
            offscreen.get(), rect.left, rect.top, SRCCOPY);
     return 0;

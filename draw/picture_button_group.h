@@ -73,7 +73,8 @@ class PictureButtonGroup {
     static void drawFrame(HDC dc, int right, int bottom, bool pressed);
     // Paints a button off screen and copies it in one step: the item
     // rectangle filled with system colour `background`, the picture (told
-    // whether the button is drawn pressed), then the frame. Returns 0, or
+    // whether the button is drawn pressed), the frame, then the focus
+    // rectangle when the button has the focus and keyboard cues show. Returns 0, or
     // -1 when the off-screen image can't be made.
     int paintButton(const DRAWITEMSTRUCT& item, int background,
                     const std::function<void(HDC, bool)>& paintPicture);

@@ -1,5 +1,7 @@
 #include "hints/hint_window.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 namespace {
@@ -65,7 +67,37 @@ LRESULT CALLBACK relayPointer(int code, WPARAM removal, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, removal, lParam);
 }
 
+HINSTANCE moduleOf(HWND window) {
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
+
+// A button that shows a picture instead of its text (owner-drawn, or a
+// bitmap or icon button) takes its hint as its window text, so a screen
+// reader can name it; its picture is all that is painted.
+void nameByHint(HWND control) {
+    wchar_t kind[16] = {};
+    GetClassNameW(control, kind, 16);
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    const bool pictureOnly =
+        (style & BS_TYPEMASK) == BS_OWNERDRAW || (style & (BS_BITMAP | BS_ICON)) != 0;
+    const int id = GetDlgCtrlID(control);
+    if (lstrcmpiW(kind, L"Button") != 0 || !pictureOnly || id == 0) {
+        return;
+    }
+    const HintState& state = hints();
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(moduleOf(state.page), id + state.textBase,
+                                   reinterpret_cast<wchar_t*>(&text), 0);
+    const std::wstring name(text ? text : L"", static_cast<size_t>(std::max(length, 0)));
+    wchar_t shown[512] = {};
+    GetWindowTextW(control, shown, 512);
+    if (!name.empty() && name != shown) {  // unchanged on a later attach: no repaint
+        SetWindowTextW(control, name.c_str());
+    }
+}
+
 BOOL CALLBACK registerTool(HWND control, LPARAM toolTip) {
+    nameByHint(control);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND;
@@ -74,10 +106,6 @@ BOOL CALLBACK registerTool(HWND control, LPARAM toolTip) {
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(reinterpret_cast<HWND>(toolTip), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     return TRUE;
-}
-
-HINSTANCE moduleOf(HWND window) {
-    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
 }
 
 }  // namespace

@@ -11,8 +11,9 @@
 
 // Registers every descendant control of `page` (controls of child dialogs
 // included) with a new tool-tip window, with its text asked for by
-// callback, and installs the relay hook. The earlier tool tip and hook go
-// first. Returns true when the hints work.
+// callback, and installs the relay hook; a button that paints only a
+// picture gets its hint as its window text, for screen readers. The
+// earlier tool tip and hook go first. Returns true when the hints work.
 bool attachHints(HWND page, int textBase);
 
 // Removes the relay hook and destroys the tool tip; safe to call when there

@@ -12,7 +12,9 @@ RequestExecutionLevel admin
 !define MAKER "Orvel Displays"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumetra"
 ; Where the help viewer looks up a help file given by its plain name.
-!define HELP_KEY "Software\Microsoft\Windows\HTMLHelp"
+!define HELP_KEY "Software\Microsoft\Windows\HTML Help"
+; Where earlier versions put that entry, which the viewer never reads.
+!define EARLIER_HELP_KEY "Software\Microsoft\Windows\HTMLHelp"
 !define HELP_FILE "Lumetra-JPN.chm"
 
 !include "MUI2.nsh"
@@ -62,6 +64,8 @@ Section "Lumetra"
     ; Started from the Start menu, the program's folder is the current one.
     CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\lumetra.exe"
     WriteRegStr HKLM "${HELP_KEY}" "${HELP_FILE}" "$INSTDIR"
+    DeleteRegValue HKLM "${EARLIER_HELP_KEY}" "${HELP_FILE}"
+    DeleteRegKey /ifempty HKLM "${EARLIER_HELP_KEY}"
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT} ${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -85,5 +89,7 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     DeleteRegValue HKLM "${HELP_KEY}" "${HELP_FILE}"
     DeleteRegKey /ifempty HKLM "${HELP_KEY}"
+    DeleteRegValue HKLM "${EARLIER_HELP_KEY}" "${HELP_FILE}"
+    DeleteRegKey /ifempty HKLM "${EARLIER_HELP_KEY}"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

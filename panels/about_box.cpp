@@ -27,14 +27,18 @@ void openWebAddress(HWND dialog) {
     }
 }
 
-void onCommand(HWND dialog, int id) {
+void onCommand(HWND dialog, int id, int notification) {
     switch (id) {
         case IDOK:
         case IDCANCEL:
             EndDialog(dialog, 1);
             break;
         case IDC_ABOUT_WEB_ADDRESS:
-            openWebAddress(dialog);
+            // A double click reports a click and then a double click: the
+            // address opens once.
+            if (notification == STN_CLICKED) {
+                openWebAddress(dialog);
+            }
             break;
         default:
             break;
@@ -66,7 +70,7 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             onInit(dialog);
             return TRUE;  // the dialog manager sets the focus
         case WM_COMMAND:
-            onCommand(dialog, LOWORD(wParam));
+            onCommand(dialog, LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         case WM_CTLCOLORSTATIC:
             return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

@@ -103,14 +103,40 @@ bool FeatureGridPage::runCommand(int id) {
     if (!monitorOpen()) {
         return false;
     }
+    if (commandRunning_) {
+        return true;  // pressed again from within the first run's message box
+    }
+    commandRunning_ = true;
+    const bool ran = startCommand(id);
+    commandRunning_ = false;
+    return ran;
+}
+
+void FeatureGridPage::dropQueuedClicks() {
+    // Presses that reached a command button while a command ran (the
+    // second click of a double click, impatient clicks during the monitor's
+    // wait) are dropped: a one-shot command runs once per press that could
+    // see its result. A real double click gives a push button two clicks.
+    for (const CommandButton& command : kCommandButtons) {
+        HWND button = GetDlgItem(window(), command.id);
+        MSG message;
+        while (button && PeekMessageW(&message, button, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK,
+                                      PM_REMOVE | PM_NOYIELD)) {
+        }
+    }
+}
+
+bool FeatureGridPage::startCommand(int id) {
     switch (id) {
         case kCtlResetGeometry:
             showWaitIllustration(window());
             (void)monitor()->resetGeometry();
-            rebuildSliders();
+            dropQueuedClicks();
+            refreshAfterReload();
             return true;
         case kCtlDegauss:
             (void)monitor()->degauss();
+            dropQueuedClicks();
             return true;
         case kCtlFactoryReset:
             factoryReset();
@@ -127,12 +153,14 @@ bool FeatureGridPage::runCommand(int id) {
 void FeatureGridPage::factoryReset() {
     const int answer = app().ask(window(), loadString(IDS_ASK_FACTORY_RESET).c_str(), L"Lumetra",
                                  MB_ICONQUESTION | MB_YESNO);
+    dropQueuedClicks();  // made while the question was up
     if (answer != IDYES) {
         return;
     }
     showWaitIllustration(window());
     (void)monitor()->factoryReset();
-    rebuildSliders();
+    dropQueuedClicks();
+    refreshAfterReload();
     updateTabs();  // last: it may replace this page
 }
 
@@ -167,8 +195,16 @@ void FeatureGridPage::finishAutomatic(UINT_PTR timer) {
             (void)(monitor()->*command.run)();
         }
     }
-    rebuildSliders();
+    dropQueuedClicks();
+    refreshAfterReload();
     restorePattern();
+}
+
+void FeatureGridPage::refreshAfterReload() {
+    // The command re-read every control: one that stopped answering has
+    // lost its range, so its button goes and the selection falls back to
+    // the first listed feature, as on a refresh.
+    onRefresh();
 }
 
 void FeatureGridPage::restorePattern() {

@@ -135,6 +135,9 @@ void FeatureGridPage::onInit() {
 }
 
 void FeatureGridPage::onRefresh() {
+    // The focused button is re-created: the focus returns to the new one.
+    HWND focus = GetFocus();
+    const int focused = IsChild(window(), focus) ? GetDlgCtrlID(focus) : 0;
     buttons_->clear();
     removeCommandButtons();
     cellCount_ = 0;
@@ -146,6 +149,9 @@ void FeatureGridPage::onRefresh() {
     moveTabStop();
     rebuildSliders();
     attachPageHints(kTextBaseMain);  // buttons came and went
+    if (HWND again = focused != 0 ? GetDlgItem(window(), focused) : nullptr) {
+        SetFocus(again);
+    }
 }
 
 void FeatureGridPage::onClose() {
@@ -275,13 +281,15 @@ bool FeatureGridPage::onCommand(int id, int notification) {
 }
 
 void FeatureGridPage::onScroll(HWND bar, int request, int thumb) {
-    if (features_.empty() || selection() < 0) {
+    if (!monitorOpen() || !listed(selection())) {
         return;
     }
-    if (bar == primary_.bar) {
-        (void)stepFeature(primary_, selection(), request, thumb);
-    } else if (bar == secondary_.bar && secondAxis() >= 0) {
-        (void)stepFeature(secondary_, secondAxis(), request, thumb);
+    const bool primary = bar == primary_.bar;
+    const int feature = primary ? selection() : (bar == secondary_.bar ? secondAxis() : -1);
+    // Only a feature the monitor can adjust now moves: one whose re-read
+    // failed has no range left, and a step would write 0 to it.
+    if (feature >= 0 && monitor()->featureAvailability(feature) == 2) {
+        (void)stepFeature(primary ? primary_ : secondary_, feature, request, thumb);
     }
 }
 

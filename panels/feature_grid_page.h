@@ -63,10 +63,13 @@ class FeatureGridPage : public AdjustmentPage {
     // The command buttons' actions (feature_grid_commands.cpp); false for
     // another control.
     bool runCommand(int id);
+    [[nodiscard]] bool startCommand(int id);
+    void dropQueuedClicks();
     void factoryReset();
     void startAutomatic(int id);
     void finishAutomatic(UINT_PTR timer);
     void restorePattern();
+    void refreshAfterReload();
     [[nodiscard]] bool listed(int feature) const;
     [[nodiscard]] HBITMAP commandBitmap(int bitmapId);
 
@@ -78,5 +81,6 @@ class FeatureGridPage : public AdjustmentPage {
     SliderRow secondary_;
     int cellCount_ = 0;
     UINT_PTR automaticTimer_ = 0;  // 0: no automatic command pending
+    bool commandRunning_ = false;  // a command button's action is under way
     int rememberedPattern_ = -1;   // shown before it; -1: none was open
 };

@@ -39,6 +39,21 @@ MonitorInformation gatherInformation(ActiveMonitor* monitor, bool open) {
     return facts;
 }
 
+// The help file by its full path, beside the program: the viewer resolves
+// a plain name from the working folder or its registry, which a shortcut or
+// a console elsewhere need not match.
+std::wstring helpFilePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(app().instance, path.data(),
+                                        static_cast<DWORD>(path.size()))) == path.size()) {
+        path.resize(path.size() * 2);
+    }
+    path.resize(length);
+    path.erase(path.find_last_of(L"\\/") + 1);  // npos + 1: no folder at all
+    return path + loadString(IDS_HELP_FILE);
+}
+
 }  // namespace
 
 void InformationPage::onInit() {
@@ -70,7 +85,7 @@ bool InformationPage::onCommand(int id, int notification) {
             app().openInShell(window(), loadString(IDS_MAKER_WEB_ADDRESS).c_str());
             return true;
         case kCtlHelpButton:
-            app().showHelpFile(window(), loadString(IDS_HELP_FILE).c_str());
+            app().showHelpFile(window(), helpFilePath().c_str());
             return true;
         default:
             return false;

@@ -9,11 +9,11 @@ struct MonitorInformation {
     std::wstring model;
     std::wstring serial;
     int year = 0;
-    int week = 0;
-    double horizontalFrequency = 0;                    // kHz; its line only when above 0
-    double verticalFrequency = 0;                      // Hz; likewise
-    int minHorizontalRate = 0, maxHorizontalRate = 0;  // kHz
-    int minVerticalRate = 0, maxVerticalRate = 0;      // Hz
+    int week = 0;                    // 1 to 54 printed with the year; otherwise the year alone
+    double horizontalFrequency = 0;  // kHz; its line only when above 0
+    double verticalFrequency = 0;    // Hz; likewise
+    int minHorizontalRate = 0, maxHorizontalRate = 0;  // kHz; both 0: no line
+    int minVerticalRate = 0, maxVerticalRate = 0;      // Hz; likewise
     int statusByte = -1;  // timing memory number; below 0: not read, no line
     std::wstring driver;
 };

@@ -26,7 +26,9 @@ files_of_drive_c() {
 }
 registry_has() { "$WINE" reg query "$@" > /dev/null 2>&1; }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumetra'
-help_key='HKLM\Software\Microsoft\Windows\HTMLHelp'
+# The key the help viewer reads (with a space), not the one without it.
+help_key='HKLM\Software\Microsoft\Windows\HTML Help'
+unread_help_key='HKLM\Software\Microsoft\Windows\HTMLHelp'
 
 "$WINE" wineboot -i > /dev/null 2>&1
 "$WINESERVER" -w
@@ -41,6 +43,7 @@ done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 registry_has "$uninstall_key" /v QuietUninstallString || fail "no uninstall entry"
 registry_has "$help_key" /v Lumetra-JPN.chm || fail "help file not registered"
+! registry_has "$unread_help_key" /v Lumetra-JPN.chm || fail "help file registered where the viewer never looks"
 
 mkdir "$work/zip"
 (cd "$work/zip" && cmake -E tar xf "$zip") || fail "zip does not extract"

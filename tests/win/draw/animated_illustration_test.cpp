@@ -121,6 +121,22 @@ TEST_F(AnimatedIllustrationTest, MessageTextsInTheirColours) {
     DrawTextW(dc.get(), maker.c_str(), static_cast<int>(maker.size()), &extent,
               DT_CENTER | DT_NOPREFIX | DT_WORDBREAK | DT_CALCRECT);
     EXPECT_NEAR(about.makerRight - about.makerLeft + 1, extent.right - extent.left, 3);
+
+    // The product's name heads it in white, as wide as that name: the upper
+    // half of its line holds nothing of the version below.
+    RECT name{0, 0, g.frameWidth, 0};
+    DrawTextW(dc.get(), L"Lumetra", -1, &name, DT_CENTER | DT_NOPREFIX | DT_CALCRECT);
+    int left = g.frameWidth, right = -1;
+    for (int y = about.firstRow; y < about.firstRow + name.bottom / 2; ++y) {
+        for (int x = 0; x < g.frameWidth; ++x) {
+            if (framePixel(illustration.frame(0), x, y) == RGB(255, 255, 255)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    EXPECT_NEAR(right - left + 1, name.right - name.left, 3);
+    EXPECT_NEAR((left + right) / 2, g.frameWidth / 2, 2);  // centred
 }
 
 TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelong) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/resource_ids.h"
 #include "tests/win/draw/draw_test_support.h"
 
 namespace {
@@ -166,4 +167,62 @@ TEST(ItemButtonGroup, DrawsEachFeatureIconRaisedOrPressed) {
     const DRAWITEMSTRUCT outside = drawRequest(4099, canvas.dc(), 37, 37);
     EXPECT_EQ(group.drawItem(&outside), -1);
     EXPECT_EQ(canvas.count(kMarker), 38 * 38);
+}
+
+// Each feature's icon comes from its strip, and only the quarters its name
+// points at move: the corner of a corner purity, the half of an edge
+// convergence or of an upper or lower pincushion; the others move whole.
+TEST(ItemButtonGroup, EachFeatureAnimatesTheQuartersItNames) {
+    constexpr int kTopLeft = 1, kTopRight = 2, kBottomLeft = 4, kBottomRight = 8;
+    constexpr int kTop = kTopLeft | kTopRight, kBottom = kBottomLeft | kBottomRight;
+    constexpr int kLeft = kTopLeft | kBottomLeft, kRight = kTopRight | kBottomRight;
+    constexpr int kWhole = kTop | kBottom;
+    const struct {
+        int feature;
+        int strip;
+        int moving;
+    } features[] = {
+        {45, IDB_SPRITE_CORNER_PINCUSHION, kTop},
+        {46, IDB_SPRITE_CORNER_PINCUSHION, kTop},
+        {49, IDB_SPRITE_CORNER_PINCUSHION, kBottom},
+        {50, IDB_SPRITE_CORNER_PINCUSHION, kBottom},
+        {66, IDB_SPRITE_PURITY, kTopLeft},
+        {65, IDB_SPRITE_PURITY, kTopRight},
+        {68, IDB_SPRITE_PURITY, kBottomLeft},
+        {67, IDB_SPRITE_PURITY, kBottomRight},
+        {73, IDB_SPRITE_EDGE_V_CONVERGENCE, kTop},
+        {74, IDB_SPRITE_EDGE_V_CONVERGENCE, kBottom},
+        {75, IDB_SPRITE_EDGE_H_CONVERGENCE, kLeft},
+        {76, IDB_SPRITE_EDGE_H_CONVERGENCE, kRight},
+        {48, IDB_SPRITE_PURITY, kWhole},
+        {40, IDB_SPRITE_CORNER_PINCUSHION, kWhole},
+        {0, IDB_SPRITE_POSITION, kWhole},
+        {12, IDB_SPRITE_ROTATION, kWhole},
+    };
+    for (const auto& f : features) {
+        SCOPED_TRACE(f.feature);
+        EXPECT_EQ(itemSprite(f.feature).strip, f.strip);
+        ItemButtonGroup group;
+        ASSERT_EQ(group.addButton(4000 + f.feature, 0), 0);
+        group.select(4000 + f.feature);
+        // Phases 0 and 6 show the strip's first and last frames.
+        Canvas first(37, 37), last(37, 37);
+        for (Canvas* canvas : {&first, &last}) {
+            const DRAWITEMSTRUCT item = drawRequest(4000 + f.feature, canvas->dc(), 37, 37);
+            ASSERT_EQ(group.drawItem(&item), 0);
+            for (int step = 0; step < 6; ++step) {
+                group.stepAnimation();
+            }
+        }
+        int moving = 0;
+        for (int quarter = 0; quarter < 4; ++quarter) {
+            const int left = 3 + 16 * (quarter % 2), top = 3 + 16 * (quarter / 2);
+            for (int y = top; y < top + 16; ++y) {
+                for (int x = left; x < left + 16; ++x) {
+                    moving |= first.pixel(x, y) != last.pixel(x, y) ? 1 << quarter : 0;
+                }
+            }
+        }
+        EXPECT_EQ(moving, f.moving);
+    }
 }

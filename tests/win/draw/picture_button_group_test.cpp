@@ -124,14 +124,18 @@ TEST(PictureButtonGroup, DrawsRaisedOrPressedWithTheBitmapCentred) {
         UINT action;
         UINT state;
         bool pressed;
+        bool focusCue;  // the dotted rectangle 3 pixels inside the edge
     };
     const Case cases[] = {
-        {"selected", 1, ODA_DRAWENTIRE, 0, true},
-        {"other", 2, ODA_DRAWENTIRE, 0, false},
-        {"other being pushed", 2, ODA_SELECT, ODS_SELECTED, true},
-        {"other released", 2, ODA_SELECT, 0, false},
-        {"other with focus only", 2, ODA_FOCUS, ODS_SELECTED | ODS_FOCUS, false},
+        {"selected", 1, ODA_DRAWENTIRE, 0, true, false},
+        {"other", 2, ODA_DRAWENTIRE, 0, false, false},
+        {"other being pushed", 2, ODA_SELECT, ODS_SELECTED, true, false},
+        {"other released", 2, ODA_SELECT, 0, false, false},
+        {"other with focus only", 2, ODA_FOCUS, ODS_SELECTED | ODS_FOCUS, false, true},
+        {"selected with focus", 1, ODA_FOCUS, ODS_FOCUS, true, true},
+        {"focus, no cue asked", 2, ODA_FOCUS, ODS_FOCUS | ODS_NOFOCUSRECT, false, false},
     };
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Canvas canvas(kWidth + 4, kHeight + 4);
@@ -141,6 +145,11 @@ TEST(PictureButtonGroup, DrawsRaisedOrPressedWithTheBitmapCentred) {
         expectFrame(canvas, kWidth, kHeight, c.pressed);
         const int sink = c.pressed ? 1 : 0;
         expectTestBitmapAt(canvas, kWidth / 2 + sink, kHeight / 2 + sink);
+        int cue = 0;  // dots on the top and bottom lines of the rectangle
+        for (int x = 3; x < kWidth - 3; ++x) {
+            cue += (canvas.pixel(x, 3) != face) + (canvas.pixel(x, kHeight - 4) != face);
+        }
+        EXPECT_EQ(cue >= kWidth - 6, c.focusCue) << cue;
     }
 
     // Controls outside the group, or without a bitmap, are left alone.

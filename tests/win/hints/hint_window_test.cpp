@@ -43,18 +43,34 @@ TEST_F(HintWindowTest, PageControlsShowTheirStringsThroughOneToolTip) {
     start("qrv-crt");
     ASSERT_TRUE(hintHookInstalled());
     ASSERT_NE(hintToolTip(), nullptr);
-    const std::pair<int, std::vector<int>> pages[] = {
-        {kTabBrightness, {kCtlPrimarySlider, kCtlPrimaryValue, kCtlResetBrightnessContrast}},
-        {kTabGeometry, {kCtlItemButtonBase + 0, kCtlPrimarySlider, kCtlSecondarySlider}},
-        {kTabInformation, {kCtlInformationText}}};
-    for (const auto& [tag, ids] : pages) {
-        showTab(tag);
-        for (int id : ids) {
+    struct Page {
+        int tag;
+        int textBase;
+        std::vector<int> ids;
+    };
+    const Page pages[] = {
+        {kTabBrightness, 0, {kCtlPrimarySlider, kCtlPrimaryValue, kCtlResetBrightnessContrast}},
+        {kTabGeometry, 0, {kCtlItemButtonBase + 0, kCtlPrimarySlider, kCtlSecondarySlider}},
+        {kTabInformation, 0, {kCtlInformationText}},
+        {kTabTestPattern,
+         6000,
+         {kCtlPatternButtonBase + 5, kCtlPatternOff, kCtlPatternAutoChoice}}};
+    for (const Page& p : pages) {
+        showTab(p.tag);
+        for (int id : p.ids) {
             ASSERT_NE(pageControl(id), nullptr) << id;
             EXPECT_TRUE(isTool(pageControl(id))) << id;
-            EXPECT_EQ(hintString(page(), pageControl(id)), id);
+            EXPECT_EQ(hintString(page(), pageControl(id)), id + p.textBase);
         }
     }
+    // A pattern button paints only its picture: a screen reader names it by
+    // its hint, the pattern's name.
+    for (int id = kCtlPatternButtonBase + 1; id <= kCtlPatternButtonBase + 28; ++id) {
+        EXPECT_EQ(textOf(pageControl(id)), loadString(6000 + id)) << id;
+    }
+    EXPECT_EQ(textOf(pageControl(kCtlPatternButtonBase + 5)),
+              L"色、グレースケールおよびモアレ評価パターン");
+    EXPECT_EQ(textOf(pageControl(kCtlPatternAutoChoice)), L"パターンの自動選択");
     EXPECT_EQ(loadString(kCtlPrimaryValue), L"選択された項目の設定値");
 
     // The tool tip belongs to the main window, so it goes with its page

@@ -39,8 +39,8 @@ std::wstring itemText(HWND dialog, int id) {
     return text;
 }
 
-// Runs inside the about box's own message loop: looks, clicks the address,
-// then closes the box the way the visit asks.
+// Runs inside the about box's own message loop: looks, double-clicks the
+// address, then closes the box the way the visit asks.
 void CALLBACK visitAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dialog = findDialogOfThisThread();
     if (!dialog) {
@@ -51,8 +51,9 @@ void CALLBACK visitAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
     visit.version = itemText(dialog, IDC_ABOUT_VERSION);
     visit.address = itemText(dialog, IDC_ABOUT_WEB_ADDRESS);
     HWND address = GetDlgItem(dialog, IDC_ABOUT_WEB_ADDRESS);
-    SendMessageW(address, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    SendMessageW(address, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        SendMessageW(address, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(2, 2));
+    }
     visit.openAfterAddressClick = IsWindowVisible(dialog);
     switch (visit.closeBy) {
         case CloseBy::OkButton:

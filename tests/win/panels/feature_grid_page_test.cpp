@@ -1,14 +1,18 @@
+#include "app/strings.h"
 #include "app/tabs.h"
 #include "draw/animated_illustration.h"
+#include "draw/bitmap_background.h"
 #include "panels/page_state.h"
 #include "patterns/pattern_window.h"
 #include "tests/win/app/main_window_fixture.h"
+#include "tests/win/draw/draw_test_support.h"
 
 namespace {
 
 constexpr int kPosition = 0;
 constexpr int kSize = 1;
 constexpr int kRotation = 12;
+constexpr int kHorizontalConvergence = 13;
 constexpr int kSharpness = 82;
 
 // VCP codes of the features the tests move.
@@ -75,6 +79,16 @@ class FeatureGridPageTest : public MainWindowTest {
                      reinterpret_cast<LPARAM>(pageControl(sliderId)));
         pump();
     }
+    // A double click as the mouse delivers it, all four messages queued at
+    // once: the second click arrives while the first one's command runs.
+    void doubleClick(int id) {
+        HWND button = pageControl(id);
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+            PostMessageW(button, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                         MAKELPARAM(10, 10));
+        }
+        pump();
+    }
     bool visible(int id) const { return IsWindowVisible(pageControl(id)) != FALSE; }
     int barPosition(int id) const { return GetScrollPos(pageControl(id), SB_CTL); }
     std::wstring text(int id) const { return textOf(pageControl(id)); }
@@ -84,6 +98,20 @@ class FeatureGridPageTest : public MainWindowTest {
         pump();
     }
 };
+
+int commandPicture(int id) {
+    switch (id) {
+        case kCtlResetGeometry:
+            return IDB_RESET_GEOMETRY;
+        case kCtlAutoGeometry:
+        case kCtlAutoSetup:
+            return IDB_AUTO_ADJUST;
+        case kCtlDegauss:
+            return IDB_DEGAUSS;
+        default:
+            return IDB_FACTORY_RESET;
+    }
+}
 
 std::vector<int> itemButtons(std::initializer_list<int> features,
                              std::initializer_list<int> commands) {
@@ -125,8 +153,19 @@ TEST_F(FeatureGridPageTest, ListsTheOfferedFeaturesInOrderThenTheCommands) {
             showTab(c.tag);
             EXPECT_EQ(gridButtons(), c.buttons);
             for (int id : c.buttons) {
-                if (id < kCtlItemButtonBase) {  // a command shows its picture
-                    EXPECT_NE(SendMessageW(pageControl(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
+                // Pictures only on the buttons: a screen reader names them by their hint.
+                EXPECT_EQ(textOf(pageControl(id)), loadString(id)) << id;
+                if (id < kCtlItemButtonBase) {  // a command shows its picture on the face
+                    const auto shown = reinterpret_cast<HBITMAP>(
+                        SendMessageW(pageControl(id), BM_GETIMAGE, IMAGE_BITMAP, 0));
+                    ScopedBitmap picture(static_cast<HBITMAP>(
+                        LoadImageW(app().instance, MAKEINTRESOURCEW(commandPicture(id)),
+                                   IMAGE_BITMAP, 0, 0, 0)));
+                    ASSERT_EQ(replaceGreyPixels(picture.get(), GetSysColor(COLOR_BTNFACE)), 0);
+                    int w = 0, h = 0;
+                    const std::vector<uint32_t> expected = bitmapPixels(picture.get(), &w, &h);
+                    EXPECT_FALSE(expected.empty());
+                    EXPECT_EQ(bitmapPixels(shown, &w, &h), expected) << id;
                 }
             }
             // The first feature is the selection.
@@ -291,6 +330,7 @@ TEST_F(FeatureGridPageTest, FactoryResetAsksAndActsOnlyOnYes) {
         question = text;
         EXPECT_STREQ(title, L"Lumetra");
         EXPECT_EQ(flags, static_cast<UINT>(MB_ICONQUESTION | MB_YESNO));
+        pump();  // as the question's own message loop does
         return answer;
     };
     const int resets = VeskolSimRequestCount(0, 0x03);
@@ -302,8 +342,10 @@ TEST_F(FeatureGridPageTest, FactoryResetAsksAndActsOnlyOnYes) {
     EXPECT_EQ(question.substr(0, 11), L"この操作によりすべての");
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), resets);
 
+    // A double click asks once and resets once.
     answer = IDYES;
-    pressOnPage(kCtlFactoryReset);
+    doubleClick(kCtlFactoryReset);
+    EXPECT_EQ(asked, 3);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), resets + 1);
 }
 
@@ -312,14 +354,58 @@ TEST_F(FeatureGridPageTest, GeometryResetAndDegaussWriteTheirCodes) {
     selectFeature(kRotation);
     scroll(kCtlPrimarySlider, SB_LEFT);
     EXPECT_EQ(barPosition(kCtlPrimarySlider), 0);
-    pressOnPage(kCtlResetGeometry);
+    doubleClick(kCtlResetGeometry);  // a double click acts once
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);
     // The sliders show what the monitor holds after the reset.
     EXPECT_EQ(barPosition(kCtlPrimarySlider), monitor().value(kRotation));
     showTab(kTabOther);
-    pressOnPage(kCtlDegauss);
-    pressOnPage(kCtlDegauss, BN_DOUBLECLICKED);  // a double click acts once
+    doubleClick(kCtlDegauss);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 3);
+}
+
+// A reset or automatic command re-reads every control: a feature whose
+// control stopped answering leaves the grid, the selection falls back to
+// the first listed feature, and no slider step writes the lost one.
+TEST_F(FeatureGridPageTest, AFeatureLostInTheReloadLeavesTheGridAndIsNeverStepped) {
+    struct Case {
+        const char* profile;
+        int tag;
+        int command;
+        UINT_PTR timer;  // 0: runs at once
+        int feature;
+        int code;
+    };
+    const Case cases[] = {
+        {"tsw-crt-t6", kTabGeometry, kCtlResetGeometry, 0, kRotation, kVcpRotation},
+        {"qrv-crt", kTabGeometry, kCtlAutoGeometry, 3, kRotation, kVcpRotation},
+        {"tsw-lcd-p2", kTabGeometry, kCtlAutoSetup, 4, kPosition, kVcpHorizontalPosition},
+        {"qrv-crt", kTabOther, kCtlFactoryReset, 0, kHorizontalConvergence, 0x28},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        close();
+        start(c.profile);
+        answerEveryQuestion(IDYES);
+        showTab(c.tag);
+        selectFeature(c.feature);
+        VeskolSimSetMaximum(0, c.code, 0);  // no value to read any more
+        if (c.timer != 0) {
+            pressAutomatic(c.command);
+            tick(c.timer);
+        } else {
+            pressOnPage(c.command);
+        }
+        // The monitor answers again; the page has read nothing of it.
+        VeskolSimSetMaximum(0, c.code, 100);
+        VeskolSimSetValue(0, c.code, 50);
+        EXPECT_EQ(pageControl(kCtlItemButtonBase + c.feature), nullptr);
+        const int first = gridButtons().front();
+        EXPECT_EQ(
+            c.tag == kTabGeometry ? pageState().geometrySelection : pageState().otherSelection,
+            first >= kCtlItemButtonBase ? first - kCtlItemButtonBase : -1);
+        scroll(kCtlPrimarySlider, SB_LINERIGHT);
+        EXPECT_EQ(simValue(0, c.code), 50);
+    }
 }
 
 TEST_F(FeatureGridPageTest, OnlyAGeometryResetStillMakesTheTab) {
@@ -377,11 +463,23 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);
     EXPECT_EQ(currentPattern(), 5);
 
+    // A click queued while the command runs starts nothing afterwards.
+    pressAutomatic(kCtlAutoGeometry);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+        PostMessageW(pageControl(kCtlAutoGeometry), message, 0, MAKELPARAM(10, 10));
+    }
+    SendMessageW(page(), WM_TIMER, 3, 0);
+    pump();
+    holdAutomaticCommand();
+    EXPECT_EQ(currentPattern(), 5);
+    tick(3);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 3);
+
     // The user closed the pattern window meanwhile: it is not opened again.
     pressAutomatic(kCtlAutoGeometry);
     ASSERT_EQ(showTestPattern(0), 0);
     tick(3);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 3);
+    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 4);
     EXPECT_FALSE(patternWindowOpen());
 }
 

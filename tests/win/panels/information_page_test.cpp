@@ -37,6 +37,21 @@ TEST(InformationText, LinesFollowWhatIsKnownOfTheMonitor) {
     }
     EXPECT_NE(text.find(L"水平周波数範囲: 30 - 96 kHz\n"), std::wstring::npos);
 
+    // A week outside 1-54 (0: not given, 255: a model year) leaves the year
+    // alone; range limits of 0 (none in the EDID) leave their line out.
+    const std::pair<int, const wchar_t*> weeks[] = {{1, L"製造年週: 2009 Week 1\n"},
+                                                    {54, L"製造年週: 2009 Week 54\n"},
+                                                    {0, L"製造年: 2009\n"},
+                                                    {55, L"製造年: 2009\n"},
+                                                    {255, L"製造年: 2009\n"}};
+    for (const auto& [week, expected] : weeks) {
+        facts.week = week;
+        EXPECT_NE(informationText(facts).find(expected), std::wstring::npos) << week;
+    }
+    facts.minHorizontalRate = facts.maxHorizontalRate = 0;
+    EXPECT_EQ(informationText(facts).find(L"水平周波数範囲"), std::wstring::npos);
+    EXPECT_NE(informationText(facts).find(L"垂直周波数範囲: 48 - 160 Hz\n"), std::wstring::npos);
+
     const std::pair<int, const wchar_t*> timings[] = {{0, L"プリセット 1"},
                                                       {127, L"プリセット 128"},
                                                       {128, L"ユーザ 1"},
@@ -70,7 +85,12 @@ TEST_F(InformationPageTest, DescribesTheOpenMonitorAndOpensTheWebPageAndTheHelp)
     pressOnPage(kCtlHelpButton);
     app().showHelpFile = savedHelp;
     EXPECT_EQ(opened, std::vector<std::wstring>{loadString(IDS_MAKER_WEB_ADDRESS)});
-    EXPECT_EQ(helped, std::vector<std::wstring>{L"Lumetra-JPN.chm"});
+    // The help file beside the program, whatever the working folder.
+    wchar_t program[MAX_PATH] = {};
+    ASSERT_GT(GetModuleFileNameW(nullptr, program, MAX_PATH), 0u);
+    std::wstring folder = program;
+    folder.erase(folder.rfind(L'\\') + 1);
+    EXPECT_EQ(helped, std::vector<std::wstring>{folder + L"Lumetra-JPN.chm"});
 }
 
 TEST_F(InformationPageTest, WithoutAMonitorOnlyTheLibraryIsNamed) {
