@@ -1,8 +1,10 @@
 #include "decode/capability_set.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstring>
-#include <map>
+#include <optional>
+#include <set>
 #include <utility>
 
 namespace {
@@ -188,15 +190,32 @@ void walkCodeList(std::string_view body, OnCode onCode, OnOpen onOpen, OnValue o
     }
 }
 
-// One section's code list, with the values of every list each key owns
-// (first 255 kept). Codes and keys are as walked; `page` moves them into a
-// vendor page when the set stores them.
+// One section's code list: each code once, in the order first listed, and
+// the codes that own a value list, each with the values of the first list
+// it was given (first 255 kept). A monitor that lists a code twice, values
+// and all, means the one code. Codes and keys are as walked; `page` moves
+// them into a vendor page when the set stores them.
 struct CodeList {
     uint32_t page = 0;
     std::vector<int32_t> codes;
     std::vector<int32_t> keys;
-    std::vector<size_t> listOfKey;            // index in `lists` of each key's values
-    std::vector<std::vector<int32_t>> lists;  // one per distinct owner
+    std::vector<std::vector<int32_t>> lists;  // one per key
+};
+
+// The values of one list, each once: they are one or two hexadecimal digits.
+class ValueList {
+  public:
+    explicit ValueList(std::vector<int32_t>& values) : values_(values) {}
+    void add(int32_t value) {
+        if (values_.size() < kMaxListValues && !seen_[static_cast<size_t>(value)]) {
+            seen_.set(static_cast<size_t>(value));
+            values_.push_back(value);
+        }
+    }
+
+  private:
+    std::vector<int32_t>& values_;
+    std::bitset<256> seen_;
 };
 
 // Reads a code list, keeping at most `maxKeys` value lists; the codes that
@@ -204,23 +223,26 @@ struct CodeList {
 CodeList readCodeList(std::string_view body, uint32_t page, size_t maxKeys) {
     CodeList list;
     list.page = page;
-    std::map<int32_t, size_t> listOfOwner;
+    std::set<int32_t> codes;
+    std::set<int32_t> owners;
+    std::optional<ValueList> open;  // the list being read, when it is its owner's first
     walkCodeList(
-        body, [&](int32_t code) { list.codes.push_back(code); },
-        [&](int32_t owner) {
-            if (list.keys.size() < maxKeys) {
-                const auto [entry, added] = listOfOwner.try_emplace(owner, list.lists.size());
-                if (added) {
-                    list.lists.emplace_back();
-                }
-                list.keys.push_back(owner);
-                list.listOfKey.push_back(entry->second);
+        body,
+        [&](int32_t code) {
+            if (codes.insert(code).second) {
+                list.codes.push_back(code);
             }
         },
-        [&](int32_t owner, int32_t value) {
-            const auto entry = listOfOwner.find(owner);
-            if (entry != listOfOwner.end() && list.lists[entry->second].size() < kMaxListValues) {
-                list.lists[entry->second].push_back(value);
+        [&](int32_t owner) {
+            open.reset();
+            if (list.keys.size() < maxKeys && owners.insert(owner).second) {
+                list.keys.push_back(owner);
+                open.emplace(list.lists.emplace_back());
+            }
+        },
+        [&](int32_t, int32_t value) {
+            if (open) {
+                open->add(value);
             }
         });
     return list;
@@ -233,36 +255,42 @@ std::unique_ptr<T[]> allocate(size_t size) {
 }
 
 // Stores the code lists of `sections` one after another: codes, the keys
-// that own value lists, and one value block per key.
+// that own value lists, and one value block per key. A code (or key) that
+// an earlier section already gave is left out.
 void storeLists(const std::vector<CodeList>& sections, std::unique_ptr<int32_t[]>& codes,
                 int32_t& codeCount, std::unique_ptr<int32_t[]>& keys,
                 std::unique_ptr<ValueBlock[]>& blocks, int32_t& keyCount) {
-    size_t totalCodes = 0;
-    size_t totalKeys = 0;
-    for (const CodeList& section : sections) {
-        totalCodes += section.codes.size();
-        totalKeys += section.keys.size();
-    }
-    codes = allocate<int32_t>(totalCodes);
-    keys = allocate<int32_t>(totalKeys);
-    blocks = allocate<ValueBlock>(totalKeys);
-    codeCount = static_cast<int32_t>(totalCodes);
-    keyCount = static_cast<int32_t>(totalKeys);
-
-    size_t code = 0;
-    size_t key = 0;
+    std::vector<int32_t> allCodes;
+    std::vector<std::pair<int32_t, const std::vector<int32_t>*>> allKeys;
+    std::set<int32_t> seenCodes;
+    std::set<int32_t> seenKeys;
     for (const CodeList& section : sections) {
         for (int32_t walked : section.codes) {
-            codes[code++] = pagedCode(section.page, static_cast<uint32_t>(walked));
+            const int32_t code = pagedCode(section.page, static_cast<uint32_t>(walked));
+            if (seenCodes.insert(code).second) {
+                allCodes.push_back(code);
+            }
         }
-        for (size_t i = 0; i < section.keys.size(); ++i, ++key) {
-            keys[key] = pagedCode(section.page, static_cast<uint32_t>(section.keys[i]));
-            const std::vector<int32_t>& values = section.lists[section.listOfKey[i]];
-            ValueBlock& block = blocks[key];
-            block[0] = static_cast<int32_t>(values.size());
-            const auto end = std::copy(values.begin(), values.end(), block.begin() + 1);
-            std::fill(end, block.end(), 0);
+        for (size_t i = 0; i < section.keys.size(); ++i) {
+            const int32_t key = pagedCode(section.page, static_cast<uint32_t>(section.keys[i]));
+            if (seenKeys.insert(key).second) {
+                allKeys.emplace_back(key, &section.lists[i]);
+            }
         }
+    }
+    codes = allocate<int32_t>(allCodes.size());
+    keys = allocate<int32_t>(allKeys.size());
+    blocks = allocate<ValueBlock>(allKeys.size());
+    codeCount = static_cast<int32_t>(allCodes.size());
+    keyCount = static_cast<int32_t>(allKeys.size());
+    std::copy(allCodes.begin(), allCodes.end(), codes.get());
+    for (size_t i = 0; i < allKeys.size(); ++i) {
+        keys[i] = allKeys[i].first;
+        const std::vector<int32_t>& values = *allKeys[i].second;
+        ValueBlock& block = blocks[i];
+        block[0] = static_cast<int32_t>(values.size());
+        const auto end = std::copy(values.begin(), values.end(), block.begin() + 1);
+        std::fill(end, block.end(), 0);
     }
 }
 
@@ -347,19 +375,34 @@ int CapabilitySet::findSection(std::string_view key, std::string_view text,
 
 VcpListScan CapabilitySet::search_vcps(std::string_view body) {
     VcpListScan scan;
+    std::set<int32_t> codes;
+    std::set<int32_t> keys;
     walkCodeList(
-        body, [&](int32_t code) { scan.codes.push_back(code); },
-        [&](int32_t owner) { scan.keys.push_back(owner); }, [](int32_t, int32_t) {});
+        body,
+        [&](int32_t code) {
+            if (codes.insert(code).second) {
+                scan.codes.push_back(code);
+            }
+        },
+        [&](int32_t owner) {
+            if (keys.insert(owner).second) {
+                scan.keys.push_back(owner);
+            }
+        },
+        [](int32_t, int32_t) {});
     return scan;
 }
 
 std::vector<int32_t> CapabilitySet::search_enum_vcps(std::string_view body, int32_t key) {
     std::vector<int32_t> values;
+    ValueList list(values);
+    int listsOfKey = 0;
+    bool reading = false;
     walkCodeList(
-        body, [](int32_t) {}, [](int32_t) {},
-        [&](int32_t owner, int32_t value) {
-            if (owner == key) {
-                values.push_back(value);
+        body, [](int32_t) {}, [&](int32_t owner) { reading = owner == key && listsOfKey++ == 0; },
+        [&](int32_t, int32_t value) {
+            if (reading) {
+                list.add(value);
             }
         });
     return values;

@@ -38,8 +38,8 @@ constexpr int kDisplayLcd = 2;
 using ValueBlock = std::array<int32_t, kMaxListValues + 1>;
 
 // What one walk over a code list finds, in order of appearance: every code
-// outside a value list, and for every value list the code that owns it (a
-// code may own more than one list; lists nested in a list own nothing).
+// outside a value list, and every code that owns a value list (lists nested
+// in a list own nothing). A code listed twice is there once.
 struct VcpListScan {
     std::vector<int32_t> codes;
     std::vector<int32_t> keys;
@@ -91,7 +91,8 @@ class CapabilitySet {
     // (00 01) and nothing inside the outer list is a code.
     [[nodiscard]] static VcpListScan search_vcps(std::string_view body);
 
-    // The values of every value list in `body` whose owner is `key`, in order.
+    // The values of the first value list in `body` whose owner is `key`, in
+    // order, each once (a code listed twice keeps what it was first given).
     [[nodiscard]] static std::vector<int32_t> search_enum_vcps(std::string_view body, int32_t key);
 
     // --- parsed fields ---

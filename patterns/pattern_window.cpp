@@ -98,6 +98,14 @@ LRESULT CALLBACK patternWindowProc(HWND window, UINT message, WPARAM wParam, LPA
                 return 0;
             }
             break;
+        case WM_CLOSE:
+            // So does a close from outside (End task, another program): the
+            // main window, inside the pattern, closes its own way.
+            if (environment.mainWindow) {
+                SendMessageW(environment.mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+                return 0;
+            }
+            break;
         default:
             break;
     }
@@ -232,6 +240,16 @@ void HintedPatternWindow::setAdjustedItem(int feature) {
     }
 }
 
+void HintedPatternWindow::showItem(int feature, int pattern) {
+    const bool hintChanged = feature != feature_ && hints_;
+    feature_ = feature;
+    if (pattern != 0 && pattern != currentPattern()) {
+        selectPattern(pattern);  // with the new item's hint
+    } else if (hintChanged) {
+        repaint();
+    }
+}
+
 HintedPatternWindow* testPatternWindow() {
     return shown;
 }
@@ -240,11 +258,7 @@ void noteAdjustedItem(int feature) {
     if (!shown) {
         return;
     }
-    shown->setAdjustedItem(feature);
-    const int pattern = automaticPattern(feature);
-    if (options.automaticChoice && pattern != 0) {
-        shown->selectPattern(pattern);
-    }
+    shown->showItem(feature, options.automaticChoice ? automaticPattern(feature) : 0);
 }
 
 bool patternWindowOpen() {

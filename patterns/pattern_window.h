@@ -77,6 +77,10 @@ class HintedPatternWindow : public PatternWindow {
     // remembered in any case.
     virtual void setHintsEnabled(bool enabled);
     virtual void setAdjustedItem(int feature);
+    // Notes `feature` and shows `pattern` (0: the one shown stays), with
+    // one repaint at most, so the new hint never flashes over the old
+    // pattern.
+    void showItem(int feature, int pattern);
 
     [[nodiscard]] bool hintsEnabled() const { return hints_; }
     [[nodiscard]] int adjustedItem() const { return feature_; }

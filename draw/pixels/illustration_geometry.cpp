@@ -1,5 +1,7 @@
 #include "draw/pixels/illustration_geometry.h"
 
+#include <cstdint>
+
 namespace {
 
 constexpr IllustrationLayout kWideLayout{.layout = 2,
@@ -54,18 +56,25 @@ std::array<CaptureStrip, kCaptureStrips> captureStrips(const PixelRect& screen, 
     if (width <= 0 || height <= 0) {
         return strips;
     }
-    // The miniature's width at the capture height, in whole strips.
-    const int stripWidth = width * captureHeight / height / kCaptureStrips;
+    // The whole screen, as large as it fits: a screen no wider than the
+    // capture fills its height, a wider one its width, with black bars
+    // above and below. The width is in whole strips.
+    const bool wider = int64_t{width} * captureHeight > int64_t{captureWidth} * height;
+    const int stripWidth = (wider ? captureWidth : width * captureHeight / height) / kCaptureStrips;
+    const int miniatureHeight =
+        wider ? static_cast<int>(int64_t{height} * kCaptureStrips * stripWidth / width)
+              : captureHeight;
     const int left = captureWidth / 2 - kCaptureStrips / 2 * stripWidth;
+    const int top = (captureHeight - miniatureHeight) / 2;
     for (int i = 0; i < kCaptureStrips; ++i) {
         strips[i] = CaptureStrip{.sourceX = screen.left + (width - 1) * i / kCaptureStrips + 1,
                                  .sourceY = screen.top + 1,
                                  .sourceWidth = width / kCaptureStrips,
                                  .sourceHeight = height - 1,
                                  .targetX = left + i * stripWidth,
-                                 .targetY = 0,
+                                 .targetY = top,
                                  .targetWidth = stripWidth,
-                                 .targetHeight = captureHeight};
+                                 .targetHeight = miniatureHeight};
     }
     return strips;
 }

@@ -74,7 +74,8 @@ struct CaptureStrip {
 
 // The sixteen strips that shrink the monitor `screen` (its full rectangle in
 // virtual-screen coordinates) into a capture of captureWidth × captureHeight:
-// the miniature keeps the monitor's aspect ratio and is centred horizontally.
+// the miniature shows the whole monitor in its aspect ratio, centred: a
+// monitor wider than the capture gets black bars above and below it.
 [[nodiscard]] std::array<CaptureStrip, kCaptureStrips> captureStrips(const PixelRect& screen,
                                                                      int captureWidth,
                                                                      int captureHeight);

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "patterns/pixels/pattern_geometry.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -124,9 +125,11 @@ void bottomPincushion(std::vector<ArrowStroke>& out, const Frame& f) {
           {{f.w - u, f.h - 3 * u}, {f.w - 2 * u, f.h - 2 * u}});
 }
 
-// At hue `k` (0 red ... 5 magenta) of the colour ramps pattern's hue ramp.
+// At the middle of the column where the colour ramps pattern's hue ramp
+// shows hue `k` (0 red ... 5 magenta).
 void hue(std::vector<ArrowStroke>& out, const Frame& f, int k) {
-    const int px = f.cx + (5 * k - 15) * (f.w / 40);
+    const int s = rampStepWidth(f.w);
+    const int px = upperRampStep(f.cx, s, hueRampColumn(k)).from + s / 2;
     const int tip = f.h - 2 * f.u;
     const int half = f.u / 2;
     arrow(out, {px, f.h - 6 * f.u}, {px, tip}, {{px - half, tip - half}, {px + half, tip - half}});

@@ -1,5 +1,7 @@
 #include "patterns/pixels/pattern_geometry.h"
 
+#include <algorithm>
+
 Span upperRampStep(int centre, int stepWidth, int level) {
     return {centre + (level - 128) * stepWidth, centre + (level - 127) * stepWidth};
 }
@@ -27,6 +29,11 @@ RampColour hueRampColour(int step) {
         default:
             return {255, 0, falling};
     }
+}
+
+int hueRampColumn(int hue) {
+    // Column m shows step 3m + 2, and hue k is pure at step 128k.
+    return std::max(0, (128 * hue - 1) / 3);
 }
 
 Span greyRampStep(int width, int step) {

@@ -44,6 +44,11 @@ struct Span {
 // blue, magenta and back towards red, 128 steps each way.
 [[nodiscard]] RampColour hueRampColour(int step);
 
+// The column (0-255) of the hue ramp that shows hue `hue` (0 red, 1 yellow,
+// 2 green, 3 cyan, 4 blue, 5 magenta) purest: the one whose visible step is
+// nearest to the hue's own.
+[[nodiscard]] int hueRampColumn(int hue);
+
 // The colour and greyscale pattern's 129-step grey ramp: columns and grey
 // level of step `step` (0-128) on a screen `width` wide.
 [[nodiscard]] Span greyRampStep(int width, int step);

@@ -339,6 +339,37 @@ void writeUserFiles() {
     write("fault_settings", "slow_bus", textBytes("seed=1,delay=15,,truncate=1000"));
 }
 
+// What a user writes for the command line: its arguments (separated by zero
+// bytes) and the settings files of /dump, edited by hand.
+Bytes arguments(std::initializer_list<std::string_view> args) {
+    Bytes out;
+    for (std::string_view arg : args) {
+        if (!out.empty()) {
+            out.push_back(0);
+        }
+        out.insert(out.end(), arg.begin(), arg.end());
+    }
+    return out;
+}
+
+void writeCommandLines() {
+    write("arguments", "list", arguments({"/list"}));
+    write("arguments", "get_codes", arguments({"/get", "10", "0x12", "p02:3B", "/monitor", "2"}));
+    write("arguments", "set_store", arguments({"-SET", "10=40", "12=0x50", "/store"}));
+    write("arguments", "dump", arguments({"/dump", "C:\\Users\\me\\monitor1.txt"}));
+    write("arguments", "load_force",
+          arguments({"/load", "a b.txt", "/force", "/store", "/monitor", "1"}));
+    write("arguments", "action_refused", arguments({"/set", "01=1"}));
+    write("settings_file", "dump",
+          textBytes("# Lumetra: the settings of 1. QRV\xE3\x83\xA2\xE3\x83\x8B (QRV G17)\n"
+                    "# written 2026-12-07 21:30 UTC\nmonitor-id 56462017\nserial QV7A012345\n"
+                    "# code value maximum\n14 5 11\n10 50 100\n12 80 100\np02:3B 3 10\n"));
+    write("settings_file", "edited",
+          textBytes("\xEF\xBB\xBF# edited\r\nmonitor-id 7752a01c\r\nserial  TSW 9Z  \r\n\r\n"
+                    "0x10\t0x20 100\n  P10:01 65535 65535\n16 255 255"));
+    write("settings_file", "refused_twice", textBytes("monitor-id 1\n10 1 2\n10 2 2\n"));
+}
+
 // Conversations with a monitor served by the operating system's calls:
 // failing-call bits, shape bits, the capabilities string, VCP codes, then
 // operations (op, length, bytes): 1 a sealed request, 2 a reply read,
@@ -375,6 +406,7 @@ int main(int argc, char** argv) {
     writeCapabilityReads();
     writePagedReplies();
     writeUserFiles();
+    writeCommandLines();
     writeHardwareConversations();
     return 0;
 }

@@ -136,8 +136,27 @@ TEST(CapabilitySet, WalksCodeLists) {
     EXPECT_EQ(CapabilitySet::search_enum_vcps("E1(02 (00 01) 03 (00 01 02 03))", 0xE1),
               (Codes{2, 3}));
     EXPECT_EQ(CapabilitySet::search_enum_vcps("14(1((2)3)4) 16(5)", 0x14), (Codes{1, 4}));
-    // A code listed twice owns both lists.
-    EXPECT_EQ(CapabilitySet::search_enum_vcps("14(01) 16 14(02)", 0x14), (Codes{1, 2}));
+    // A code listed twice keeps its first list, each value once.
+    EXPECT_EQ(CapabilitySet::search_enum_vcps("14(01 05 01) 16 14(02)", 0x14), (Codes{1, 5}));
+}
+
+// A real monitor lists a code twice, values and all, and another in both the
+// standard list and page 0's section: each is one code with one list.
+TEST(CapabilitySet, CountsARepeatedCodeOnce) {
+    CapabilitySet set;
+    ASSERT_EQ(set.parseCapabilities("(vcp(10 EE(01 02 03) 12 EE(01 02 03) 14(05 05 06) 14(08) 12) "
+                                    "vcp_p00(10 14(09) 16) cmds_c2(03(D6) 03(D6)))"),
+              0);
+    EXPECT_EQ(listOf(set), (Codes{0x10, 0xEE, 0x12, 0x14, 0x16}));
+    ASSERT_EQ(set.vcpCodesWithValuesCount, 2);
+    EXPECT_EQ(valuesOf(set, 0xEE), (Codes{1, 2, 3}));
+    EXPECT_EQ(valuesOf(set, 0x14), (Codes{5, 6}));
+    EXPECT_EQ(CapabilitySet::search_vcps("10 EE(01) 12 EE(01) 10").codes,
+              (Codes{0x10, 0xEE, 0x12}));
+    EXPECT_EQ(CapabilitySet::search_vcps("10 EE(01) 12 EE(01) 10").keys, (Codes{0xEE}));
+    ASSERT_EQ(set.commandCodesCount, 1);
+    ASSERT_EQ(set.commandCodesWithValuesCount, 1);
+    EXPECT_EQ(set.commandValueLists[0][0], 1);
 }
 
 TEST(CapabilitySet, FindsSectionsWithNestedParentheses) {
@@ -197,7 +216,9 @@ TEST(CapabilitySet, ReadsTypeAndAssetSizeFromTheirExactSpelling) {
 TEST(CapabilitySet, KeepsWhatFitsItsFields) {
     std::string values;
     for (int i = 0; i < 300; ++i) {
-        values += (i % 2 ? " 1" : " 2");
+        char value[4];
+        std::snprintf(value, sizeof value, " %02X", i % 256);
+        values += value;
     }
     const std::string longText(300, 'x');
     CapabilitySet set;
@@ -206,20 +227,21 @@ TEST(CapabilitySet, KeepsWhatFitsItsFields) {
               0);
     EXPECT_EQ(listOf(set), (Codes{0x14, 0x16}));
     ASSERT_EQ(set.getVcpValueCount(0x14), kMaxListValues);
-    EXPECT_EQ(valuesOf(set, 0x14).back(), 2);
+    EXPECT_EQ(valuesOf(set, 0x14).back(), 0xFE);
     for (const char* field : {set.typeText, set.mccsVersion, set.mpuVersion}) {
         EXPECT_EQ(std::string(field), longText.substr(0, 255));
     }
 }
 
-// A short string can open a value list at almost every character, and in
-// page sections nested in each other: the set keeps a bounded number.
+// A string can name a value list for more codes than the set keeps (one
+// per paged code here), and open lists in page sections nested in each
+// other: the set keeps a bounded number.
 TEST(CapabilitySet, BoundsTheNumberOfValueLists) {
-    std::string text = "vcp(";
-    for (int i = 0; i < 1100; ++i) {
-        text += "14(1)";
+    std::string text = "vcp(16(2)";
+    for (int page = 1; page <= 1100; ++page) {
+        text += " page" + std::to_string(page) + "(14(1))";
     }
-    text += " 16(2))";
+    text += ")";
     for (int page = 2; page < 256; ++page) {
         char key[16];
         std::snprintf(key, sizeof key, "vcp_p%02X(", page);
@@ -229,9 +251,10 @@ TEST(CapabilitySet, BoundsTheNumberOfValueLists) {
     CapabilitySet set;
     ASSERT_EQ(set.parseCapabilities(text), 0);
     EXPECT_EQ(set.vcpCodesWithValuesCount, static_cast<int32_t>(kMaxValueLists));
-    EXPECT_EQ(set.getVcpValueCount(0x14), kMaxListValues);
-    EXPECT_TRUE(set.supportsVcp(0x16));
-    EXPECT_FALSE(set.hasVcpValues(0x16));
+    EXPECT_EQ(valuesOf(set, 0x16), (Codes{2}));
+    EXPECT_EQ(valuesOf(set, 0x0114), (Codes{1}));
+    EXPECT_TRUE(set.supportsVcp(1100 * 256 + 0x14));
+    EXPECT_FALSE(set.hasVcpValues(1100 * 256 + 0x14));
     EXPECT_TRUE(set.supportsVcp(0xFF01));
 }
 

@@ -104,10 +104,19 @@ TEST(HueRotationMatrix, KeepsLuminanceAndComposesByAngle) {
             }
         }
     }
-    // A real turn: pure red changes, and not into a grey.
-    const RgbColour turned = transformColour(hueRotationMatrix(48.0), {255, 0, 0});
-    EXPECT_NE(turned, (RgbColour{255, 0, 0}));
-    EXPECT_FALSE(turned.red == turned.green && turned.green == turned.blue);
+    // A real turn, right-handed about the grey axis: the last frames (a
+    // positive angle) turn red towards yellow, green towards cyan and blue
+    // towards magenta, the first frames the other way.
+    for (int k : {0, 7}) {
+        const ColourMatrix m = hueRotationMatrix(hueAngleOfFrame(k));
+        const RgbColour red = transformColour(m, {255, 0, 0});
+        const RgbColour green = transformColour(m, {0, 255, 0});
+        const RgbColour blue = transformColour(m, {0, 0, 255});
+        EXPECT_EQ(red.green > red.blue, k == 7) << text(red);
+        EXPECT_EQ(green.blue > green.red, k == 7) << text(green);
+        EXPECT_EQ(blue.red > blue.green, k == 7) << text(blue);
+        EXPECT_FALSE(red.red == red.green && red.green == red.blue);
+    }
 }
 
 TEST(HueWeight, PureHuesWeighOnlyOnTheirOwnAxis) {

@@ -46,9 +46,11 @@ TEST(IllustrationCaption, CentredWithItsBottomSixPixelsAboveTheFrameEdge) {
     }
 }
 
-TEST(CaptureStrips, MiniatureKeepsTheAspectRatioAndIsCentred) {
-    const PixelRect monitors[] = {
-        {0, 0, 1280, 1024}, {0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {0, 0, 1080, 1920}};
+// The whole monitor, as large as it fits and centred: 16:9, 16:10, 4:3 and
+// 5:4 screens, one left of and above the primary, and one on its side.
+TEST(CaptureStrips, MiniatureShowsTheWholeMonitorCentredInItsAspectRatio) {
+    const PixelRect monitors[] = {{0, 0, 1920, 1080}, {0, 0, 1920, 1200},    {0, 0, 1024, 768},
+                                  {0, 0, 1280, 1024}, {-1280, -200, 0, 824}, {0, 0, 1080, 1920}};
     for (int layoutValue : {1, 2}) {
         const IllustrationLayout layout = illustrationLayout(layoutValue);
         const int wc = layout.captureWidth;
@@ -60,18 +62,26 @@ TEST(CaptureStrips, MiniatureKeepsTheAspectRatioAndIsCentred) {
             const int h = m.bottom - m.top;
             const auto strips = captureStrips(m, wc, hc);
             const int stripWidth = strips[0].targetWidth;
-            // Sixteen equal strips side by side fill the miniature's width.
+            const int height = strips[0].targetHeight;
+            // Sixteen equal strips side by side make the miniature.
             ASSERT_GT(stripWidth, 0);
             for (int i = 0; i < kCaptureStrips; ++i) {
                 EXPECT_EQ(strips[i].targetX, strips[0].targetX + i * stripWidth);
                 EXPECT_EQ(strips[i].targetWidth, stripWidth);
-                EXPECT_EQ(strips[i].targetY, 0);
-                EXPECT_EQ(strips[i].targetHeight, hc);
+                EXPECT_EQ(strips[i].targetY, strips[0].targetY);
+                EXPECT_EQ(strips[i].targetHeight, height);
             }
             const int total = kCaptureStrips * stripWidth;
-            EXPECT_LE(total * h, w * hc);  // the aspect ratio, to a strip's width
-            EXPECT_GT((total + kCaptureStrips) * h, w * hc);
-            EXPECT_EQ(strips[0].targetX, wc - (strips[0].targetX + total));  // centred
+            // Inside the capture, centred both ways, filling its height or
+            // (to a strip's width) its width, in the monitor's aspect ratio
+            // to a strip's width or a row.
+            EXPECT_GE(strips[0].targetX, 0);
+            EXPECT_GE(strips[0].targetY, 0);
+            EXPECT_LE(std::abs(strips[0].targetX - (wc - strips[0].targetX - total)), 1);
+            EXPECT_LE(std::abs(strips[0].targetY - (hc - strips[0].targetY - height)), 1);
+            EXPECT_TRUE(height == hc || total > wc - kCaptureStrips);
+            EXPECT_LE(total * h, w * height + w);
+            EXPECT_GT((total + kCaptureStrips) * h, w * height);
 
             // The sources walk across the monitor below its top row and
             // never leave it.

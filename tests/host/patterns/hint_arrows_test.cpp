@@ -55,9 +55,10 @@ TEST(HintArrows, PointWhereThePatternShowsTheItem) {
     EXPECT_EQ(firstStroke(67, w, h), (ArrowStroke{w - 8 * u, h - 8 * u, w - 4 * u, h - 4 * u}));
     EXPECT_EQ(firstStroke(68, w, h), (ArrowStroke{8 * u, h - 8 * u, 4 * u, h - 4 * u}));
     EXPECT_EQ(firstStroke(14, w, h), (ArrowStroke{w - 15 * u, 437, w - 212, 11 * u}));
-    // Hue arrows at the red ... magenta columns of the hue ramp.
-    EXPECT_EQ(firstStroke(83, w, h).x0, w / 2 - 15 * (w / 40));
-    EXPECT_EQ(firstStroke(88, w, h).x0, w / 2 + 10 * (w / 40));
+    // Hue arrows at the middle of the red (first) and magenta (213th)
+    // columns of the hue ramp, 4 pixels a column.
+    EXPECT_EQ(firstStroke(83, w, h), (ArrowStroke{130, h - 6 * u, 130, h - 2 * u}));
+    EXPECT_EQ(firstStroke(88, w, h).x0, 982);
     // Contrast on a panel: the bright end of the grey ramp, above and below.
     const HintDrawing contrast = hintDrawing(15, w, h, true);
     ASSERT_EQ(contrast.strokes.size(), 6u);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -60,17 +61,36 @@ TEST(GridPositions, RunFromTheCentreWhileInsideTheLimit) {
     EXPECT_TRUE(gridPositions(100, 5, 100).empty());
 }
 
+// Every item of the table gets its pattern; every other item, and none,
+// keeps the pattern shown.
 TEST(AutomaticPattern, SuitsTheItemOrKeepsThePattern) {
     const struct {
-        int feature;
         int pattern;
-    } cases[] = {{0, 15},  {3, 15},  {6, 1},   {50, 1},  {12, 14}, {13, 22}, {76, 22},
-                 {44, 21}, {74, 21}, {14, 23}, {15, 23}, {16, 5},  {88, 5},  {81, 5},
-                 {27, 6},  {48, 8},  {68, 8},  {51, 17}, {69, 24}, {82, 18}, {4, 0},
-                 {5, 0},   {47, 0},  {62, 0},  {89, 0},  {95, 0},  {-1, 0}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(automaticPattern(c.feature), c.pattern) << c.feature;
+        std::vector<int> features;
+    } table[] = {
+        {1, {6, 7, 8, 9, 10, 11, 40, 41, 42, 43, 45, 46, 49, 50}},
+        {5, {16, 17, 18, 81, 83, 84, 85, 86, 87, 88}},
+        {6, {26, 27, 28}},
+        {8, {48, 65, 66, 67, 68}},
+        {14, {12}},
+        {15, {0, 1, 2, 3}},
+        {17, {51}},
+        {18, {82}},
+        {21, {44, 73, 74}},
+        {22, {13, 75, 76}},
+        {23, {14, 15}},
+        {24, {69}},
+    };
+    int expected[96] = {};
+    for (const auto& entry : table) {
+        for (int feature : entry.features) {
+            expected[feature] = entry.pattern;
+        }
     }
+    for (int feature = 0; feature < 96; ++feature) {
+        EXPECT_EQ(automaticPattern(feature), expected[feature]) << feature;
+    }
+    EXPECT_EQ(automaticPattern(-1), 0);
 }
 
 }  // namespace

@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 #include <string>
 
+#include "draw/draw_resources.h"
 #include "patterns/pattern_drawing.h"
+#include "patterns/pattern_overlay.h"
 #include "patterns/pattern_painter.h"
+#include "patterns/pixels/hint_arrows.h"
 #include "patterns/pixels/pattern_geometry.h"
 #include "tests/win/draw/draw_test_support.h"
 #include "tests/win/support/gui_object_counts.h"
@@ -35,6 +39,31 @@ constexpr Resolution kResolutions[] = {
 
 std::string nameOf(const Resolution& r) {
     return std::to_string(r.w) + "x" + std::to_string(r.h);
+}
+
+// Which moiré bitmap tiles the area right of and below (x, y), told apart by
+// whether neighbours one and two pixels away, across and down, differ.
+std::string moireAt(const Canvas& canvas, int x, int y) {
+    bool across1 = false, down1 = false, across2 = true, down2 = true, twoColours = true;
+    for (int j = 0; j < 4; ++j) {
+        for (int i = 0; i < 4; ++i) {
+            const COLORREF p = canvas.pixel(x + i, y + j);
+            twoColours &= p == kBlack || p == kWhite;
+            across1 |= p != canvas.pixel(x + i + 1, y + j);
+            down1 |= p != canvas.pixel(x + i, y + j + 1);
+            across2 &= p != canvas.pixel(x + i + 2, y + j);
+            down2 &= p != canvas.pixel(x + i, y + j + 2);
+        }
+    }
+    if (!twoColours) {
+        return "not black and white";
+    }
+    return across1 && down1 ? "MOIRE2"  // one-pixel checkerboard
+           : across2        ? "MOIRE4"  // two-pixel vertical stripes
+           : down2          ? "MOIRE5"  // two-pixel horizontal stripes
+           : across1        ? "MOIRE"   // one-pixel vertical lines
+           : down1          ? "MOIRE3"  // one-pixel horizontal lines
+                            : "plain";
 }
 
 class PatternPainterTest : public ::testing::Test {
@@ -76,8 +105,9 @@ TEST_F(PatternPainterTest, SolidPatternsCoverTheWholeScreen) {
 
 // Pattern 5's ramps: every column of a yellow band belongs to a step of the
 // right level (no column left in the background, steps `step` wide and
-// centred), the hue ramp runs through every hue without flat segments, and
-// the moiré strips sit above them.
+// centred), the seven pairs of bands in their order, the hue ramp through
+// every hue without flat segments with the hue hints' arrows on their own
+// hues, and the four moiré strips above, in their order.
 TEST_P(PatternAtEachResolution, ColourRampsStepEvenlyThroughEveryHueBesideTheMoireStrips) {
     const Resolution& r = GetParam();
     auto canvas = painted(5, r);
@@ -98,8 +128,19 @@ TEST_P(PatternAtEachResolution, ColourRampsStepEvenlyThroughEveryHueBesideTheMoi
     // The last row of each band stays in the background between bands.
     EXPECT_EQ(canvas->pixel(c + 4, r.h * 40 / 100 - 1), RGB(128, 128, 128));
     EXPECT_EQ(canvas->pixel(c + 4, r.h * 40 / 100), RGB(127 - 4 / r.step, 127 - 4 / r.step, 0));
+    // Level 200 of each pair, upper band then lower, from 25% of the height down.
+    const COLORREF bands[] = {RGB(200, 200, 200), RGB(200, 200, 0), RGB(200, 0, 200),
+                              RGB(0, 200, 200),   RGB(200, 0, 0),   RGB(0, 200, 0),
+                              RGB(0, 0, 200)};
+    for (int band = 0; band < 7; ++band) {
+        EXPECT_EQ(canvas->pixel(c + 72 * r.step, r.h * (25 + 10 * band) / 100 + 1), bands[band])
+            << band;
+        EXPECT_EQ(canvas->pixel(c - 73 * r.step, r.h * (30 + 10 * band) / 100 + 1), bands[band])
+            << band;
+    }
 
     // Column m of the hue ramp shows its step 3m + 2.
+    const int hueRow = r.h * 95 / 100 + 1;
     const struct {
         int column;
         COLORREF colour;
@@ -109,18 +150,95 @@ TEST_P(PatternAtEachResolution, ColourRampsStepEvenlyThroughEveryHueBesideTheMoi
         {200, RGB(180, 0, 255)}, {230, RGB(255, 0, 151)}, {255, RGB(255, 0, 1)},
     };
     for (const auto& hue : hues) {
-        EXPECT_EQ(canvas->pixel(left + hue.column * r.step + r.step - 1, r.h * 95 / 100 + 1),
-                  hue.colour)
+        EXPECT_EQ(canvas->pixel(left + hue.column * r.step + r.step - 1, hueRow), hue.colour)
             << "column " << hue.column;
     }
+    // The arrow of the hue of red ... magenta points down at that hue.
+    const COLORREF pure[] = {kRed, kYellow, kGreen, kCyan, kBlue, kMagenta};
+    for (int k = 0; k < 6; ++k) {
+        const ArrowStroke shaft = hintDrawing(83 + k, r.w, r.h, false).strokes.at(0);
+        EXPECT_EQ(shaft.x0, shaft.x1);
+        EXPECT_EQ(shaft.y1, r.h - 2 * (r.h / 40));
+        const COLORREF seen = canvas->pixel(shaft.x1, hueRow);
+        for (int shift : {0, 8, 16}) {
+            EXPECT_LE(std::abs(static_cast<int>((seen >> shift) & 0xFF) -
+                               static_cast<int>((pure[k] >> shift) & 0xFF)),
+                      4)
+                << "hue " << k << " at x " << shaft.x1;
+        }
+    }
 
-    const int y = r.h * 12 / 100;  // the "MOIRE" strip: vertical lines, even columns black
-    EXPECT_EQ(canvas->pixel(c, y), kBlack);
-    EXPECT_EQ(canvas->pixel(c + 1, y), kWhite);
-    EXPECT_EQ(canvas->pixel(c + 1, y + 1), kWhite);
-    const int y3 = r.h * 22 / 100;  // "MOIRE3": horizontal lines
-    EXPECT_NE(canvas->pixel(c, y3), canvas->pixel(c, y3 + 1));
-    EXPECT_EQ(canvas->pixel(c, y3), canvas->pixel(c + 1, y3));
+    const char* strips[] = {"MOIRE2", "MOIRE", "MOIRE4", "MOIRE3"};
+    for (int k = 0; k < 4; ++k) {
+        const int top = r.h * (5 + 5 * k) / 100;
+        EXPECT_EQ(moireAt(*canvas, c, top + 2), strips[k]) << k;
+        EXPECT_EQ(moireAt(*canvas, left + 1, top + 2), strips[k]) << k;
+        EXPECT_EQ(canvas->pixel(left, top + 2), kBlack);  // the strip's outline
+    }
+    EXPECT_EQ(canvas->pixel(left - 1, r.h * 12 / 100), RGB(128, 128, 128));
+}
+
+// The hint over a pattern: each arrow stroke drawn with a 4-pixel pen, light
+// yellow or (on the purity items' green screen) olive, and the instruction
+// in the hint face at W / 40 pixels, light yellow on grey boxes, centred from
+// 2H / 3 down; nothing else of the pattern is touched.
+TEST_P(PatternAtEachResolution, HintDrawsItsArrowsAndTextOverThePattern) {
+    const Resolution& r = GetParam();
+    const COLORREF kText = RGB(255, 255, 127), kBox = RGB(127, 127, 127), kOlive = RGB(127, 127, 0);
+    const struct {
+        int feature;
+        COLORREF ink;
+    } cases[] = {{12, kText}, {65, kOlive}};
+    for (const auto& [feature, ink] : cases) {
+        SCOPED_TRACE(feature);
+        auto canvas = painted(6, r);
+        paintHint(canvas->dc(), feature, r.w, r.h, false);
+        auto expected = painted(6, r);
+        const HDC dc = expected->dc();
+        const HintDrawing hint = hintDrawing(feature, r.w, r.h, false);
+        ScopedPen pen(CreatePen(PS_SOLID, 4, ink));
+        ScopedSelectObject selectPen(dc, pen.get());
+        for (const ArrowStroke& k : hint.strokes) {
+            MoveToEx(dc, k.x0, k.y0, nullptr);
+            LineTo(dc, k.x1, k.y1);
+        }
+        ScopedFont font(CreateFontW(-(r.w / 40), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic"));
+        ScopedSelectObject selectFont(dc, font.get());
+        SetTextColor(dc, kText);
+        SetBkColor(dc, kBox);
+        std::wstring text = loadStringResource(hint.textString);
+        ASSERT_FALSE(text.empty());
+        RECT area{0, 2 * r.h / 3, r.w, r.h};
+        DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, DT_CENTER | DT_TOP);
+        const PixelView a = pixelsOfDc(canvas->dc());
+        const PixelView b = pixelsOfDc(dc);
+        int differingRows = 0;
+        for (int y = 0; y < r.h; ++y) {
+            differingRows += !std::equal(a.row(y), a.row(y) + r.w, b.row(y));
+        }
+        EXPECT_EQ(differingRows, 0);
+
+        // The text's first grey row is 2H / 3, and the pen is 4 pixels wide.
+        int boxAbove = 0, boxOnTop = 0;
+        for (int x = 0; x < r.w; ++x) {
+            boxAbove += canvas->pixel(x, 2 * r.h / 3 - 1) == kBox;
+            boxOnTop += canvas->pixel(x, 2 * r.h / 3) == kBox;
+        }
+        EXPECT_EQ(boxAbove, 0);
+        EXPECT_GT(boxOnTop, 0);
+        EXPECT_GT(canvas->count(kText), 0);
+        EXPECT_GT(canvas->count(ink), 0);
+    }
+    // Across the rotation hint's upward arrow at x = H / 40.
+    auto canvas = painted(6, r);
+    paintHint(canvas->dc(), 12, r.w, r.h, false);
+    int run = 0;
+    for (int x = 0; x < 2 * (r.h / 40); ++x) {
+        run += canvas->pixel(x, 2 * (r.h / 40)) == kText;
+    }
+    EXPECT_EQ(run, 4);
 }
 
 TEST_P(PatternAtEachResolution, CrosshatchIsSymmetricWithADotInEveryCell) {
@@ -333,14 +451,19 @@ TEST_P(PatternAtEachResolution, CompositeCellsBarsAndMoireBlocks) {
     // The cell's own grid lines stay white around the fill.
     EXPECT_EQ(canvas->pixel(gx + 3 * cw + cw / 2, r.h / 2 - 5 * ch), kWhite);
     EXPECT_EQ(canvas->pixel(gx + 3 * cw + cw / 2, r.h / 2 - 5 * ch + 1), kBlue);
-    // Moiré quarters: vertical lines top left, horizontal top right.
-    const int x = gx + cw / 2;
-    const int y = gy + ch / 2;
-    EXPECT_NE(canvas->pixel(x, y), canvas->pixel(x + 1, y));
-    EXPECT_EQ(canvas->pixel(x, y), canvas->pixel(x, y + 1));
-    const int x3 = gx + 11 * cw + cw / 2;
-    EXPECT_EQ(canvas->pixel(x3, y), canvas->pixel(x3 + 1, y));
-    EXPECT_NE(canvas->pixel(x3, y), canvas->pixel(x3, y + 1));
+    // Five moiré blocks of 2 × 2 cells, each quarter with its own lines.
+    const struct {
+        int column, row;
+        const char* bitmap;
+    } quarters[] = {{0, 0, "MOIRE"}, {1, 0, "MOIRE3"}, {1, 1, "MOIRE4"}, {0, 1, "MOIRE5"}};
+    for (POINT block : {POINT{0, 0}, POINT{10, 0}, POINT{0, 10}, POINT{10, 10}, POINT{5, 5}}) {
+        for (const auto& q : quarters) {
+            const int column = block.x + q.column;
+            const int row = block.y + q.row;
+            EXPECT_EQ(moireAt(*canvas, gx + column * cw + cw / 2, gy + row * ch + ch / 2), q.bitmap)
+                << "cell " << column << ", " << row;
+        }
+    }
     EXPECT_EQ(canvas->pixel(r.w / 2 + 3, 14 * r.h / 48), kWhite);
     EXPECT_EQ(canvas->pixel(r.w / 2 + 3, 34 * r.h / 48), kBlack);
 }

@@ -11,6 +11,40 @@
 
 namespace {
 
+// Counts the messages `message` (system command `command`, when given) that
+// reach a window, passing them on; one count at a time.
+class MessageCount {
+  public:
+    MessageCount(HWND window, UINT message, WPARAM command = 0)
+        : window_(window), message_(message), command_(command) {
+        active_ = this;
+        original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageCount::proc)));
+    }
+    ~MessageCount() {
+        if (IsWindow(window_)) {
+            SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        }
+        active_ = nullptr;
+    }
+    int count = 0;
+
+  private:
+    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        MessageCount& self = *active_;
+        if (message == self.message_ &&
+            (self.command_ == 0 || (wParam & 0xFFF0) == self.command_)) {
+            ++self.count;
+        }
+        return CallWindowProcW(self.original_, window, message, wParam, lParam);
+    }
+    static inline MessageCount* active_ = nullptr;
+    HWND window_;
+    UINT message_;
+    WPARAM command_;
+    WNDPROC original_ = nullptr;
+};
+
 class PatternWindowTest : public MainWindowTest {
   protected:
     ~PatternWindowTest() override {
@@ -106,14 +140,20 @@ TEST_F(PatternWindowTest, AutomaticChoiceFollowsTheAdjustedItem) {
     ASSERT_EQ(showTestPattern(3), 0);
     EXPECT_EQ(testPatternWindow()->adjustedItem(), -1);
     EXPECT_TRUE(testPatternWindow()->hintsEnabled());
+    // A new item with a new pattern paints the screen once, pattern and
+    // hint together.
     const struct {
         int feature;
         int pattern;  // shown afterwards
-    } steps[] = {{14, 23}, {48, 8}, {4, 8}, {11, 1}, {73, 21}, {62, 21}, {82, 18}, {1, 15}};
+        int paints;
+    } steps[] = {{14, 23, 1}, {15, 23, 1}, {15, 23, 0}, {48, 8, 1},  {4, 8, 1},
+                 {11, 1, 1},  {73, 21, 1}, {62, 21, 1}, {82, 18, 1}, {1, 15, 1}};
     for (const auto& step : steps) {
+        MessageCount paints(patternHandle(), WM_PAINT);
         noteAdjustedItem(step.feature);
         EXPECT_EQ(currentPattern(), step.pattern) << step.feature;
         EXPECT_EQ(testPatternWindow()->adjustedItem(), step.feature);
+        EXPECT_EQ(paints.count, step.paints) << step.feature;
     }
     patternOptions().automaticChoice = false;
     noteAdjustedItem(48);
@@ -146,11 +186,22 @@ TEST_F(PatternWindowTest, FocusStaysWithTheMainWindowAndClosingThePatternClosesT
     HWND focus = GetFocus();
     EXPECT_TRUE(focus == window || IsChild(window, focus));
 
-    SendMessageW(patternHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    pump();
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_FALSE(patternWindowOpen());
-    window = nullptr;
+    // The system menu's Close, Alt+F4 and a close from outside (End task)
+    // all go the main window's own way.
+    for (UINT message : {WM_SYSCOMMAND, WM_CLOSE}) {
+        if (!window) {
+            start("qrv-crt");
+            ASSERT_EQ(showTestPattern(1), 0);
+            pump();
+        }
+        MessageCount closes(window, WM_SYSCOMMAND, SC_CLOSE);
+        SendMessageW(patternHandle(), message, message == WM_CLOSE ? 0 : SC_CLOSE, 0);
+        pump();
+        EXPECT_EQ(closes.count, 1) << message;
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_FALSE(patternWindowOpen());
+        window = nullptr;
+    }
 }
 
 }  // namespace
