@@ -69,7 +69,12 @@ void closeWindow(HWND window) {
     }
 }
 
-void startupCost() {
+bool monitorOpen() {
+    return app().monitor && app().monitor->isOpen();
+}
+
+// Start-ups whose first monitor did not open are failures, not timed.
+int startupCost() {
     const int runs = 20;
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -78,20 +83,30 @@ void startupCost() {
         const Clock::time_point start = Clock::now();
         HWND window = openWindow();
         pumpUntilOpenDone();
-        times.push_back(millisecondsSince(start));
-        if (!app().monitor || !app().monitor->isOpen()) {
-            std::printf("start-up: the first monitor did not open\n");
+        const double ms = millisecondsSince(start);
+        if (monitorOpen()) {
+            times.push_back(ms);
         }
         closeWindow(window);
+    }
+    const int failed = runs - static_cast<int>(times.size());
+    if (failed > 0) {
+        std::printf("FAILED start-ups: the first monitor did not open in %d of %d runs\n", failed,
+                    runs);
+    }
+    if (times.empty()) {
+        return failed;
     }
     std::sort(times.begin(), times.end());
     std::printf(
         "start-up to an interactive window with the first monitor open (waits excluded): "
-        "median %.1f ms, best %.1f ms, worst %.1f ms over %d runs\n",
-        times[times.size() / 2], times.front(), times.back(), runs);
+        "median %.1f ms, best %.1f ms, worst %.1f ms over %zu runs\n",
+        times[times.size() / 2], times.front(), times.back(), times.size());
+    return failed;
 }
 
-void latencyDuringOpen() {
+// An open that did not end with the monitor open is a failure.
+int latencyDuringOpen() {
     VeskolSimConfigure("tsw-rich-caps,qrv-crt", "", "");
     HWND window = openWindow();  // real clock: every wait really waits
     pumpUntilOpenDone();
@@ -111,6 +126,7 @@ void latencyDuringOpen() {
     startOpenWorker(1);
     pumpUntilOpenDone();
     const double openMs = millisecondsSince(openStart);
+    const bool opened = monitorOpen();
     measuring = false;
     std::atomic<bool> pumping{true};
     std::thread stopper([&] {
@@ -129,6 +145,10 @@ void latencyDuringOpen() {
         "median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n",
         openMs, roundTrips.size(), at(0.5), at(0.99), roundTrips.back());
     closeWindow(window);
+    if (!opened) {
+        std::printf("FAILED: the monitor did not open during the round trips\n");
+    }
+    return opened ? 0 : 1;
 }
 
 // The best of `runs` timings of `paint`, in milliseconds: the machine is
@@ -188,7 +208,6 @@ void patternPaintTimes() {
 
 int main() {
     patternPaintTimes();
-    startupCost();
-    latencyDuringOpen();
-    return 0;
+    const int failed = startupCost() + latencyDuringOpen();
+    return failed > 0 ? 1 : 0;
 }

@@ -24,6 +24,17 @@ contrast_read_in() {
     [ "${#fields[@]}" -ge 14 ] && echo $((16#${fields[12]} * 256 + 16#${fields[13]}))
 }
 
+# Waits up to 20 s until a line of the frame log `file` matches `pattern`:
+# the program writes when it has handled the mouse, not at a fixed time.
+wait_for_frame() {
+    local file="$1" pattern="$2"
+    for _ in $(seq 200); do
+        grep -q "$pattern" "$file" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # A point of the window in screen coordinates, from window-relative ones.
 click_at() {
     local window="$1" x="$2" y="$3"
@@ -56,8 +67,7 @@ sleep 0.3
 xdotool mousemove --window "$window" "$slider_x" 260
 sleep 0.3
 xdotool mouseup 1
-sleep 0.5
-grep -q ' W 0 6E 51 84 03 12 ' "$work/first.log" || fail "no Set VCP of contrast after the drag"
+wait_for_frame "$work/first.log" ' W 0 6E 51 84 03 12 ' || fail "no Set VCP of contrast after the drag"
 click_at "$window" "$ok_x" "$ok_y"
 for _ in $(seq 100); do kill -0 "$session_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$session_pid" 2>/dev/null && fail "OK did not close the window"
@@ -76,7 +86,7 @@ after="$(contrast_read_in "$work/second.log")"
 click_at "$window" 140 35
 click_at "$window" 31 150
 click_at "$window" 347 255
-grep -q ' W 0 6E 51 84 03 44 ' "$work/second.log" || fail "no Set VCP of the rotation after the clicks"
+wait_for_frame "$work/second.log" ' W 0 6E 51 84 03 44 ' || fail "no Set VCP of the rotation after the clicks"
 
 # --- 3. a second copy brings the first forward and exits ---
 first_pid=$session_pid
@@ -106,8 +116,7 @@ sleep 0.3
 xdotool mousemove --window "$window" 60 135
 sleep 0.3
 xdotool mouseup 1
-sleep 0.5
-grep -q ' W 0 6E 51 84 03 9B ' "$work/wheel.log" || fail "no Set VCP of the red hue after the drag"
+wait_for_frame "$work/wheel.log" ' W 0 6E 51 84 03 9B ' || fail "no Set VCP of the red hue after the drag"
 
 if [ "$failures" -eq 0 ]; then
     echo "end-to-end: all checks passed"

@@ -29,7 +29,9 @@ void checkBlocks(const ValueBlock* blocks, int32_t count) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static CapabilitySet set;  // reused like the monitor object's
+    // A fresh set for every input, so that a finding reproduces from its
+    // saved input alone.
+    CapabilitySet set;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const int result = set.parseCapabilities(text);
 

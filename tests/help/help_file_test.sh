@@ -23,8 +23,19 @@ grep -L 'charset=Shift_JIS' "$work"/chm/*.html | while read -r page; do
     exit 1
 done || failures=$((failures + 1))
 
-for symbol in $(symbols 'IDS_TAB_[A-Z_]*') $(symbols 'IDS_COLOURTAB_[A-Z_]*'); do
+# Every list the checks walk must have been found: an empty one checks nothing.
+found() { [ "$2" -ge "$3" ] || fail "$1: $2 found, expected at least $3"; }
+tabs=$(symbols 'IDS_TAB_[A-Z_]*') colour_tabs=$(symbols 'IDS_COLOURTAB_[A-Z_]*')
+patterns=$(symbols 'IDS_PATTERN_[A-Z_]*' | grep -vE 'LABEL|PIXELS|GROUP|AUTO|HINTS|BASE')
+keywords="$(sed -n 's/.*name="Name" value="\(.*\)">/\1/p' "$root/help/index.hhk")"
+found "tab names" "$(wc -w <<< "$tabs")" 4
+found "colour panel names" "$(wc -w <<< "$colour_tabs")" 2
+found "test pattern names" "$(wc -w <<< "$patterns")" 28
+found "index keywords" "$(grep -c . <<< "$keywords")" 10
+
+for symbol in $tabs $colour_tabs; do
     name="$(string_of "$symbol")"
+    [ -n "$name" ] || { fail "no string for $symbol"; continue; }
     page="$(grep -A1 -F "<param name=\"Name\" value=\"$name\">" "$work/chm/contents.hhc.utf8" \
             | sed -n 's/.*name="Local" value="\(.*\)">/\1/p')"
     if [ -z "$page" ]; then
@@ -34,14 +45,15 @@ for symbol in $(symbols 'IDS_TAB_[A-Z_]*') $(symbols 'IDS_COLOURTAB_[A-Z_]*'); d
     fi
 done
 
-for symbol in $(symbols 'IDS_PATTERN_[A-Z_]*' | grep -vE 'LABEL|PIXELS|GROUP|AUTO|HINTS|BASE'); do
+for symbol in $patterns; do
     name="$(string_of "$symbol")"
+    [ -n "$name" ] || { fail "no string for $symbol"; continue; }
     grep -qF "$name" "$work/chm/patterns.html.utf8" || fail "test pattern \"$name\" not described"
 done
 
 hex() { od -An -tx1 -v | tr -d ' \n'; }
 index="$(hex < "$work/chm/\$WWKeywordLinks/BTree")"
-sed -n 's/.*name="Name" value="\(.*\)">/\1/p' "$root/help/index.hhk" | while read -r keyword; do
+printf '%s\n' "$keywords" | while read -r keyword; do
     [[ "$index" == *"$(printf '%s' "$keyword" | iconv -f UTF-8 -t UTF-16LE | hex)"* ]] \
         || { echo "FAIL: index keyword \"$keyword\" not in the Unicode index" >&2; exit 1; }
 done || failures=$((failures + 1))

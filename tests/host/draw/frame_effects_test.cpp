@@ -273,6 +273,29 @@ TEST(ConvergenceFrames, ChannelsMeetAtTheMiddleFrame) {
         EXPECT_EQ(convergenceOffsets(13, k, 0, 0, 154, 92), (ChannelOffsets{k - 4, 4 - k}));
         EXPECT_EQ(convergenceOffsets(44, k, 9, 9, 154, 92), (ChannelOffsets{k - 4, 4 - k}));
     }
+    // A single white pixel at the miniature's corner, pinned: red at k - 1,
+    // green at 3, blue at 7 - k, across (13) and down (44); all three at 3
+    // in frame 4.
+    PixelBuffer corner(kWide.captureWidth, kWide.captureHeight);
+    corner.pixels[0] = packPixel(255, 255, 255);
+    for (int k = 0; k < 8; ++k) {
+        for (int feature : {13, 44}) {
+            GuardedFrame frame(kWide);
+            ASSERT_TRUE(drawFeatureFrame(corner.view(), frame.view(), feature, k));
+            const auto at = [&](int along) {
+                return feature == 13 ? frame.at(along, 3) : frame.at(3, along);
+            };
+            if (k == 4) {
+                EXPECT_EQ(at(3), packPixel(255, 255, 255)) << feature;
+                continue;
+            }
+            if (k >= 1) {  // frame 0 puts red just outside the frame
+                EXPECT_EQ(at(k - 1), packPixel(255, 0, 0)) << feature << " frame " << k;
+            }
+            EXPECT_EQ(at(3), packPixel(0, 255, 0)) << feature << " frame " << k;
+            EXPECT_EQ(at(7 - k), packPixel(0, 0, 255)) << feature << " frame " << k;
+        }
+    }
     // Edge convergence: full in the quarter at the edge (92/4 = 23 rows,
     // 154/4 = 38 columns), half up to a third (30 rows, 51 columns), none
     // beyond.
@@ -506,6 +529,14 @@ TEST(GeometryFrames, LinearityResamplesRowsInsideTheMiniatureAndRotationShears) 
             }
         }
     }
+    // Rotation, pinned: columns shear down, then rows across; the centre stays.
+    const GuardedFrame turned = drawn(kWide, 12, 0);
+    EXPECT_EQ(turned.at(4, 0), tagOf(0, 0));      // down by 0, row 0 right by 1
+    EXPECT_EQ(turned.at(157, 6), tagOf(153, 0));  // down by 6, row 6 right by 1
+    EXPECT_EQ(turned.at(80, 49), tagOf(77, 46));
+    const GuardedFrame back = drawn(kWide, 12, 7);
+    EXPECT_EQ(back.at(80, 49), tagOf(77, 46));
+    EXPECT_NE(back.at(4, 0), tagOf(0, 0));
     // Rotation, every pixel of every frame: column X of frame row y shows column
     // X + left(y) of the once-sheared picture, whose column 3 + x shows the
     // miniature's pixel down(x) rows higher, or black.

@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "draw/animated_illustration.h"
 #include "tests/win/draw/draw_test_support.h"
+#include "tests/win/support/gui_object_counts.h"
 
 namespace {
 
@@ -121,6 +122,7 @@ TEST_F(IllustrationWorkerTest, CodeChangedWhileRenderingThrowsTheFramesAway) {
 // behind.
 TEST_F(IllustrationWorkerTest, FramesFreedDuringARenderingNeverBecomeReady) {
     const int held = heldGdiHandles();
+    const int objects = liveGdiObjects();  // the process's own count, too
     {
         HeldIllustration illustration;
         app().illustration = &illustration;
@@ -141,21 +143,22 @@ TEST_F(IllustrationWorkerTest, FramesFreedDuringARenderingNeverBecomeReady) {
         app().illustration = nullptr;
     }
     EXPECT_EQ(heldGdiHandles(), held);
+    EXPECT_EQ(liveGdiObjects(), objects);
 }
 
 TEST_F(IllustrationWorkerTest, WaitMessageAppearsAtOnce) {
     AnimatedIllustration illustration;
+    illustration.setLayout(2);
+    const PixelPoint corner = panelCorner(illustration);
     page.fill(kMarker);
     showWaitIllustration(page.get());  // no illustration object yet: nothing
-    EXPECT_EQ(illustration.item(), kIllustrationNoMonitor);
+    EXPECT_EQ(page.pixel(corner.x, corner.y), kMarker);
 
     app().illustration = &illustration;
-    illustration.setLayout(2);
     showWaitIllustration(page.get());
     EXPECT_EQ(illustration.item(), kIllustrationReadingSettings);
     EXPECT_EQ(illustration.isReady(), 1);
     EXPECT_EQ(illustration.tick(), 1);  // frame 0 is on the page
-    const PixelPoint corner = panelCorner(illustration);
     EXPECT_EQ(page.pixel(corner.x, corner.y), kIllustrationPanel);
     EXPECT_EQ(app().illustrationRunning.load(), 0);  // all on this thread
 }

@@ -110,10 +110,10 @@ LRESULT CALLBACK watchPosted(int code, WPARAM wParam, LPARAM lParam) {
 TEST_F(LongRunTest, ClosingAtAnyPointOfAnOpenNeverHangsNorTouchesTheClosedWindow) {
     answerEveryQuestion(IDYES);
     start("qrv-crt,tsw-lcd");
-    const int before = VeskolSimTransferCount(1);
+    clock.holdWorkerAtWait(0);  // counts the waits of a full open, holds nowhere
     startOpenWorker(1);
     waitForOpen();
-    const int fullOpen = VeskolSimTransferCount(1) - before;
+    const int fullOpen = clock.workerWaits();
     ASSERT_GT(fullOpen, 10);
     close();
 
@@ -125,15 +125,10 @@ TEST_F(LongRunTest, ClosingAtAnyPointOfAnOpenNeverHangsNorTouchesTheClosedWindow
         start("qrv-crt,tsw-lcd");
         ASSERT_NE(app().monitor, nullptr);
         ASSERT_TRUE(app().monitor->isOpen()) << round;
-        // A slow monitor, so the close lands inside the open.
-        ASSERT_EQ(VeskolSimSetFaults(1, "delay=1"), 0);
-        const int point = static_cast<int>(random() % static_cast<unsigned>(fullOpen));
-        const int opened = VeskolSimTransferCount(1);
+        // The worker held at a random wait of the open until the close begins.
+        clock.holdWorkerAtWait(1 + static_cast<int>(random() % static_cast<unsigned>(fullOpen)));
         startOpenWorker(1);
-        while (app().busy && VeskolSimTransferCount(1) - opened < point) {
-            Sleep(0);
-        }
-        closedDuringAnOpen += app().busy ? 1 : 0;
+        closedDuringAnOpen += clock.waitUntilHeld() ? 1 : 0;
 
         const std::vector<HWND> inside = descendants(window);
         closedWindows = {inside.begin(), inside.end()};
@@ -160,12 +155,10 @@ TEST_F(LongRunTest, ClosingAtAnyPointOfAnOpenNeverHangsNorTouchesTheClosedWindow
         EXPECT_EQ(app().monitor, nullptr) << round;
         EXPECT_EQ(app().illustrationRunning.load(), 0) << round;
         window = nullptr;
-        ASSERT_EQ(VeskolSimSetFaults(1, ""), 0);
     }
     UnhookWindowsHookEx(sentHook);
     UnhookWindowsHookEx(postedHook);
-    // Most closes land inside the open (the rest just after its end).
-    EXPECT_GT(closedDuringAnOpen, kCloseRounds / 2);
+    EXPECT_EQ(closedDuringAnOpen, kCloseRounds);  // every close lands inside the open
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,6 +30,49 @@ inline void holdShift(bool down) {
     keys[VK_SHIFT] = down ? 0x80 : 0;
     SetKeyboardState(keys);
 }
+
+// The tests' virtual clock, which can also hold the open worker in one of
+// its waits until the main window's close has begun: a close that lands at
+// a known step of an open, however busy the machine is.
+class WorkerHoldingClock : public ScopedVirtualClock {
+  public:
+    // Holds the worker in its `wait`th wait from now (1 is the next).
+    void holdWorkerAtWait(int wait) {
+        held_ = false;
+        waited_ = 0;
+        holdAt_ = wait;
+    }
+    // Waits until the worker is held or has finished its open; whether it
+    // is held.
+    bool waitUntilHeld() const {
+        while (!held_ && app().busy) {
+            Sleep(0);
+        }
+        return held_;
+    }
+    // Waits made by threads other than the test's since the last hold was set.
+    [[nodiscard]] int workerWaits() const { return waited_; }
+
+    void sleep(int milliseconds) override {
+        ScopedVirtualClock::sleep(milliseconds);
+        if (GetCurrentThreadId() == testThread_) {
+            return;
+        }
+        if (++waited_ == holdAt_) {
+            held_ = true;
+            while (!app().abortFlag) {
+                Sleep(1);
+            }
+            holdAt_ = -1;
+        }
+    }
+
+  private:
+    const DWORD testThread_ = GetCurrentThreadId();
+    std::atomic<int> holdAt_{-1};
+    std::atomic<int> waited_{0};
+    std::atomic<bool> held_{false};
+};
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -69,12 +113,14 @@ class MainWindowTest : public ::testing::Test {
         }
     }
 
-    // Pumps until the open worker has ended and its window work is done.
+    // Pumps until the open worker has ended and its window work is done; an
+    // open still running after the time given to it fails the test.
     static void waitForOpen() {
         for (int i = 0; i < 20000 && (app().openWorker.load() || app().busy); ++i) {
             pump();
             Sleep(1);
         }
+        EXPECT_FALSE(app().openWorker.load() || app().busy) << "the monitor open did not end";
         pump();
     }
 
@@ -280,7 +326,7 @@ class MainWindowTest : public ::testing::Test {
         return v;
     }
 
-    ScopedVirtualClock clock;
+    WorkerHoldingClock clock;
     HWND window = nullptr;
 
   private:

@@ -262,11 +262,12 @@ TEST_F(MainWindowTest, AnOpenDisablesTheListUntilTheMonitorIsReadAndACloseStopsI
     const int fullOpenReads = VeskolSimRequestCount(1, 0x01) - readsBefore;
     ASSERT_GT(fullOpenReads, 5);
 
-    // A monitor that answers slowly: every transfer takes real time.
-    ASSERT_EQ(VeskolSimSetFaults(1, "delay=5"), 0);
+    // The worker held in its tenth wait, well inside the reading.
+    clock.holdWorkerAtWait(10);
     const int before = VeskolSimRequestCount(1, 0x01);
     startOpenWorker(1);
     EXPECT_EQ(app().busy, 1);
+    ASSERT_TRUE(clock.waitUntilHeld());
     DestroyWindow(window);  // returns once the worker has stopped
     pump();
     EXPECT_FALSE(IsWindow(window));

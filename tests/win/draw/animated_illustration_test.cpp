@@ -209,8 +209,13 @@ TEST_F(AnimatedIllustrationTest, ColourEffectsWorkOnTheDibSectionsOfDeviceContex
     EXPECT_EQ(target.pixel(2, 1), RGB(90, 90, 90));
     EXPECT_EQ(target.count(kMarker), 6);
 
+    // Frame 0 turns red away from red, leaves the grey as it is, one column
+    // left of x on row 0.
     ASSERT_EQ(illustration.applyHueEffect(source.dc(), target.dc(), 2, 1, 1, 0, 0, 83), 0);
     EXPECT_NE(target.pixel(0, 0), RGB(200, 0, 0));
+    EXPECT_NE(target.pixel(0, 0), kMarker);
+    EXPECT_EQ(target.pixel(1, 0), RGB(90, 90, 90));
+    EXPECT_EQ(target.count(kMarker), 4);
     EXPECT_EQ(illustration.applyHueEffect(source.dc(), target.dc(), 2, 1, 1, 0, 0, 82), -1);
     // A device-dependent bitmap has no pixel memory to work on.
     MemoryDc plain(nullptr);

@@ -4,6 +4,7 @@
 #include "draw/pixels/feature_frames.h"
 #include "tests/host/draw/frame_buffers.h"
 #include "tests/win/draw/draw_test_support.h"
+#include "tests/win/support/gui_object_counts.h"
 
 namespace {
 
@@ -46,7 +47,10 @@ class IllustrationFeaturesTest : public testing::Test {
 // Messages and features without an animation show the dark-blue panel in a
 // black border of two pixels, four at the bottom.
 TEST_F(IllustrationFeaturesTest, EveryCodeRendersEightFramesAndGivesEveryGdiObjectBack) {
+    render(-12);  // what the drawing code makes once for the program's life
+    illustration.freeFrames();
     const int before = heldGdiHandles();
+    const int objects = liveGdiObjects();  // the process's own count, too
     for (int layout : {1, 2}) {
         illustration.setLayout(layout);
         const IllustrationLayout g = illustration.geometry();
@@ -79,6 +83,7 @@ TEST_F(IllustrationFeaturesTest, EveryCodeRendersEightFramesAndGivesEveryGdiObje
     EXPECT_EQ(illustration.isReady(), 0);
     EXPECT_EQ(illustration.frame(0), nullptr);
     EXPECT_EQ(heldGdiHandles(), before);
+    EXPECT_EQ(liveGdiObjects(), objects);
 }
 
 TEST_F(IllustrationFeaturesTest, UnchangedFramesShowTheMiniatureWhereItBelongs) {

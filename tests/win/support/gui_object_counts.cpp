@@ -1,5 +1,7 @@
 #include "tests/win/support/gui_object_counts.h"
 
+#include <gtest/gtest.h>
+
 #include "platform/win32.h"
 
 #include <winternl.h>
@@ -92,7 +94,12 @@ std::string describe(HGDIOBJ object) {
 
 int liveGdiObjects() {
     const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    return reported != 0 ? static_cast<int>(reported) : countGdiTable();
+    const int live = reported != 0 ? static_cast<int>(reported) : countGdiTable();
+    // An unreadable count would equal itself before and after any leak.
+    if (live <= 0) {
+        ADD_FAILURE() << "the process's GDI object count cannot be read";
+    }
+    return live;
 }
 
 int liveWindows() {

@@ -8,7 +8,7 @@
 
 // Live GDI objects of the process that a program can own (stock objects
 // included; under Wine without the window manager's own regions and cached
-// window device contexts).
+// window device contexts). A count that cannot be read fails the test.
 [[nodiscard]] int liveGdiObjects();
 // Windows of the calling thread: top-level ones and every descendant.
 [[nodiscard]] int liveWindows();
