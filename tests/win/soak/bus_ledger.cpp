@@ -16,17 +16,20 @@ constexpr int kVendorQuery = 0xC0;
 constexpr int kVendorStore = 0x06;
 constexpr int kVendorStoreEnd = 0x05;
 
-// Writes after which the program takes the controls' values as new
-// baselines: preset, picture-mode and window-mode switches and the one-shot
-// actions (degauss, resets, automatic adjustments).
+// Writes after which the program takes the colour controls' values as new
+// baselines: preset, picture-mode and window-mode switches and the colour
+// reset. The other actions leave the baselines where they were (Cancel
+// undoes a geometry reset too).
+// One-shot actions: degauss, resets, automatic adjustments. What they make
+// the monitor change shows in the program's re-reads, not in the write.
+bool isAction(int code) {
+    return code == 0x00 || code == 0x04 || code == 0x06 || code == 0x08 || code == 0x1E ||
+           code == 0xB1;
+}
+
 bool movesBaselines(int code) {
     switch (code) {
-        case 0x00:
-        case 0x04:
-        case 0x06:
         case 0x08:
-        case 0x1E:
-        case 0xB1:
         case 0x14:
         case 0xD8:
         case 0xF9:
@@ -75,7 +78,7 @@ void BusLedger::startEpisode(int iface) {
     EpisodeState& episode = episodes_[iface];
     episode = EpisodeState();
     for (const auto& [key, value] : latest_) {
-        if (key.first == iface) {
+        if (key.first == iface && !isAction(key.second)) {
             episode.baselines[key.second] = {value, 0};
         }
     }
@@ -94,7 +97,7 @@ void BusLedger::noteWrite(int iface, int code, int value, bool taken) {
     if (movesBaselines(code)) {
         ++episode.era;
         episode.changed.clear();
-    } else {
+    } else if (!isAction(code)) {
         episode.changed.insert(code);
         episode.lastTakenWrite = position_;
     }
@@ -111,7 +114,7 @@ void BusLedger::noteRead(int iface, int code, int value) {
     if (!episode.changed.count(code)) {
         episode.baselines[code] = {value, episode.era};
     } else if (before && *before != value) {
-        episode.baselines[code] = {*before, episode.era};
+        episode.baselines[code] = {*before, episode.era, value};
     }
 }
 
@@ -183,8 +186,8 @@ void BusLedger::noteVendorQuery(int iface, int subcode, bool taken) {
     }
 }
 
-std::map<int, int> BusLedger::changedSinceBaseline(int iface) const {
-    std::map<int, int> out;
+std::map<int, BusLedger::Expected> BusLedger::changedSinceBaseline(int iface) const {
+    std::map<int, Expected> out;
     auto it = episodes_.find(iface);
     if (it == episodes_.end()) {
         return out;
@@ -193,7 +196,7 @@ std::map<int, int> BusLedger::changedSinceBaseline(int iface) const {
     for (int code : episode.changed) {
         auto baseline = episode.baselines.find(code);
         if (baseline != episode.baselines.end() && baseline->second.era == episode.era) {
-            out[code] = baseline->second.value;
+            out[code] = {baseline->second.value, baseline->second.otherwise};
         }
     }
     return out;

@@ -43,10 +43,18 @@ class BusLedger {
     [[nodiscard]] Stores storesSince(int iface, int since) const;
     // What Cancel must put back on `iface`: each control the monitor took a
     // change of since the baselines last moved (a preset, picture or window
-    // mode switch or an action makes the program read new baselines), with
-    // the value the bus carried before that change; only controls whose
-    // baseline was read since the baselines last moved.
-    [[nodiscard]] std::map<int, int> changedSinceBaseline(int iface) const;
+    // mode switch or the colour reset makes the program read new baselines),
+    // with the value the bus carried before that change; only controls whose
+    // baseline was read since the baselines last moved. When a re-read found
+    // the monitor had moved a changed control itself, Cancel may put back
+    // the value before that move or take the re-read as the new baseline
+    // (the program re-reads with a new baseline without telling the bus):
+    // `otherwise` is then the re-read value, else -1.
+    struct Expected {
+        int value;
+        int otherwise;
+    };
+    [[nodiscard]] std::map<int, Expected> changedSinceBaseline(int iface) const;
     // Position of the last change the monitor took on `iface` this episode
     // (a switch of preset or mode is no change to store), or -1 for none.
     [[nodiscard]] int lastTakenWrite(int iface) const;
@@ -65,6 +73,7 @@ class BusLedger {
     struct Baseline {
         int value;
         int era;
+        int otherwise = -1;
     };
     struct EpisodeState {
         int era = 0;
