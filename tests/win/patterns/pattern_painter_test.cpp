@@ -66,6 +66,17 @@ std::string moireAt(const Canvas& canvas, int x, int y) {
                             : "plain";
 }
 
+// How many of the first `height` rows of two device contexts' pixels differ.
+int differingRows(HDC first, HDC second, int width, int height) {
+    const PixelView a = pixelsOfDc(first);
+    const PixelView b = pixelsOfDc(second);
+    int rows = 0;
+    for (int y = 0; y < height; ++y) {
+        rows += !std::equal(a.row(y), a.row(y) + width, b.row(y));
+    }
+    return rows;
+}
+
 class PatternPainterTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(pens_.create()); }
@@ -212,13 +223,7 @@ TEST_P(PatternAtEachResolution, HintDrawsItsArrowsAndTextOverThePattern) {
         ASSERT_FALSE(text.empty());
         RECT area{0, 2 * r.h / 3, r.w, r.h};
         DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, DT_CENTER | DT_TOP);
-        const PixelView a = pixelsOfDc(canvas->dc());
-        const PixelView b = pixelsOfDc(dc);
-        int differingRows = 0;
-        for (int y = 0; y < r.h; ++y) {
-            differingRows += !std::equal(a.row(y), a.row(y) + r.w, b.row(y));
-        }
-        EXPECT_EQ(differingRows, 0);
+        EXPECT_EQ(differingRows(canvas->dc(), dc, r.w, r.h), 0);
 
         // The text's first grey row is 2H / 3, and the pen is 4 pixels wide.
         int boxAbove = 0, boxOnTop = 0;
@@ -295,7 +300,7 @@ TEST_P(PatternAtEachResolution, ConvergenceMarksCycleThroughTheThreeGuns) {
     }
 }
 
-TEST_P(PatternAtEachResolution, CentrePatchesSitInTheMiddle) {
+TEST_P(PatternAtEachResolution, CentrePatchesSitInTheMiddleAndOutlinesReachEveryEdgePixel) {
     const struct {
         int pattern;
         COLORREF background, patch, outline;
@@ -311,10 +316,6 @@ TEST_P(PatternAtEachResolution, CentrePatchesSitInTheMiddle) {
         EXPECT_EQ(canvas->pixel(2 * r.w / 3, r.h / 2), c.background);
         EXPECT_EQ(canvas->pixel(r.w - 1, r.h - 1), c.outline);
     }
-}
-
-TEST_P(PatternAtEachResolution, OutlinesReachEveryEdgePixel) {
-    const Resolution& r = GetParam();
     for (int pattern : {14, 15}) {
         auto canvas = painted(pattern, r);
         const COLORREF side = pattern == 15 ? kWhite : kBlack;
@@ -493,13 +494,7 @@ TEST_F(PatternPainterTest, EveryPatternRestoresTheDeviceContextAndMatchesWhatGdi
             SelectClipRgn(throughGdi.dc(), all);
             DeleteObject(all);
             ASSERT_EQ(paintPattern(throughGdi.dc(), pattern, r.w, r.h, pens_), 0);
-            const PixelView a = pixelsOfDc(dc);
-            const PixelView b = pixelsOfDc(throughGdi.dc());
-            int differingRows = 0;
-            for (int y = 0; y < r.h; ++y) {
-                differingRows += !std::equal(a.row(y), a.row(y) + r.w, b.row(y));
-            }
-            EXPECT_EQ(differingRows, 0) << "pattern " << pattern;
+            EXPECT_EQ(differingRows(dc, throughGdi.dc(), r.w, r.h), 0) << "pattern " << pattern;
         }
     }
     EXPECT_EQ(liveGdiObjects(), objects);
