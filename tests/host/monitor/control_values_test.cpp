@@ -118,7 +118,7 @@ TEST_F(MonitorTest, ReloadsMarkWhatTheMonitorChangedAndVisitTheColoursInOrder) {
     EXPECT_EQ(codes, (std::vector<int>{0x14, 0x12, 0x10, 0x16, 0x18, 0x1A, 0x6C, 0x6E, 0x70}));
 }
 
-TEST_F(MonitorTest, ControlThatStopsAnsweringLosesItsMaximum) {
+TEST_F(MonitorTest, AControlWithoutAValueLosesItsMaximumAndIsNeverWrittenBack) {
     open("tsw-lcd");
     ASSERT_EQ(VeskolSimSetFaults(0, "next=null*5"), 0);
     EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);
@@ -127,9 +127,7 @@ TEST_F(MonitorTest, ControlThatStopsAnsweringLosesItsMaximum) {
     EXPECT_EQ(monitor.brightnessAvailability(), 1);                // listed, but not answering
     EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);  // colour code: read again
     EXPECT_EQ(monitor.brightnessAvailability(), 2);
-}
 
-TEST_F(MonitorTest, UndoAndCancelNeverWriteAValueThatWasNeverRead) {
     VeskolSimConfigure("tsw-lcd", "", "");
     ASSERT_EQ(VeskolSimSetMaximum(0, 0x10, 0), 0);  // brightness has no value at first
     ASSERT_EQ(monitor.openMonitor(0, true), 0);

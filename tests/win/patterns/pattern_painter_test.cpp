@@ -246,14 +246,14 @@ TEST_P(PatternAtEachResolution, HintDrawsItsArrowsAndTextOverThePattern) {
     EXPECT_EQ(run, 4);
 }
 
-TEST_P(PatternAtEachResolution, CrosshatchIsSymmetricWithADotInEveryCell) {
+TEST_P(PatternAtEachResolution, CrosshatchIsSymmetricAndConvergenceMarksCycleThroughTheThreeGuns) {
     const Resolution& r = GetParam();
+    const int g = r.h / 20;
+    const int d = r.h / 40;
     for (int pattern : {1, 2}) {
         auto canvas = painted(pattern, r);
         const COLORREF ink = pattern == 1 ? kWhite : kBlack;
         const COLORREF paper = pattern == 1 ? kBlack : kWhite;
-        const int g = r.h / 20;
-        const int d = r.h / 40;
         // Lines through the exact centre, both ways.
         EXPECT_EQ(canvas->pixel(r.w / 2, r.h / 4 + 3), ink);
         EXPECT_EQ(canvas->pixel(r.w / 4 + 3, r.h / 2), ink);
@@ -276,12 +276,7 @@ TEST_P(PatternAtEachResolution, CrosshatchIsSymmetricWithADotInEveryCell) {
         EXPECT_EQ(missing, 0);
         EXPECT_EQ(canvas->pixel(r.w / 2 - d + 1, r.h / 2 - g + d), paper);
     }
-}
 
-TEST_P(PatternAtEachResolution, ConvergenceMarksCycleThroughTheThreeGuns) {
-    const Resolution& r = GetParam();
-    const int g = r.h / 20;
-    const int d = r.h / 40;
     const int x = r.w / 2;
     for (int pattern : {3, 21, 22}) {
         auto canvas = painted(pattern, r);
@@ -300,7 +295,7 @@ TEST_P(PatternAtEachResolution, ConvergenceMarksCycleThroughTheThreeGuns) {
     }
 }
 
-TEST_P(PatternAtEachResolution, CentrePatchesSitInTheMiddleAndOutlinesReachEveryEdgePixel) {
+TEST_P(PatternAtEachResolution, CentrePatchesOutlinesAndCheckerboardSquaresSitWhereTheyBelong) {
     const struct {
         int pattern;
         COLORREF background, patch, outline;
@@ -329,10 +324,7 @@ TEST_P(PatternAtEachResolution, CentrePatchesSitInTheMiddleAndOutlinesReachEvery
         EXPECT_EQ(canvas->pixel(1, r.h / 2), kBlack);
         EXPECT_EQ(canvas->pixel(r.w / 2, 1), kBlack);
     }
-}
 
-TEST_P(PatternAtEachResolution, CheckerboardSquaresAreAnEighthOrATwelfthOfTheHeight) {
-    const Resolution& r = GetParam();
     for (int n : {4, 6}) {
         auto canvas = painted(n == 4 ? 19 : 20, r);
         const int q = r.h / (2 * n);
