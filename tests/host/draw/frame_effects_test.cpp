@@ -422,7 +422,7 @@ TEST(FeatureFrames, EveryAnimatedFeatureDrawsInsideItsFrameAndGeometryIsNoneInTh
     }
 }
 
-TEST(GeometryFrames, PositionCirclesAndSizeGrowsAboutTheCentre) {
+TEST(GeometryFrames, PositionCirclesSizeGrowsAboutTheCentreAndRowsBendAsTheirFeatureSays) {
     EXPECT_EQ(swingOfFrame(0), 1.0);
     EXPECT_NEAR(swingOfFrame(4), 0.0, 1e-12);
     EXPECT_NEAR(swingOfFrame(7), -0.92388, 1e-5);
@@ -452,9 +452,7 @@ TEST(GeometryFrames, PositionCirclesAndSizeGrowsAboutTheCentre) {
     EXPECT_EQ(drawn(kWide, 1, 7).at(0, 0), tagOf(2, 2));
     // Vertical size keeps the width.
     EXPECT_EQ(drawn(kWide, 3, 0).at(156, 10), tagOf(153, 0));
-}
 
-TEST(GeometryFrames, RowsBendAsTheirFeatureSaysAtFullSwing) {
     // Where row y lands at full swing: its x, width and the source width it
     // samples. Centre band (6, 41): unchanged outside the 39 rows about the
     // centre row, which bends most. Top and bottom bands (40, 42, 45, 46, 49,

@@ -18,7 +18,7 @@ TEST(IllustrationTicks, FramesPlayForwardThenBackWithoutAJump) {
     EXPECT_EQ(counter, 0);
 }
 
-TEST(IllustrationLayouts, FramesFitThePictureWithABorderAroundTheMiniature) {
+TEST(IllustrationLayouts, FramesFitThePictureWithABorderAroundTheMiniatureAndACentredCaption) {
     for (int value : {-1, 0, 1, 2, 3}) {
         const IllustrationLayout layout = illustrationLayout(value);
         EXPECT_EQ(layout.layout, value == 2 ? 2 : 1) << value;
@@ -28,13 +28,7 @@ TEST(IllustrationLayouts, FramesFitThePictureWithABorderAroundTheMiniature) {
         EXPECT_GE(layout.frameHeight - layout.captureHeight, 6) << value;
         EXPECT_LE(layout.frameX + layout.frameWidth, kPictureSize) << value;
         EXPECT_LE(layout.frameY + layout.frameHeight, kPictureSize) << value;
-    }
-    EXPECT_NE(illustrationLayout(1).frameWidth, illustrationLayout(2).frameWidth);
-}
-
-TEST(IllustrationCaption, CentredWithItsBottomSixPixelsAboveTheFrameEdge) {
-    for (int layoutValue : {1, 2}) {
-        const IllustrationLayout layout = illustrationLayout(layoutValue);
+        // The caption is centred, its bottom six pixels above the frame's edge.
         for (const auto& [width, height] : std::vector<std::pair<int, int>>{{127, 13}, {40, 7}}) {
             const PixelPoint at =
                 captionPosition(layout.frameWidth, layout.frameHeight, width, height);
@@ -44,6 +38,7 @@ TEST(IllustrationCaption, CentredWithItsBottomSixPixelsAboveTheFrameEdge) {
             EXPECT_EQ(at.y + height, layout.frameHeight - 6);
         }
     }
+    EXPECT_NE(illustrationLayout(1).frameWidth, illustrationLayout(2).frameWidth);
 }
 
 // The whole monitor, as large as it fits and centred: 16:9, 16:10, 4:3 and
