@@ -43,7 +43,7 @@ uint32_t shown(uint32_t colour, int feature, int k, int x = 10, int y = 10) {
 
 }  // namespace
 
-TEST(ToneFrames, LevelsGainsBlackLevelsAndWindowAreaOfEachFrame) {
+TEST(ToneFrames, LevelsGainsBlackLevelsAndWindowAreaOfEachFrameAndEveryLevelOnItsOwn) {
     const uint32_t white = packPixel(255, 255, 255);
     const uint32_t mixed = packPixel(200, 100, 8);
     const uint32_t low = packPixel(0x10, 0x20, 0x30);
@@ -83,12 +83,10 @@ TEST(ToneFrames, LevelsGainsBlackLevelsAndWindowAreaOfEachFrame) {
             EXPECT_EQ(last.at(x, y), darkened != 0 ? dark : grey) << x << "," << y;
         }
     }
-}
 
-// Every level of every channel through gains from none to all and through
-// brightening, on rows of lengths that leave a part of a group of four
-// pixels; the fourth byte of each pixel is dropped.
-TEST(ToneFrames, GainsAndBrighteningChangeEveryLevelOfEachChannelOnItsOwn) {
+    // Every level of every channel through gains from none to all and through
+    // brightening, on rows of lengths that leave a part of a group of four
+    // pixels; the fourth byte of each pixel is dropped.
     for (int count : {259, 3}) {
         std::vector<uint32_t> pixels(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i) {

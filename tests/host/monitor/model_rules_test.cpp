@@ -82,7 +82,7 @@ TEST_F(MonitorTest, PresetListsAndLabelsOfEachKindOfModel) {
     }
 }
 
-TEST_F(MonitorTest, PictureModeModelsSwitchThroughTheirOwnCode) {
+TEST_F(MonitorTest, PresetSwitchesGoThroughThePictureModeCodeAndStoreWaitAndNudgeAsTheModelNeeds) {
     open("qrv-picture-mode");
     EXPECT_EQ(monitor.presetCount(), 5);
     EXPECT_EQ(monitor.presetListSize(), 5);
@@ -92,9 +92,7 @@ TEST_F(MonitorTest, PictureModeModelsSwitchThroughTheirOwnCode) {
     EXPECT_EQ(simValue(0x14), 2);  // the monitor's preset follows its mode
     EXPECT_EQ(monitor.currentPreset(), 2);
     EXPECT_EQ(longWaits(clock.waits(), 100), std::vector<int>{800});
-}
 
-TEST_F(MonitorTest, SwitchRulesStoreWaitAndNudgeAsTheModelNeeds) {
     struct Case {
         const char* profile;
         int value;
