@@ -128,7 +128,7 @@ class EmptyReadBus : public veskol::SimDevice {
 
 }  // namespace
 
-TEST_F(MonitorTest, AnEdidReadThatFillsNothingNeverShowsThePreviousMonitor) {
+TEST_F(MonitorTest, AnEmptyEdidReadOrAFailedOpenNeverShowsOrTouchesThePreviousMonitor) {
     VeskolSimConfigure("tsw-lcd", "", "");
     veskol::SimBus::instance().installDevice(1, std::make_unique<EmptyReadBus>());
     // One interface after the other from one place, as the monitor list reads
@@ -143,9 +143,7 @@ TEST_F(MonitorTest, AnEdidReadThatFillsNothingNeverShowsThePreviousMonitor) {
     EXPECT_NE(results[1], 0);
     EXPECT_EQ(readers[1].identityFields().monitorId, 0u);
     EXPECT_STREQ(readers[1].identityFields().vendorLetters, "");
-}
 
-TEST_F(MonitorTest, AFailedOpenNeverRestoresOrStoresTheMonitorBefore) {
     open("tsw-lcd");
     ASSERT_EQ(monitor.setValue(14, 10), 0);
     // The next monitor's EDID is unreadable (all zeros): its open fails.
