@@ -43,7 +43,7 @@ uint32_t shown(uint32_t colour, int feature, int k, int x = 10, int y = 10) {
 
 }  // namespace
 
-TEST(ToneFrames, LevelsGainsBlackLevelsAndWindowAreaOfEachFrame) {
+TEST(ToneFrames, LevelsGainsBlackLevelsAndWindowAreaOfEachFrameAndEveryLevelOnItsOwn) {
     const uint32_t white = packPixel(255, 255, 255);
     const uint32_t mixed = packPixel(200, 100, 8);
     const uint32_t low = packPixel(0x10, 0x20, 0x30);
@@ -83,12 +83,10 @@ TEST(ToneFrames, LevelsGainsBlackLevelsAndWindowAreaOfEachFrame) {
             EXPECT_EQ(last.at(x, y), darkened != 0 ? dark : grey) << x << "," << y;
         }
     }
-}
 
-// Every level of every channel through gains from none to all and through
-// brightening, on rows of lengths that leave a part of a group of four
-// pixels; the fourth byte of each pixel is dropped.
-TEST(ToneFrames, GainsAndBrighteningChangeEveryLevelOfEachChannelOnItsOwn) {
+    // Every level of every channel through gains from none to all and through
+    // brightening, on rows of lengths that leave a part of a group of four
+    // pixels; the fourth byte of each pixel is dropped.
     for (int count : {259, 3}) {
         std::vector<uint32_t> pixels(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i) {
@@ -422,7 +420,7 @@ TEST(FeatureFrames, EveryAnimatedFeatureDrawsInsideItsFrameAndGeometryIsNoneInTh
     }
 }
 
-TEST(GeometryFrames, PositionCirclesAndSizeGrowsAboutTheCentre) {
+TEST(GeometryFrames, PositionCirclesSizeGrowsAboutTheCentreAndRowsBendAsTheirFeatureSays) {
     EXPECT_EQ(swingOfFrame(0), 1.0);
     EXPECT_NEAR(swingOfFrame(4), 0.0, 1e-12);
     EXPECT_NEAR(swingOfFrame(7), -0.92388, 1e-5);
@@ -452,9 +450,7 @@ TEST(GeometryFrames, PositionCirclesAndSizeGrowsAboutTheCentre) {
     EXPECT_EQ(drawn(kWide, 1, 7).at(0, 0), tagOf(2, 2));
     // Vertical size keeps the width.
     EXPECT_EQ(drawn(kWide, 3, 0).at(156, 10), tagOf(153, 0));
-}
 
-TEST(GeometryFrames, RowsBendAsTheirFeatureSaysAtFullSwing) {
     // Where row y lands at full swing: its x, width and the source width it
     // samples. Centre band (6, 41): unchanged outside the 39 rows about the
     // centre row, which bends most. Top and bottom bands (40, 42, 45, 46, 49,

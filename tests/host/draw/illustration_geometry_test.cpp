@@ -18,7 +18,7 @@ TEST(IllustrationTicks, FramesPlayForwardThenBackWithoutAJump) {
     EXPECT_EQ(counter, 0);
 }
 
-TEST(IllustrationLayouts, FramesFitThePictureWithABorderAroundTheMiniature) {
+TEST(IllustrationLayouts, FramesFitThePictureWithABorderAroundTheMiniatureAndACentredCaption) {
     for (int value : {-1, 0, 1, 2, 3}) {
         const IllustrationLayout layout = illustrationLayout(value);
         EXPECT_EQ(layout.layout, value == 2 ? 2 : 1) << value;
@@ -28,13 +28,7 @@ TEST(IllustrationLayouts, FramesFitThePictureWithABorderAroundTheMiniature) {
         EXPECT_GE(layout.frameHeight - layout.captureHeight, 6) << value;
         EXPECT_LE(layout.frameX + layout.frameWidth, kPictureSize) << value;
         EXPECT_LE(layout.frameY + layout.frameHeight, kPictureSize) << value;
-    }
-    EXPECT_NE(illustrationLayout(1).frameWidth, illustrationLayout(2).frameWidth);
-}
-
-TEST(IllustrationCaption, CentredWithItsBottomSixPixelsAboveTheFrameEdge) {
-    for (int layoutValue : {1, 2}) {
-        const IllustrationLayout layout = illustrationLayout(layoutValue);
+        // The caption is centred, its bottom six pixels above the frame's edge.
         for (const auto& [width, height] : std::vector<std::pair<int, int>>{{127, 13}, {40, 7}}) {
             const PixelPoint at =
                 captionPosition(layout.frameWidth, layout.frameHeight, width, height);
@@ -44,11 +38,12 @@ TEST(IllustrationCaption, CentredWithItsBottomSixPixelsAboveTheFrameEdge) {
             EXPECT_EQ(at.y + height, layout.frameHeight - 6);
         }
     }
+    EXPECT_NE(illustrationLayout(1).frameWidth, illustrationLayout(2).frameWidth);
 }
 
 // The whole monitor, as large as it fits and centred: 16:9, 16:10, 4:3 and
 // 5:4 screens, one left of and above the primary, and one on its side.
-TEST(CaptureStrips, MiniatureShowsTheWholeMonitorCentredInItsAspectRatio) {
+TEST(CaptureStrips, MiniatureShowsTheWholeMonitorCentredInItsAspectRatioAndNothingOfAnEmptyOne) {
     const PixelRect monitors[] = {{0, 0, 1920, 1080}, {0, 0, 1920, 1200},    {0, 0, 1024, 768},
                                   {0, 0, 1280, 1024}, {-1280, -200, 0, 824}, {0, 0, 1080, 1920}};
     for (int layoutValue : {1, 2}) {
@@ -99,9 +94,7 @@ TEST(CaptureStrips, MiniatureShowsTheWholeMonitorCentredInItsAspectRatio) {
             }
         }
     }
-}
 
-TEST(CaptureStrips, EmptyMonitorGivesEmptyStrips) {
     for (const CaptureStrip& strip : captureStrips(PixelRect{10, 10, 10, 700}, 128, 96)) {
         EXPECT_EQ(strip.targetWidth, 0);
         EXPECT_EQ(strip.sourceWidth, 0);

@@ -52,7 +52,7 @@ TEST_F(CodeAccessTest, ReadsOnlyTheCodesAskedForStandardAndPaged) {
     EXPECT_EQ(value, -7);
 }
 
-TEST_F(CodeAccessTest, WritesFollowTheModelsRules) {
+TEST_F(CodeAccessTest, WritesFollowTheModelsRulesAndFinishingStoresTheWayEachModelStores) {
     // Black levels counted downwards are read and written counted upwards.
     identify("qrv-inverted-black");
     const auto [value, maximum] = read(0x6C);
@@ -90,9 +90,7 @@ TEST_F(CodeAccessTest, WritesFollowTheModelsRules) {
     EXPECT_EQ(simValue(0x14), 6);
     const std::vector<int> waits = clock.waits();
     EXPECT_NE(std::find(waits.begin(), waits.end(), monitor.presetSwitchDelay()), waits.end());
-}
 
-TEST_F(CodeAccessTest, FinishingWritesStoresTheWayEachModelStores) {
     // MCCS save when asked, nothing when not; the vendor sequence on a model
     // that ignores the MCCS save; unasked on a model that stores every change.
     struct Case {

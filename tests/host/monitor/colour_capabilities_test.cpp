@@ -1,7 +1,7 @@
 // Colour rules of a monitor driven by its capabilities string.
 #include "tests/host/monitor/monitor_fixture.h"
 
-TEST_F(MonitorTest, PresetsComeFromTheCapabilitiesAndASwitchReloadsTheColours) {
+TEST_F(MonitorTest, PresetsColourControlsAndGainLimitsComeFromTheCapabilities) {
     open("tsw-lcd");  // 14(01 05 08 0B), current preset 5
     EXPECT_EQ(monitor.presetAt(4), -1);
     EXPECT_EQ(monitor.presetAt(20), 0);
@@ -31,9 +31,7 @@ TEST_F(MonitorTest, PresetsComeFromTheCapabilitiesAndASwitchReloadsTheColours) {
     EXPECT_EQ(monitor.setGain(kColourRed, 50), 0);
     EXPECT_EQ(requests(0x03), writes);
     EXPECT_EQ(simValue(0x16), 10);
-}
 
-TEST_F(MonitorTest, ColourControlsAndGainLimitsFollowTheCapabilities) {
     open("tsw-lcd");  // no 0x0C, 0x54, 0x9B, 0x8A in its list
     EXPECT_EQ(monitor.colourTemperatureAvailability(), 0);
     EXPECT_EQ(monitor.hueAvailability(), 0);

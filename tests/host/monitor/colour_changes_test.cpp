@@ -3,7 +3,7 @@
 // monitor has, and gains stay untouched where the monitor fixes them.
 #include "tests/host/monitor/monitor_fixture.h"
 
-TEST_F(MonitorTest, ARereadOfTheColoursKeepsTheUsersChanges) {
+TEST_F(MonitorTest, RereadsKeepTheUsersChangesUndoRestoresTheTemperatureAndNativeKeepsTheGains) {
     open("tsw-rich-caps");  // colour temperature 35 on 0x0C, red gain 100
     ASSERT_EQ(monitor.setColourTemperature(40), 0);
     ASSERT_EQ(monitor.setGain(kColourRed, 60), 0);
@@ -24,9 +24,7 @@ TEST_F(MonitorTest, ARereadOfTheColoursKeepsTheUsersChanges) {
 
     monitor.clearControls();
     EXPECT_EQ(monitor.rereadColours(), -1);
-}
 
-TEST_F(MonitorTest, ColourTemperatureUndoRestoresTheControlThatWasWritten) {
     struct Case {
         const char* profile;
         int code;  // the request code 0x0C when listed, else the table's 0x54
@@ -46,9 +44,7 @@ TEST_F(MonitorTest, ColourTemperatureUndoRestoresTheControlThatWasWritten) {
         EXPECT_EQ(monitor.colourTemperature(), c.opened);
         EXPECT_EQ(monitor.isColourTemperatureChanged(), 0);
     }
-}
 
-TEST_F(MonitorTest, GainsAreNeverWrittenInTheNativePreset) {
     VeskolSimConfigure("tsw-rich-caps", "", "");
     ASSERT_EQ(VeskolSimSetValue(0, 0x14, 2), 0);  // display native
     ASSERT_EQ(monitor.openMonitor(0, true), 0);

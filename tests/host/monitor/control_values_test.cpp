@@ -7,7 +7,7 @@ constexpr int kContrast = 15;
 
 }  // namespace
 
-TEST_F(MonitorTest, SetValueWritesTheMonitorAndTracksTheChangeUnlessTheWriteFails) {
+TEST_F(MonitorTest, SetValueTracksWrittenChangesAndTellsUnknownFeaturesFromClosedMonitors) {
     open("tsw-lcd");
     EXPECT_EQ(monitor.setValue(kContrast, 30), 0);
     EXPECT_EQ(simValue(0x12), 30);
@@ -31,9 +31,7 @@ TEST_F(MonitorTest, SetValueWritesTheMonitorAndTracksTheChangeUnlessTheWriteFail
     EXPECT_EQ(monitor.setValue(kBrightness, 10), -1);
     EXPECT_EQ(monitor.value(kBrightness), 75);
     EXPECT_EQ(monitor.isModified(kBrightness), 0);
-}
 
-TEST_F(MonitorTest, FeatureNumbersWithoutAControlAndClosedMonitorsAreToldApart) {
     open("tsw-lcd");
     EXPECT_EQ(monitor.value(99), -2);
     EXPECT_EQ(monitor.maximum(99), -2);
@@ -61,7 +59,7 @@ TEST_F(MonitorTest, FeatureNumbersWithoutAControlAndClosedMonitorsAreToldApart) 
     EXPECT_EQ(monitor.brightnessAvailability(), 0);
 }
 
-TEST_F(MonitorTest, CancelRestoresEveryModifiedControlAndOkCommits) {
+TEST_F(MonitorTest, CancelRestoresOkCommitsAndReloadsMarkWhatTheMonitorChanged) {
     open("tsw-lcd");
     ASSERT_EQ(monitor.setValue(kBrightness, 10), 0);
     ASSERT_EQ(monitor.setValue(kContrast, 20), 0);
@@ -86,9 +84,7 @@ TEST_F(MonitorTest, CancelRestoresEveryModifiedControlAndOkCommits) {
     ASSERT_EQ(monitor.setValue(kBrightness, 13), 0);
     ASSERT_EQ(monitor.restoreAll(), 0);
     EXPECT_EQ(simValue(0x10), 11);
-}
 
-TEST_F(MonitorTest, ReloadsMarkWhatTheMonitorChangedAndVisitTheColoursInOrder) {
     open("tsw-lcd");
     ASSERT_EQ(VeskolSimSetValue(0, 0x10, 33), 0);  // changed on the monitor's own buttons
     EXPECT_EQ(monitor.reload(0, false), 1);
@@ -118,7 +114,7 @@ TEST_F(MonitorTest, ReloadsMarkWhatTheMonitorChangedAndVisitTheColoursInOrder) {
     EXPECT_EQ(codes, (std::vector<int>{0x14, 0x12, 0x10, 0x16, 0x18, 0x1A, 0x6C, 0x6E, 0x70}));
 }
 
-TEST_F(MonitorTest, ControlThatStopsAnsweringLosesItsMaximum) {
+TEST_F(MonitorTest, AControlWithoutAValueLosesItsMaximumAndIsNeverWrittenBack) {
     open("tsw-lcd");
     ASSERT_EQ(VeskolSimSetFaults(0, "next=null*5"), 0);
     EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);
@@ -127,9 +123,7 @@ TEST_F(MonitorTest, ControlThatStopsAnsweringLosesItsMaximum) {
     EXPECT_EQ(monitor.brightnessAvailability(), 1);                // listed, but not answering
     EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);  // colour code: read again
     EXPECT_EQ(monitor.brightnessAvailability(), 2);
-}
 
-TEST_F(MonitorTest, UndoAndCancelNeverWriteAValueThatWasNeverRead) {
     VeskolSimConfigure("tsw-lcd", "", "");
     ASSERT_EQ(VeskolSimSetMaximum(0, 0x10, 0), 0);  // brightness has no value at first
     ASSERT_EQ(monitor.openMonitor(0, true), 0);

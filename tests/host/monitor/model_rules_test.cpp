@@ -82,7 +82,7 @@ TEST_F(MonitorTest, PresetListsAndLabelsOfEachKindOfModel) {
     }
 }
 
-TEST_F(MonitorTest, PictureModeModelsSwitchThroughTheirOwnCode) {
+TEST_F(MonitorTest, PresetSwitchesGoThroughThePictureModeCodeAndStoreWaitAndNudgeAsTheModelNeeds) {
     open("qrv-picture-mode");
     EXPECT_EQ(monitor.presetCount(), 5);
     EXPECT_EQ(monitor.presetListSize(), 5);
@@ -92,9 +92,7 @@ TEST_F(MonitorTest, PictureModeModelsSwitchThroughTheirOwnCode) {
     EXPECT_EQ(simValue(0x14), 2);  // the monitor's preset follows its mode
     EXPECT_EQ(monitor.currentPreset(), 2);
     EXPECT_EQ(longWaits(clock.waits(), 100), std::vector<int>{800});
-}
 
-TEST_F(MonitorTest, SwitchRulesStoreWaitAndNudgeAsTheModelNeeds) {
     struct Case {
         const char* profile;
         int value;
@@ -117,7 +115,7 @@ TEST_F(MonitorTest, SwitchRulesStoreWaitAndNudgeAsTheModelNeeds) {
     }
 }
 
-TEST_F(MonitorTest, PresetSwitchReloadsTheColoursWithANewBaseline) {
+TEST_F(MonitorTest, PresetSwitchReloadsTheColoursWithANewBaselineUnlessTheWriteFails) {
     open("tsw-lcd-p5");  // preset 6, gains 100/96/90
     ASSERT_EQ(monitor.selectPreset(1), 0);
     EXPECT_EQ(monitor.gain(kColourRed), 97);  // the preset's own gains
@@ -128,9 +126,7 @@ TEST_F(MonitorTest, PresetSwitchReloadsTheColoursWithANewBaseline) {
     EXPECT_EQ(monitor.anyModified(), 1);
     ASSERT_EQ(monitor.restoreAll(), 0);
     EXPECT_EQ(simValue(0x14), 6);
-}
 
-TEST_F(MonitorTest, FailedPresetWriteNeitherWaitsNorReloads) {
     open("qrv-lcd-p3");
     ASSERT_EQ(VeskolSimSetFaults(0, "nak=1000"), 0);
     EXPECT_EQ(monitor.selectPreset(4), -1);
@@ -195,7 +191,7 @@ TEST_F(MonitorTest, EachModelStoresItsOwnWay) {
     EXPECT_EQ(simSaved(0x12), 33);
 }
 
-TEST_F(MonitorTest, InvertedBlackLevelsAreWrittenAsTheComplement) {
+TEST_F(MonitorTest, InvertedBlackLevelsAndThe300msGainWaitHoldOnlyOnTheirModels) {
     open("qrv-inverted-black");
     const int maximum = monitor.maximum(28);
     ASSERT_GT(maximum, 10);
@@ -209,9 +205,7 @@ TEST_F(MonitorTest, InvertedBlackLevelsAreWrittenAsTheComplement) {
     open("tsw-lcd");  // not inverted
     ASSERT_EQ(monitor.setValue(28, 10), 0);
     EXPECT_EQ(simValue(0x6C), 10);
-}
 
-TEST_F(MonitorTest, GainWritesWaitOnThe300msModels) {
     open("qrv-300ms");
     ASSERT_EQ(monitor.setGain(kColourGreen, 60), 0);
     EXPECT_EQ(clock.waits(), (std::vector<int>{50, 300}));
@@ -235,7 +229,7 @@ TEST_F(MonitorTest, AvailabilityTellsMissingFromUnusableControls) {
     EXPECT_GT(requests(0x01), 40);                 // every control was asked for
 }
 
-TEST_F(MonitorTest, ColourTemperatureInKelvins) {
+TEST_F(MonitorTest, ColourTemperatureInKelvinsAndPresetTableColourControlsFollowThePreset) {
     open("tsw-rich-caps");  // lists 0x0B (step) and 0x0C (request)
     EXPECT_EQ(monitor.colourTemperatureBase(), 3000);
     EXPECT_EQ(monitor.colourTemperatureStep(), 100);
@@ -254,9 +248,7 @@ TEST_F(MonitorTest, ColourTemperatureInKelvins) {
         EXPECT_EQ(monitor.colourTemperatureBase(), 5000) << profile;
         EXPECT_EQ(monitor.colourTemperatureStep(), step) << profile;
     }
-}
 
-TEST_F(MonitorTest, ColourControlsOfPresetTableModelsFollowThePreset) {
     open("qrv-lcd-p3");  // preset 6: a colour-temperature preset
     EXPECT_EQ(monitor.colourTemperatureAvailability(), 2);
     EXPECT_EQ(monitor.saturationAvailability(), 2);
@@ -268,7 +260,7 @@ TEST_F(MonitorTest, ColourControlsOfPresetTableModelsFollowThePreset) {
     EXPECT_EQ(monitor.colourTemperatureAvailability(), 0);
 }
 
-TEST_F(MonitorTest, ActionsWaitThenShowWhatTheMonitorDid) {
+TEST_F(MonitorTest, ActionsWaitThenShowWhatTheMonitorDidAndThoseNotOfferedSendNothing) {
     open("qrv-crt");
     EXPECT_EQ(monitor.canDegauss(), 1);
     EXPECT_EQ(monitor.degauss(), 0);
@@ -295,9 +287,7 @@ TEST_F(MonitorTest, ActionsWaitThenShowWhatTheMonitorDid) {
     ASSERT_EQ(monitor.resetColour(), 0);
     EXPECT_EQ(monitor.gain(kColourRed), 220);
     EXPECT_EQ(monitor.isModified(18), 0);  // colour reset: new baseline
-}
 
-TEST_F(MonitorTest, ActionsNotOfferedSendNothing) {
     open("qrv-crt-t1");  // template 1: degauss but no resets
     const int writes = requests(0x03);
     EXPECT_EQ(monitor.factoryReset(), -1);
@@ -350,7 +340,7 @@ TEST_F(MonitorTest, BrightnessAndContrastDefaultsByTechnology) {
     EXPECT_EQ(monitor.canResetBrightnessContrast(), 0);
 }
 
-TEST_F(MonitorTest, TheReplacementModelParsesTheBuiltInStringOnlyWithFirmware300) {
+TEST_F(MonitorTest, CapabilitiesAreReadByUnlistedModelsAndReplacedOnlyWithFirmware300) {
     open("tsw-replacement-caps");
     EXPECT_EQ(monitor.capabilitiesLoaded(), 1);
     EXPECT_EQ(monitor.isCodeSupported(0x023B), 1);
@@ -362,9 +352,7 @@ TEST_F(MonitorTest, TheReplacementModelParsesTheBuiltInStringOnlyWithFirmware300
 
     open("tsw-rich-caps");  // reports 3.0.0 but is another model
     EXPECT_EQ(monitor.isCodeSupported(0x023B), 0);
-}
 
-TEST_F(MonitorTest, ListedModelsNeverReadCapabilities) {
     open("qrv-crt");
     EXPECT_EQ(monitor.isUnlistedModel(), 0);
     EXPECT_EQ(monitor.capabilitiesLoaded(), 0);
@@ -378,7 +366,7 @@ TEST_F(MonitorTest, ListedModelsNeverReadCapabilities) {
     EXPECT_EQ(monitor.isUnlistedModel(), 1);
 }
 
-TEST_F(MonitorTest, OkOrCancelRightAfterADegaussWaitsUntilTheTubeIsDone) {
+TEST_F(MonitorTest, StoringWaitsForADegaussAndKeepsChangesTakenOverAsANewBaseline) {
     for (const bool cancel : {false, true}) {
         SCOPED_TRACE(cancel ? "cancel" : "ok");
         open("qrv-crt");
@@ -397,9 +385,7 @@ TEST_F(MonitorTest, OkOrCancelRightAfterADegaussWaitsUntilTheTubeIsDone) {
         ASSERT_EQ(monitor.storeSettings(), 0);
         EXPECT_EQ(longWaits(clock.waits(), 1000), std::vector<int>{});
     }
-}
 
-TEST_F(MonitorTest, AChangeTakenOverAsANewBaselineStillWaitsToBeStored) {
     open("qrv-crt");
     EXPECT_EQ(monitor.hasUnstoredChanges(), 0);
     ASSERT_EQ(monitor.setValue(15, monitor.value(15) + 7), 0);

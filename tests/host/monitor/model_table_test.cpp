@@ -128,28 +128,21 @@ TEST(ModelTable, EveryListHasItsSizeAndBrandSplit) {
     }
 }
 
-TEST(ModelTable, IdsAreUniqueOfTheThreeBrandsAndFindTheirRows) {
+TEST(ModelTable, IdsAreUniqueOfTheThreeBrandsFindTheirRowsAndListsAgreeWithEachOther) {
     // The OEM brand's letters, packed as EDID bytes 8 and 9.
     uint8_t byte8 = 0, byte9 = 0;
     veskol::encodeVendor("JKZ", byte8, byte9);
     EXPECT_EQ(kVendorOem, byte9 << 8 | byte8);
 
     std::set<uint32_t> seen;
-    for (const ModelRow& row : modelTable()) {
-        EXPECT_TRUE(seen.insert(row.monitorId).second) << std::hex << row.monitorId;
-        const uint16_t vendor = vendorOf(row.monitorId);
-        EXPECT_TRUE(vendor == kVendorQrv || vendor == kVendorTsw || vendor == kVendorOem)
-            << std::hex << row.monitorId;
-        EXPECT_EQ(&findModel(row.monitorId), &row);
-    }
-}
-
-TEST(ModelTable, ListsAgreeWithEachOther) {
     int knownWithoutTechnology = 0;
     for (const ModelRow& row : modelTable()) {
         SCOPED_TRACE(testing::Message() << std::hex << row.monitorId);
+        EXPECT_TRUE(seen.insert(row.monitorId).second);
+        EXPECT_EQ(&findModel(row.monitorId), &row);
         const bool qrv = vendorOf(row.monitorId) == kVendorQrv;
         const bool tsw = vendorOf(row.monitorId) == kVendorTsw;
+        EXPECT_TRUE(qrv || tsw || vendorOf(row.monitorId) == kVendorOem);
         const bool panel = row.technology == kTechnologyFlatPanel;
 
         // Known = both technology lists and one more QRV model.

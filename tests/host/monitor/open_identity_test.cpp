@@ -99,17 +99,16 @@ TEST_F(MonitorTest, AMonitorWhoseControlsAllFailNeverOpens) {
     EXPECT_EQ(monitor.controlAvailability(kIndexBrightness), 0);
 }
 
-TEST_F(MonitorTest, AbortStopsTheFullRead) {
-    abortFlag = 1;
+TEST_F(MonitorTest, AnAbortOrAnEdidFailureLeavesTheMonitorClosed) {
+    abortFlag = 1;  // stops the full read
     VeskolSimConfigure("tsw-lcd", "", "");
     ASSERT_EQ(monitor.openMonitor(0, true), 0);
     EXPECT_EQ(monitor.isOpen(), 0);
     EXPECT_EQ(requests(0x01), 0);
     EXPECT_EQ(monitor.refreshControl(kIndexBrightness, true), 0);
-}
 
-TEST_F(MonitorTest, EdidFailureLeavesTheMonitorClosedWithoutIdentity) {
-    VeskolSimConfigure("tsw-lcd", "", "");
+    // Without an EDID there is no identity either.
+    abortFlag = 0;
     ASSERT_EQ(VeskolSimSetFaults(0, "disappear=0"), 0);
     ASSERT_EQ(monitor.openMonitor(0, true), 0);
     EXPECT_EQ(monitor.isOpen(), 0);
@@ -129,7 +128,7 @@ class EmptyReadBus : public veskol::SimDevice {
 
 }  // namespace
 
-TEST_F(MonitorTest, AnEdidReadThatFillsNothingNeverShowsThePreviousMonitor) {
+TEST_F(MonitorTest, AnEmptyEdidReadOrAFailedOpenNeverShowsOrTouchesThePreviousMonitor) {
     VeskolSimConfigure("tsw-lcd", "", "");
     veskol::SimBus::instance().installDevice(1, std::make_unique<EmptyReadBus>());
     // One interface after the other from one place, as the monitor list reads
@@ -144,9 +143,7 @@ TEST_F(MonitorTest, AnEdidReadThatFillsNothingNeverShowsThePreviousMonitor) {
     EXPECT_NE(results[1], 0);
     EXPECT_EQ(readers[1].identityFields().monitorId, 0u);
     EXPECT_STREQ(readers[1].identityFields().vendorLetters, "");
-}
 
-TEST_F(MonitorTest, AFailedOpenNeverRestoresOrStoresTheMonitorBefore) {
     open("tsw-lcd");
     ASSERT_EQ(monitor.setValue(14, 10), 0);
     // The next monitor's EDID is unreadable (all zeros): its open fails.

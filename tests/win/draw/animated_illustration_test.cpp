@@ -139,7 +139,8 @@ TEST_F(AnimatedIllustrationTest, MessageTextsInTheirColours) {
     EXPECT_NEAR((left + right) / 2, g.frameWidth / 2, 2);  // centred
 }
 
-TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelong) {
+TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelongAndFramesPlayForwardThenBack) {
+    TestWindow page(400, 260);
     for (int layout : {1, 2}) {
         SCOPED_TRACE(testing::Message() << "layout " << layout);
         illustration.setLayout(layout);
@@ -154,14 +155,8 @@ TEST_F(AnimatedIllustrationTest, CaptionAndEmblemSitWhereTheyBelong) {
         expectBitmapResourceAt(IDB_MAKER_EMBLEM, illustration.frame(3), [](int, int) {
             return PixelPoint{8, 17};
         });
-    }
-}
 
-TEST_F(AnimatedIllustrationTest, PlaysForwardThenBackAtTheFramePositionOfThePicture) {
-    TestWindow page(400, 260);
-    for (int layout : {1, 2}) {
-        SCOPED_TRACE(layout);
-        illustration.setLayout(layout);
+        // Played forward then back at the frame position of the picture.
         page.fill(kMarker);
         const auto stamp = [](int k) { return RGB(20 + 25 * k, 100, 50); };
         const auto renderStamped = [&](int code) {
@@ -171,7 +166,6 @@ TEST_F(AnimatedIllustrationTest, PlaysForwardThenBackAtTheFramePositionOfThePict
             }
         };
         renderStamped(kIllustrationNothing);
-        const IllustrationLayout g = illustration.geometry();
         const PixelPoint at{g.frameX + kPictureLeft, g.frameY + kPictureTop};
         const int order[] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0, 0, 1};
         for (int frame : order) {

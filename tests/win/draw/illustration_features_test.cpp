@@ -86,7 +86,8 @@ TEST_F(IllustrationFeaturesTest, EveryCodeRendersEightFramesAndGivesEveryGdiObje
     EXPECT_EQ(liveGdiObjects(), objects);
 }
 
-TEST_F(IllustrationFeaturesTest, UnchangedFramesShowTheMiniatureWhereItBelongs) {
+TEST_F(IllustrationFeaturesTest,
+       FramesShowTheMiniatureWhereItBelongsAndContrastConvergenceAndSizeOnTheirPixels) {
     // Frames in which the feature changes nothing show the miniature at
     // (3, 3) on black, in both layouts, whatever path draws them.
     const int stills[][2] = {{81, 6}, {83, 4}, {85, 4}, {88, 4}, {82, 3}, {90, 0},
@@ -100,9 +101,7 @@ TEST_F(IllustrationFeaturesTest, UnchangedFramesShowTheMiniatureWhereItBelongs) 
                 << "layout " << layout << " code " << code;
         }
     }
-}
 
-TEST_F(IllustrationFeaturesTest, ContrastConvergenceAndSizeFramesOnTheirPixels) {
     illustration.setLayout(2);
     render(15);
     EXPECT_EQ(at(0, 3 + 100, 3 + 50), packPixel(100 * 255 / 256, 50 * 255 / 256, 77 * 255 / 256));

@@ -66,6 +66,17 @@ std::string moireAt(const Canvas& canvas, int x, int y) {
                             : "plain";
 }
 
+// How many of the first `height` rows of two device contexts' pixels differ.
+int differingRows(HDC first, HDC second, int width, int height) {
+    const PixelView a = pixelsOfDc(first);
+    const PixelView b = pixelsOfDc(second);
+    int rows = 0;
+    for (int y = 0; y < height; ++y) {
+        rows += !std::equal(a.row(y), a.row(y) + width, b.row(y));
+    }
+    return rows;
+}
+
 class PatternPainterTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(pens_.create()); }
@@ -212,13 +223,7 @@ TEST_P(PatternAtEachResolution, HintDrawsItsArrowsAndTextOverThePattern) {
         ASSERT_FALSE(text.empty());
         RECT area{0, 2 * r.h / 3, r.w, r.h};
         DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, DT_CENTER | DT_TOP);
-        const PixelView a = pixelsOfDc(canvas->dc());
-        const PixelView b = pixelsOfDc(dc);
-        int differingRows = 0;
-        for (int y = 0; y < r.h; ++y) {
-            differingRows += !std::equal(a.row(y), a.row(y) + r.w, b.row(y));
-        }
-        EXPECT_EQ(differingRows, 0);
+        EXPECT_EQ(differingRows(canvas->dc(), dc, r.w, r.h), 0);
 
         // The text's first grey row is 2H / 3, and the pen is 4 pixels wide.
         int boxAbove = 0, boxOnTop = 0;
@@ -241,14 +246,14 @@ TEST_P(PatternAtEachResolution, HintDrawsItsArrowsAndTextOverThePattern) {
     EXPECT_EQ(run, 4);
 }
 
-TEST_P(PatternAtEachResolution, CrosshatchIsSymmetricWithADotInEveryCell) {
+TEST_P(PatternAtEachResolution, CrosshatchIsSymmetricAndConvergenceMarksCycleThroughTheThreeGuns) {
     const Resolution& r = GetParam();
+    const int g = r.h / 20;
+    const int d = r.h / 40;
     for (int pattern : {1, 2}) {
         auto canvas = painted(pattern, r);
         const COLORREF ink = pattern == 1 ? kWhite : kBlack;
         const COLORREF paper = pattern == 1 ? kBlack : kWhite;
-        const int g = r.h / 20;
-        const int d = r.h / 40;
         // Lines through the exact centre, both ways.
         EXPECT_EQ(canvas->pixel(r.w / 2, r.h / 4 + 3), ink);
         EXPECT_EQ(canvas->pixel(r.w / 4 + 3, r.h / 2), ink);
@@ -271,12 +276,7 @@ TEST_P(PatternAtEachResolution, CrosshatchIsSymmetricWithADotInEveryCell) {
         EXPECT_EQ(missing, 0);
         EXPECT_EQ(canvas->pixel(r.w / 2 - d + 1, r.h / 2 - g + d), paper);
     }
-}
 
-TEST_P(PatternAtEachResolution, ConvergenceMarksCycleThroughTheThreeGuns) {
-    const Resolution& r = GetParam();
-    const int g = r.h / 20;
-    const int d = r.h / 40;
     const int x = r.w / 2;
     for (int pattern : {3, 21, 22}) {
         auto canvas = painted(pattern, r);
@@ -295,7 +295,7 @@ TEST_P(PatternAtEachResolution, ConvergenceMarksCycleThroughTheThreeGuns) {
     }
 }
 
-TEST_P(PatternAtEachResolution, CentrePatchesSitInTheMiddle) {
+TEST_P(PatternAtEachResolution, CentrePatchesOutlinesAndCheckerboardSquaresSitWhereTheyBelong) {
     const struct {
         int pattern;
         COLORREF background, patch, outline;
@@ -311,10 +311,6 @@ TEST_P(PatternAtEachResolution, CentrePatchesSitInTheMiddle) {
         EXPECT_EQ(canvas->pixel(2 * r.w / 3, r.h / 2), c.background);
         EXPECT_EQ(canvas->pixel(r.w - 1, r.h - 1), c.outline);
     }
-}
-
-TEST_P(PatternAtEachResolution, OutlinesReachEveryEdgePixel) {
-    const Resolution& r = GetParam();
     for (int pattern : {14, 15}) {
         auto canvas = painted(pattern, r);
         const COLORREF side = pattern == 15 ? kWhite : kBlack;
@@ -328,10 +324,7 @@ TEST_P(PatternAtEachResolution, OutlinesReachEveryEdgePixel) {
         EXPECT_EQ(canvas->pixel(1, r.h / 2), kBlack);
         EXPECT_EQ(canvas->pixel(r.w / 2, 1), kBlack);
     }
-}
 
-TEST_P(PatternAtEachResolution, CheckerboardSquaresAreAnEighthOrATwelfthOfTheHeight) {
-    const Resolution& r = GetParam();
     for (int n : {4, 6}) {
         auto canvas = painted(n == 4 ? 19 : 20, r);
         const int q = r.h / (2 * n);
@@ -493,13 +486,7 @@ TEST_F(PatternPainterTest, EveryPatternRestoresTheDeviceContextAndMatchesWhatGdi
             SelectClipRgn(throughGdi.dc(), all);
             DeleteObject(all);
             ASSERT_EQ(paintPattern(throughGdi.dc(), pattern, r.w, r.h, pens_), 0);
-            const PixelView a = pixelsOfDc(dc);
-            const PixelView b = pixelsOfDc(throughGdi.dc());
-            int differingRows = 0;
-            for (int y = 0; y < r.h; ++y) {
-                differingRows += !std::equal(a.row(y), a.row(y) + r.w, b.row(y));
-            }
-            EXPECT_EQ(differingRows, 0) << "pattern " << pattern;
+            EXPECT_EQ(differingRows(dc, throughGdi.dc(), r.w, r.h), 0) << "pattern " << pattern;
         }
     }
     EXPECT_EQ(liveGdiObjects(), objects);
