@@ -15,9 +15,7 @@ class BrightnessPageTest : public MainWindowTest {
 
     // The user scrolls the page's slider.
     void scroll(int request, int thumb = 0) {
-        SendMessageW(page(), WM_VSCROLL, MAKEWPARAM(request, thumb),
-                     reinterpret_cast<LPARAM>(slider()));
-        pump();
+        scrollBar(page(), WM_VSCROLL, slider(), request, thumb);
     }
     // A double click: the button reports a click, then the double click.
     void doubleClickOnPage(int id) {
@@ -166,7 +164,7 @@ TEST_F(BrightnessPageTest, ModeRadiosFollowTheModeMaximum) {
         }
         EXPECT_EQ(radios, c.radios) << c.maximum;
         EXPECT_EQ(textOf(pageControl(kCtlModeGroup)), L"Vivo Mode");
-        EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff), BM_GETCHECK, 0, 0), BST_CHECKED);
+        EXPECT_TRUE(checkedOnPage(kCtlModeOff));
         close();
     }
 }
@@ -177,8 +175,8 @@ TEST_F(BrightnessPageTest, ChoosingAModeWritesItAndRefreshKeepsOneGroup) {
     doubleClickOnPage(kCtlModeOff + 2);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - writes, 1);
     EXPECT_EQ(simValue(0, 0xF9), 2);
-    EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff + 2), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(checkedOnPage(kCtlModeOff + 2));
+    EXPECT_FALSE(checkedOnPage(kCtlModeOff));
 
     commandPage(kCmdRefresh);
     commandPage(kCmdRefresh);
@@ -202,7 +200,7 @@ TEST_F(BrightnessPageTest, ChoosingAModeWritesItAndRefreshKeepsOneGroup) {
     EXPECT_EQ(simValue(0, 0xF9), 0);
 }
 
-TEST_F(BrightnessPageTest, UndoIsOfferedOnlyForAChangedFeature) {
+TEST_F(BrightnessPageTest, UndoIsOfferedOnlyForAChangedFeatureAndKeysMoveTheSlider) {
     start("qrv-crt");
     HWND contrastButton = pageControl(kCtlItemButtonBase + kContrast);
     EXPECT_EQ(undoInMenu(page(), contrastButton), false);
@@ -214,18 +212,12 @@ TEST_F(BrightnessPageTest, UndoIsOfferedOnlyForAChangedFeature) {
     EXPECT_EQ(simValue(0, 0x12), 80);
     EXPECT_EQ(valueText(), L"80.0%");
     EXPECT_EQ(undoInMenu(page(), contrastButton), false);  // written back to its baseline
-}
 
-TEST_F(BrightnessPageTest, KeyboardReachesTheSliderAndMovesIt) {
-    start("qrv-crt");
     ASSERT_TRUE(tabTo(kCtlPrimarySlider));  // through the main window's controls and the page's
-    SendMessageW(slider(), WM_KEYDOWN, VK_UP, 0);
-    pump();
-    EXPECT_EQ(simValue(0, 0x12), 81);
-    SendMessageW(slider(), WM_KEYDOWN, VK_NEXT, 0);  // Page Down
-    pump();
-    EXPECT_EQ(simValue(0, 0x12), 65);
-    SendMessageW(slider(), WM_KEYDOWN, VK_HOME, 0);
-    pump();
-    EXPECT_EQ(simValue(0, 0x12), 100);
+    const std::pair<UINT, int> keys[] = {{VK_UP, 81}, {VK_NEXT, 65}, {VK_HOME, 100}};
+    for (const auto& [vk, contrast] : keys) {
+        SendMessageW(slider(), WM_KEYDOWN, vk, 0);
+        pump();
+        EXPECT_EQ(simValue(0, 0x12), contrast) << vk;
+    }
 }

@@ -158,10 +158,8 @@ class SixAxisPanelTest : public ColourPageTest {
         selectInner(static_cast<int>(kinds.size()) - 1);
     }
     HWND wheel() const { return panelControl(kCtlHueWheel); }
-    void slide(int request, int thumb = 0) {
-        SendMessageW(subPanel(), WM_HSCROLL, MAKEWPARAM(request, thumb),
-                     reinterpret_cast<LPARAM>(panelControl(kCtlSixAxisSlider)));
-        pump();
+    void slide(int request) {
+        scrollBar(subPanel(), WM_HSCROLL, panelControl(kCtlSixAxisSlider), request);
     }
     // The pointer at (x, y) of the wheel, then `message` to the wheel.
     void mouse(UINT message, int x, int y) {
@@ -169,6 +167,17 @@ class SixAxisPanelTest : public ColourPageTest {
         ClientToScreen(wheel(), &screen);
         SetCursorPos(screen.x, screen.y);
         SendMessageW(wheel(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+        pump();
+    }
+    void mouse(UINT message, POINT at) { mouse(message, at.x, at.y); }
+    // A point past the end of the green hue's travel.
+    static POINT pastGreen() { return pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50); }
+    void click(POINT at) {
+        mouse(WM_LBUTTONDOWN, at);
+        mouse(WM_LBUTTONUP, at);
+    }
+    void refresh() {
+        SendMessageW(subPanel(), WM_COMMAND, kCmdRefresh, 0);
         pump();
     }
 };
@@ -187,14 +196,13 @@ TEST_F(SixAxisPanelTest, SaturationFirstThenAHueByClickAndDrag) {
 
     // Press on the green handle, drag it past the end of its travel.
     const POINT green = *handleCentre(fullWheel(98, 50), 2);
-    mouse(WM_LBUTTONDOWN, green.x, green.y);
+    mouse(WM_LBUTTONDOWN, green);
     EXPECT_EQ(pageState().currentFeature, 85);
     EXPECT_EQ(GetCapture(), wheel());
-    const POINT past = pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50);
-    mouse(WM_MOUSEMOVE, past.x, past.y);
+    mouse(WM_MOUSEMOVE, pastGreen());
     EXPECT_EQ(simValue(0, 0x9D), 100);
     EXPECT_EQ(panelText(kCtlSixAxisValue), L"100%");
-    mouse(WM_LBUTTONUP, past.x, past.y);
+    mouse(WM_LBUTTONUP, pastGreen());
     EXPECT_EQ(GetCapture(), nullptr);
 
     slide(SB_PAGELEFT);  // a hue pages by a twentieth of its range, plus one
@@ -203,11 +211,11 @@ TEST_F(SixAxisPanelTest, SaturationFirstThenAHueByClickAndDrag) {
     EXPECT_EQ(panelText(kCtlSixAxisValue), L"-100%");
 
     // A lost capture ends the drag: later moves write nothing.
-    mouse(WM_LBUTTONDOWN, green.x, green.y);
+    mouse(WM_LBUTTONDOWN, green);
     const int writes = VeskolSimRequestCount(0, 0x03);
     ReleaseCapture();
     pump();
-    mouse(WM_MOUSEMOVE, past.x, past.y);
+    mouse(WM_MOUSEMOVE, pastGreen());
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
 }
 
@@ -224,8 +232,7 @@ TEST_F(SixAxisPanelTest, HuesWithoutARangeHaveNoHandles) {
     state.saturationMaximum = 0;
     for (int axis = 0; axis < 6; ++axis) {  // where handles would be
         const POINT place = *handleCentre(state, axis);
-        mouse(WM_LBUTTONDOWN, place.x, place.y);
-        mouse(WM_LBUTTONUP, place.x, place.y);
+        click(place);
         EXPECT_EQ(pageState().currentFeature, kSaturationItem);
     }
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
@@ -234,20 +241,16 @@ TEST_F(SixAxisPanelTest, HuesWithoutARangeHaveNoHandles) {
 TEST_F(SixAxisPanelTest, ARefreshKeepsTheSelectionAndEndsTheDrag) {
     openSixAxis("tsw-rich-caps");
     const POINT green = *handleCentre(fullWheel(50, 50), 2);
-    mouse(WM_LBUTTONDOWN, green.x, green.y);
-    mouse(WM_LBUTTONUP, green.x, green.y);
-    SendMessageW(subPanel(), WM_COMMAND, kCmdRefresh, 0);
-    pump();
+    click(green);
+    refresh();
     EXPECT_EQ(pageState().currentFeature, 85);
 
-    mouse(WM_LBUTTONDOWN, green.x, green.y);
+    mouse(WM_LBUTTONDOWN, green);
     ASSERT_EQ(GetCapture(), wheel());
-    SendMessageW(subPanel(), WM_COMMAND, kCmdRefresh, 0);
-    pump();
+    refresh();
     EXPECT_EQ(GetCapture(), nullptr);
     const int writes = VeskolSimRequestCount(0, 0x03);
-    const POINT past = pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50);
-    mouse(WM_MOUSEMOVE, past.x, past.y);
+    mouse(WM_MOUSEMOVE, pastGreen());
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
     EXPECT_EQ(simValue(0, 0x9D), 50);
 }
@@ -264,12 +267,12 @@ TEST_F(SixAxisPanelTest, ADragMovesTheValueFromWhereItWasGrabbed) {
     const POINT grab{green.x + static_cast<LONG>(std::lround(std::cos(across) * 4)),
                      green.y - static_cast<LONG>(std::lround(std::sin(across) * 4))};
     const int writes = VeskolSimRequestCount(0, 0x03);
-    mouse(WM_LBUTTONDOWN, grab.x, grab.y);
+    mouse(WM_LBUTTONDOWN, grab);
     ASSERT_EQ(pageState().currentFeature, 85);
-    mouse(WM_MOUSEMOVE, grab.x, grab.y);
+    mouse(WM_MOUSEMOVE, grab);
     // Twice as far from the centre in the same direction: the same hue.
     mouse(WM_MOUSEMOVE, 2 * grab.x - kWheelCentre, 2 * grab.y - kWheelCentre);
-    mouse(WM_MOUSEMOVE, grab.x, grab.y);
+    mouse(WM_MOUSEMOVE, grab);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
     // One pixel at 25 from the centre is worth under four steps of 100.
     mouse(WM_MOUSEMOVE, grab.x + 1, grab.y);
@@ -278,14 +281,12 @@ TEST_F(SixAxisPanelTest, ADragMovesTheValueFromWhereItWasGrabbed) {
 
     // down, up, double click, up: the double click grabs the handle again.
     const POINT now = *handleCentre(fullWheel(0, simValue(0, 0x9D)), 2);
-    mouse(WM_LBUTTONDOWN, now.x, now.y);
-    mouse(WM_LBUTTONUP, now.x, now.y);
-    mouse(WM_LBUTTONDBLCLK, now.x, now.y);
+    click(now);
+    mouse(WM_LBUTTONDBLCLK, now);
     EXPECT_EQ(GetCapture(), wheel());
-    const POINT past = pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50);
-    mouse(WM_MOUSEMOVE, past.x, past.y);
+    mouse(WM_MOUSEMOVE, pastGreen());
     EXPECT_EQ(simValue(0, 0x9D), 100);
-    mouse(WM_LBUTTONUP, past.x, past.y);
+    mouse(WM_LBUTTONUP, pastGreen());
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
