@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "tests/win/app/main_window_fixture.h"
 #include "tests/win/draw/draw_test_support.h"
 
@@ -31,21 +33,17 @@ TEST_F(BrightnessPageTest, SliderStepsTheSelectedFeatureMirrored) {
     EXPECT_EQ(barPosition(), 30);  // the top of the bar is the maximum
     EXPECT_EQ(valueText(), L"70.0%");
 
-    struct Step {
-        int request;
-        int thumb;
-        int contrast;
-    };
-    const Step steps[] = {
+    // A scroll request, its thumb position, and the contrast afterwards.
+    const std::tuple<int, int, int> steps[] = {
         {SB_LINEUP, 0, 71},      {SB_LINEDOWN, 0, 70},       {SB_PAGEUP, 0, 86},
         {SB_PAGEUP, 0, 100},     {SB_LINEUP, 0, 100},        {SB_PAGEDOWN, 0, 84},
         {SB_THUMBTRACK, 90, 10}, {SB_THUMBPOSITION, 25, 75}, {SB_TOP, 0, 100},
         {SB_BOTTOM, 0, 0},       {SB_LINEDOWN, 0, 0},        {SB_ENDSCROLL, 0, 0},
     };
-    for (const Step& s : steps) {
-        scroll(s.request, s.thumb);
-        EXPECT_EQ(simValue(0, 0x12), s.contrast) << s.request << " " << s.thumb;
-        EXPECT_EQ(barPosition(), 100 - s.contrast) << s.request;
+    for (const auto& [request, thumb, contrast] : steps) {
+        scroll(request, thumb);
+        EXPECT_EQ(simValue(0, 0x12), contrast) << request << " " << thumb;
+        EXPECT_EQ(barPosition(), 100 - contrast) << request;
     }
     EXPECT_EQ(valueText(), L"0%");
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 11);  // one write a request, none for the end

@@ -1,4 +1,5 @@
 #include <array>
+#include <tuple>
 
 #include "panels/colour_sub_panels.h"
 #include "panels/page_state.h"
@@ -54,19 +55,13 @@ TEST_F(ColourPageTest, ACapabilityDrivenMonitorOffersEveryPanelAndItsPresets) {
 // The temperature's text in kelvin, and undo restoring the control the
 // capability string lists (0x0C).
 TEST_F(ColourPageTest, ColourTemperatureTextsAndUndo) {
-    struct Case {
-        int maximum;
-        int value;
-        int base;
-        int step;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
+    // Maximum, value, base and step in kelvin, and the text.
+    const std::tuple<int, int, int, int, const wchar_t*> cases[] = {
         {70, 10, 5000, 50, L"5500K"}, {255, 255, 5000, 18, L"Custom"}, {0, 0, 5000, 50, L"- K"},
         {-1, 3, 5000, 50, L"- K"},    {70, 10, 5000, 0, L"- K"},       {70, 10, 0, 50, L"- K"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(temperatureText(c.maximum, c.value, c.base, c.step), c.text) << c.value;
+    for (const auto& [maximum, value, base, step, text] : cases) {
+        EXPECT_EQ(temperatureText(maximum, value, base, step), text) << maximum << " " << value;
     }
 
     openColourPage("tsw-rich-caps");  // 0x0C: 3000 K + 35 steps of 100 K

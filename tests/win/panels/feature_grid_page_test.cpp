@@ -109,17 +109,10 @@ class FeatureGridPageTest : public MainWindowTest {
 };
 
 int commandPicture(int id) {
-    switch (id) {
-        case kCtlResetGeometry:
-            return IDB_RESET_GEOMETRY;
-        case kCtlAutoGeometry:
-        case kCtlAutoSetup:
-            return IDB_AUTO_ADJUST;
-        case kCtlDegauss:
-            return IDB_DEGAUSS;
-        default:
-            return IDB_FACTORY_RESET;
-    }
+    return id == kCtlResetGeometry  ? IDB_RESET_GEOMETRY
+           : id == kCtlDegauss      ? IDB_DEGAUSS
+           : id == kCtlFactoryReset ? IDB_FACTORY_RESET
+                                    : IDB_AUTO_ADJUST;  // automatic geometry and set-up
 }
 
 std::vector<int> itemButtons(std::initializer_list<int> features,
@@ -193,16 +186,13 @@ TEST_F(FeatureGridPageTest, PositionAndSizeShowTheirVerticalPartnerOnTheSecondSl
     EXPECT_TRUE(visible(kCtlSecondarySlider));
     EXPECT_TRUE(visible(kCtlSecondaryValue));
 
-    struct Case {
-        int feature;
-        bool second;
-    };
-    for (const Case& c : {Case{kPosition, true}, Case{kRotation, false}, Case{kSize, true}}) {
-        selectFeature(c.feature);
-        EXPECT_EQ(pageState().geometrySelection, c.feature);
-        EXPECT_TRUE(visible(kCtlPrimarySlider)) << c.feature;
-        EXPECT_EQ(visible(kCtlSecondarySlider), c.second) << c.feature;
-        EXPECT_EQ(visible(kCtlSecondaryValue), c.second) << c.feature;
+    const std::pair<int, bool> partners[] = {{kPosition, true}, {kRotation, false}, {kSize, true}};
+    for (const auto& [feature, second] : partners) {
+        selectFeature(feature);
+        EXPECT_EQ(pageState().geometrySelection, feature);
+        EXPECT_TRUE(visible(kCtlPrimarySlider)) << feature;
+        EXPECT_EQ(visible(kCtlSecondarySlider), second) << feature;
+        EXPECT_EQ(visible(kCtlSecondaryValue), second) << feature;
     }
 
     // Position: 4101 moves the horizontal axis unmirrored, 4102 the vertical

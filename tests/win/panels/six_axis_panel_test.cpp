@@ -54,18 +54,16 @@ TEST(HueWheel, RingAndHandlesFollowTheValues) {
     zeroRange.saturationMaximum = 0;  // no division by the empty range
     EXPECT_EQ(ringRadius(zeroRange), kWheelRadius);
 
-    struct Case {
-        int hue;
-        double turnDegrees;  // from the axis, counter-clockwise
-    };
-    for (const Case& c : {Case{50, 0}, Case{0, -30}, Case{100, 30}}) {
-        const WheelState state = fullWheel(100, c.hue);
+    // A hue and its handle's turn in degrees from the axis, counter-clockwise.
+    for (const auto& [hue, turnDegrees] :
+         {std::pair{50, 0}, std::pair{0, -30}, std::pair{100, 30}}) {
+        const WheelState state = fullWheel(100, hue);
         for (int axis = 0; axis < 6; ++axis) {
             const std::optional<POINT> handle = handleCentre(state, axis);
             ASSERT_TRUE(handle);
-            const double expected = kHueAxes[axis].baseAngle + c.turnDegrees * kPi / 180;
+            const double expected = kHueAxes[axis].baseAngle + turnDegrees * kPi / 180;
             EXPECT_LT(degreesBetween(directionOf(*handle), expected), 1.5)
-                << "axis " << axis << " hue " << c.hue;
+                << "axis " << axis << " hue " << hue;
             const double distance = std::hypot(handle->x - kWheelCentre, handle->y - kWheelCentre);
             EXPECT_NEAR(distance, 75, 1.5);  // on the rim at full saturation
         }
@@ -110,12 +108,10 @@ TEST(HueWheel, DraggingPinsAtTheEndsOfTheTravel) {
             EXPECT_EQ(hueAt(axis, behind.x, behind.y, 100), 0) << degrees;
         }
     }
-    struct Case {
-        int distance;
-        int saturation;
-    };
-    for (const Case& c : {Case{10, 0}, Case{25, 0}, Case{50, 50}, Case{75, 100}, Case{90, 100}}) {
-        EXPECT_EQ(saturationAt(kWheelCentre + c.distance, kWheelCentre, 100), c.saturation);
+    // Distance from the centre, and the saturation there.
+    const std::pair<int, int> rings[] = {{10, 0}, {25, 0}, {50, 50}, {75, 100}, {90, 100}};
+    for (const auto& [distance, saturation] : rings) {
+        EXPECT_EQ(saturationAt(kWheelCentre + distance, kWheelCentre, 100), saturation) << distance;
     }
 }
 
