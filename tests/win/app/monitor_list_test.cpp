@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "app/monitor_list.h"
 #include "app/strings.h"
 #include "monitor/model_table.h"
@@ -27,12 +29,8 @@ TEST(MonitorLabels, AllFiveForms) {
 }
 
 TEST(MonitorLabels, WindowsDeviceIdsMatchWithoutRegardToCase) {
-    struct Case {
-        const wchar_t* deviceId;
-        const wchar_t* hardwareId;
-        bool matches;
-    };
-    const Case cases[] = {
+    // A device identifier, a hardware identifier, and whether they match.
+    const std::tuple<const wchar_t*, const wchar_t*, bool> cases[] = {
         {L"MONITOR\\QRV1205\\{4d36e96e-e325-11ce-bfc1-08002be10318}\\0001", L"QRV1205", true},
         {L"Monitor\\qrv1205\\0001", L"QRV1205", true},
         {L"MONITOR\\QRV1206\\0001", L"QRV1205", false},
@@ -40,8 +38,8 @@ TEST(MonitorLabels, WindowsDeviceIdsMatchWithoutRegardToCase) {
         {L"DISPLAY\\QRV1205\\0001", L"QRV1205", false},
         {L"", L"QRV1205", false},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(deviceIdMatches(c.deviceId, c.hardwareId), c.matches) << c.deviceId;
+    for (const auto& [deviceId, hardwareId, matches] : cases) {
+        EXPECT_EQ(deviceIdMatches(deviceId, hardwareId), matches) << deviceId;
     }
 }
 

@@ -142,25 +142,23 @@ TEST_F(BrightnessPageTest, ResetButtonReturnsBothToTheFactoryBalance) {
 }
 
 TEST_F(BrightnessPageTest, ModeRadiosFollowTheModeMaximum) {
-    struct Case {
-        int maximum;
-        std::vector<std::wstring> radios;
-    };
-    const Case cases[] = {
+    // The mode maximum, and the radios' texts.
+    const std::pair<int, std::vector<std::wstring>> cases[] = {
         {1, {L"オフ", L"オン"}},
         {3, {L"オフ", L"Mode 1", L"Mode 2", L"Mode 3"}},
         {12,
          {L"オフ", L"Mode 1", L"Mode 2", L"Mode 3", L"Mode 4", L"Mode 5", L"Mode 6", L"Mode 7"}},
     };
-    for (const Case& c : cases) {
-        start("tsw-rich-caps", "", [&] { VeskolSimSetMaximum(0, 0xF9, c.maximum); });
+    for (const auto& [maximum, expected] : cases) {
+        const int modes = maximum;  // copied for the lambda that sets it
+        start("tsw-rich-caps", "", [&] { VeskolSimSetMaximum(0, 0xF9, modes); });
         std::vector<std::wstring> radios;
         for (int id = kCtlModeOff; id <= kCtlModeLast; ++id) {
             if (HWND radio = pageControl(id)) {
                 radios.push_back(textOf(radio));
             }
         }
-        EXPECT_EQ(radios, c.radios) << c.maximum;
+        EXPECT_EQ(radios, expected) << maximum;
         EXPECT_EQ(textOf(pageControl(kCtlModeGroup)), L"Vivo Mode");
         EXPECT_TRUE(checkedOnPage(kCtlModeOff));
         close();

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "app/strings.h"
 #include "app/tabs.h"
 #include "draw/animated_illustration.h"
@@ -431,24 +433,20 @@ TEST_F(FeatureGridPageTest, OnlyAGeometryResetStillMakesTheTab) {
 // The automatic commands put their pattern up, and only their timer's tick
 // runs the monitor's command; the pattern shown before comes back.
 TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndAlwaysRestoreThePattern) {
-    struct Case {
-        const char* profile;
-        int button;
-        int pattern;
-        UINT_PTR timer;
-    };
-    for (const Case& c :
-         {Case{"tsw-lcd-p2", kCtlAutoSetup, 23, 4}, Case{"qrv-crt", kCtlAutoGeometry, 24, 3}}) {
-        SCOPED_TRACE(c.profile);
+    // The profile, the command's button, its pattern and its timer.
+    const std::tuple<const char*, int, int, UINT_PTR> commands[] = {
+        {"tsw-lcd-p2", kCtlAutoSetup, 23, 4}, {"qrv-crt", kCtlAutoGeometry, 24, 3}};
+    for (const auto& [profile, button, pattern, timer] : commands) {
+        SCOPED_TRACE(profile);
         close();  // the previous case's window
-        openGeometryPage(c.profile);
-        pressAutomatic(c.button);
-        EXPECT_EQ(currentPattern(), c.pattern);
+        openGeometryPage(profile);
+        pressAutomatic(button);
+        EXPECT_EQ(currentPattern(), pattern);
         EXPECT_EQ(writes(), 0);
-        tick(c.timer);
+        tick(timer);
         EXPECT_EQ(writes(), 1);
         EXPECT_FALSE(patternWindowOpen());  // none was open before
-        tick(c.timer);                      // the timer ended with its first tick
+        tick(timer);                        // the timer ended with its first tick
         EXPECT_EQ(writes(), 1);
     }
 
