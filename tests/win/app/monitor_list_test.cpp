@@ -7,24 +7,18 @@
 
 TEST(MonitorLabels, AllFiveForms) {
     app().instance = GetModuleHandleW(nullptr);
-    struct Case {
-        int number;
-        bool tsw;
-        const wchar_t* windowsName;
-        const wchar_t* model;
-        const wchar_t* expected;
-    };
-    const Case cases[] = {
+    // The number, whether the maker is Tasowa, the name Windows gives, the model
+    // read, and the label.
+    const std::tuple<int, bool, const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
         {1, false, L"Generic PnP Monitor", L"QRV G17", L"1. Generic PnP Monitor"},
         {2, false, L"", L"QRV G17", L"2. QRVモニター (QRV G17)"},
         {3, false, L"", L"", L"3. QRVモニター (QRV2017)"},
         {4, true, L"", L"TSW L19A", L"4. Tasowaモニター (TSW L19A)"},
         {5, true, L"", L"", L"5. Tasowaモニター (TSW2017)"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(
-            monitorLabel(c.number, c.tsw, c.windowsName, c.model, c.tsw ? L"TSW" : L"QRV", L"2017"),
-            c.expected);
+    for (const auto& [number, tsw, windowsName, model, expected] : cases) {
+        EXPECT_EQ(monitorLabel(number, tsw, windowsName, model, tsw ? L"TSW" : L"QRV", L"2017"),
+                  expected);
     }
 }
 
