@@ -171,10 +171,10 @@ class MainWindowTest : public ::testing::Test {
         return found;
     }
 
-    // The combo box rows: (text, item data).
-    std::vector<std::pair<std::wstring, LPARAM>> rows() const {
+    // The rows of `combo` (the monitor list when null): (text, item data).
+    std::vector<std::pair<std::wstring, LPARAM>> rows(HWND combo = nullptr) const {
         std::vector<std::pair<std::wstring, LPARAM>> out;
-        HWND combo = control(kMainMonitorList);
+        combo = combo ? combo : control(kMainMonitorList);
         const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
             wchar_t text[256] = {};
@@ -265,13 +265,17 @@ class MainWindowTest : public ::testing::Test {
     }
 
     // A key pressed and let go on the focused control, through the dialog
-    // navigation as the message loop hands it over, else to the control.
-    void pressKey(UINT vk) {
+    // navigation as the message loop hands it over, else to the control;
+    // `beforePump` runs after each of the two messages is handled.
+    void pressKey(UINT vk, const std::function<void()>& beforePump = nullptr) {
         for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
             MSG msg{GetFocus(), message, vk, 0, 0, {}};
             if (!IsDialogMessageW(window, &msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
+            }
+            if (beforePump) {
+                beforePump();
             }
             pump();
         }
@@ -282,6 +286,26 @@ class MainWindowTest : public ::testing::Test {
         SendMessageW(page(), WM_COMMAND, MAKEWPARAM(id, notification),
                      reinterpret_cast<LPARAM>(pageControl(id)));
         pump();
+    }
+
+    // The user moves scroll bar control `bar` of `owner` (`message` is
+    // WM_HSCROLL or WM_VSCROLL).
+    static void scrollBar(HWND owner, UINT message, HWND bar, int request, int thumb = 0) {
+        SendMessageW(owner, message, MAKEWPARAM(request, thumb), reinterpret_cast<LPARAM>(bar));
+        pump();
+    }
+
+    // The tip `owner` gives for item `position` of tool-tip window `tips`.
+    static NMTTDISPINFOW tipOf(HWND owner, HWND tips, UINT_PTR position) {
+        NMTTDISPINFOW info{};
+        info.hdr = {tips, position, static_cast<UINT>(TTN_GETDISPINFOW)};
+        SendMessageW(owner, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        return info;
+    }
+
+    // Whether button `id` of the current page is checked.
+    bool checkedOnPage(int id) const {
+        return SendMessageW(pageControl(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
 
     // A menu command (undo, refresh) for the current page.

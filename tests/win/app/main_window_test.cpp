@@ -18,7 +18,7 @@ TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
     struct Expected {
         int id;
         const wchar_t* windowClass;
-        int x, y, width, height;
+        int x, y, width, height;  // -1: any width or height
     };
     const Expected expected[] = {
         {kMainTestPatternBox, L"Button", 20, 315, 220, 25},
@@ -32,14 +32,10 @@ TEST_F(MainWindowTest, CreationMakesEveryControlInItsPlace) {
         ASSERT_NE(c, nullptr) << e.id;
         EXPECT_EQ(classOf(c), e.windowClass) << e.id;
         const RECT r = placeOf(c);
-        EXPECT_EQ(r.left, e.x) << e.id;
-        EXPECT_EQ(r.top, e.y) << e.id;
-        if (e.width > 0) {
-            EXPECT_EQ(r.right - r.left, e.width) << e.id;
-        }
-        if (e.height > 0) {
-            EXPECT_EQ(r.bottom - r.top, e.height) << e.id;
-        }
+        const RECT want{e.x, e.y, e.width > 0 ? e.x + e.width : r.right,
+                        e.height > 0 ? e.y + e.height : r.bottom};
+        EXPECT_TRUE(EqualRect(&r, &want))
+            << e.id << " at " << r.left << "," << r.top << " to " << r.right << "," << r.bottom;
     }
     EXPECT_EQ(textOf(control(kMainOk)), L"OK");
     EXPECT_EQ(textOf(control(kMainCancel)), L"キャンセル");

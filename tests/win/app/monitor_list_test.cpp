@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "app/monitor_list.h"
 #include "app/strings.h"
 #include "monitor/model_table.h"
@@ -5,34 +7,24 @@
 
 TEST(MonitorLabels, AllFiveForms) {
     app().instance = GetModuleHandleW(nullptr);
-    struct Case {
-        int number;
-        bool tsw;
-        const wchar_t* windowsName;
-        const wchar_t* model;
-        const wchar_t* expected;
-    };
-    const Case cases[] = {
+    // The number, whether the maker is Tasowa, the name Windows gives, the model
+    // read, and the label.
+    const std::tuple<int, bool, const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
         {1, false, L"Generic PnP Monitor", L"QRV G17", L"1. Generic PnP Monitor"},
         {2, false, L"", L"QRV G17", L"2. QRVモニター (QRV G17)"},
         {3, false, L"", L"", L"3. QRVモニター (QRV2017)"},
         {4, true, L"", L"TSW L19A", L"4. Tasowaモニター (TSW L19A)"},
         {5, true, L"", L"", L"5. Tasowaモニター (TSW2017)"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(
-            monitorLabel(c.number, c.tsw, c.windowsName, c.model, c.tsw ? L"TSW" : L"QRV", L"2017"),
-            c.expected);
+    for (const auto& [number, tsw, windowsName, model, expected] : cases) {
+        EXPECT_EQ(monitorLabel(number, tsw, windowsName, model, tsw ? L"TSW" : L"QRV", L"2017"),
+                  expected);
     }
 }
 
 TEST(MonitorLabels, WindowsDeviceIdsMatchWithoutRegardToCase) {
-    struct Case {
-        const wchar_t* deviceId;
-        const wchar_t* hardwareId;
-        bool matches;
-    };
-    const Case cases[] = {
+    // A device identifier, a hardware identifier, and whether they match.
+    const std::tuple<const wchar_t*, const wchar_t*, bool> cases[] = {
         {L"MONITOR\\QRV1205\\{4d36e96e-e325-11ce-bfc1-08002be10318}\\0001", L"QRV1205", true},
         {L"Monitor\\qrv1205\\0001", L"QRV1205", true},
         {L"MONITOR\\QRV1206\\0001", L"QRV1205", false},
@@ -40,8 +32,8 @@ TEST(MonitorLabels, WindowsDeviceIdsMatchWithoutRegardToCase) {
         {L"DISPLAY\\QRV1205\\0001", L"QRV1205", false},
         {L"", L"QRV1205", false},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(deviceIdMatches(c.deviceId, c.hardwareId), c.matches) << c.deviceId;
+    for (const auto& [deviceId, hardwareId, matches] : cases) {
+        EXPECT_EQ(deviceIdMatches(deviceId, hardwareId), matches) << deviceId;
     }
 }
 

@@ -6,13 +6,6 @@ class TabsTest : public MainWindowTest {
     // Each test chooses its optional tabs; the program's come back after.
     TabsTest() { setOptionalTabs({}); }
     ~TabsTest() override { setOptionalTabs(programOptionalTabs()); }
-
-    void selectTab(int position) {
-        TabCtrl_SetCurSel(control(kMainTabControl), position);
-        NMHDR header{control(kMainTabControl), kMainTabControl, static_cast<UINT>(TCN_SELCHANGE)};
-        SendMessageW(window, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&header));
-        pump();
-    }
 };
 
 TEST_F(TabsTest, TabTipsAreTheStringOfTheTabImage) {
@@ -22,9 +15,7 @@ TEST_F(TabsTest, TabTipsAreTheStringOfTheTabImage) {
     ASSERT_NE(tips, nullptr);
     const UINT_PTR strings[] = {500, 501, 502, 503, 504, 506};  // by tab position
     for (UINT_PTR position = 0; position < std::size(strings); ++position) {
-        NMTTDISPINFOW info{};
-        info.hdr = {tips, position, static_cast<UINT>(TTN_GETDISPINFOW)};
-        SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        const NMTTDISPINFOW info = tipOf(window, tips, position);
         EXPECT_EQ(info.hinst, app().instance) << position;
         EXPECT_EQ(reinterpret_cast<UINT_PTR>(info.lpszText), strings[position]) << position;
     }
@@ -34,7 +25,7 @@ TEST_F(TabsTest, ChangingTabsMakesANewPageInTheTabsArea) {
     start("qrv-crt");
     HWND first = page();
     EXPECT_EQ(classOf(first), L"ScreenDlg");  // a dialog of the pages' own class
-    selectTab(3);
+    showTab(tabTagAt(2));
     ASSERT_NE(page(), nullptr);
     EXPECT_NE(page(), first);
     EXPECT_FALSE(IsWindow(first));
@@ -48,7 +39,7 @@ TEST_F(TabsTest, ChangingTabsMakesANewPageInTheTabsArea) {
     EXPECT_EQ(placed.top, area.top);
 }
 
-TEST_F(TabsTest, OptionalTabsFollowTheirPagesAndGoAwayWhenClosed) {
+TEST_F(TabsTest, OptionalTabsFollowTheirPagesAndNeedAnOpenMonitor) {
     int colourContent = 1;
     const OptionalTab tabs[] = {{kTabColour, 1, [&] { return colourContent; }},
                                 {kTabOther, 3, [] { return 0; }}};
@@ -61,7 +52,7 @@ TEST_F(TabsTest, OptionalTabsFollowTheirPagesAndGoAwayWhenClosed) {
     EXPECT_EQ(tabTagAt(2), kTabTestPattern);
 
     // Removing the selected tab shows the brightness page first.
-    selectTab(1);
+    showTab(kTabColour);
     HWND colourPage = page();
     colourContent = 0;
     updateTabs();
@@ -76,12 +67,11 @@ TEST_F(TabsTest, OptionalTabsFollowTheirPagesAndGoAwayWhenClosed) {
     EXPECT_EQ(tabCount(), 4);
     chooseRow(0);  // reopening: the tab stays
     EXPECT_EQ(tabCount(), 4);
-}
 
-TEST_F(TabsTest, WithoutAnOpenMonitorNoOptionalTabIsShown) {
-    const OptionalTab tabs[] = {{kTabColour, 1, [] { return 5; }}};
+    // Without an open monitor no optional tab is shown, whatever its content.
+    close();
+    colourContent = 5;
     start("other-vendor");
-    setOptionalTabs(tabs);
     updateTabs();
     EXPECT_EQ(tabCount(), 3);
 }

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "tests/win/app/main_window_fixture.h"
 #include "tests/win/draw/draw_test_support.h"
 
@@ -15,9 +17,7 @@ class BrightnessPageTest : public MainWindowTest {
 
     // The user scrolls the page's slider.
     void scroll(int request, int thumb = 0) {
-        SendMessageW(page(), WM_VSCROLL, MAKEWPARAM(request, thumb),
-                     reinterpret_cast<LPARAM>(slider()));
-        pump();
+        scrollBar(page(), WM_VSCROLL, slider(), request, thumb);
     }
     // A double click: the button reports a click, then the double click.
     void doubleClickOnPage(int id) {
@@ -33,21 +33,17 @@ TEST_F(BrightnessPageTest, SliderStepsTheSelectedFeatureMirrored) {
     EXPECT_EQ(barPosition(), 30);  // the top of the bar is the maximum
     EXPECT_EQ(valueText(), L"70.0%");
 
-    struct Step {
-        int request;
-        int thumb;
-        int contrast;
-    };
-    const Step steps[] = {
+    // A scroll request, its thumb position, and the contrast afterwards.
+    const std::tuple<int, int, int> steps[] = {
         {SB_LINEUP, 0, 71},      {SB_LINEDOWN, 0, 70},       {SB_PAGEUP, 0, 86},
         {SB_PAGEUP, 0, 100},     {SB_LINEUP, 0, 100},        {SB_PAGEDOWN, 0, 84},
         {SB_THUMBTRACK, 90, 10}, {SB_THUMBPOSITION, 25, 75}, {SB_TOP, 0, 100},
         {SB_BOTTOM, 0, 0},       {SB_LINEDOWN, 0, 0},        {SB_ENDSCROLL, 0, 0},
     };
-    for (const Step& s : steps) {
-        scroll(s.request, s.thumb);
-        EXPECT_EQ(simValue(0, 0x12), s.contrast) << s.request << " " << s.thumb;
-        EXPECT_EQ(barPosition(), 100 - s.contrast) << s.request;
+    for (const auto& [request, thumb, contrast] : steps) {
+        scroll(request, thumb);
+        EXPECT_EQ(simValue(0, 0x12), contrast) << request << " " << thumb;
+        EXPECT_EQ(barPosition(), 100 - contrast) << request;
     }
     EXPECT_EQ(valueText(), L"0%");
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 11);  // one write a request, none for the end
@@ -146,27 +142,25 @@ TEST_F(BrightnessPageTest, ResetButtonReturnsBothToTheFactoryBalance) {
 }
 
 TEST_F(BrightnessPageTest, ModeRadiosFollowTheModeMaximum) {
-    struct Case {
-        int maximum;
-        std::vector<std::wstring> radios;
-    };
-    const Case cases[] = {
+    // The mode maximum, and the radios' texts.
+    const std::pair<int, std::vector<std::wstring>> cases[] = {
         {1, {L"オフ", L"オン"}},
         {3, {L"オフ", L"Mode 1", L"Mode 2", L"Mode 3"}},
         {12,
          {L"オフ", L"Mode 1", L"Mode 2", L"Mode 3", L"Mode 4", L"Mode 5", L"Mode 6", L"Mode 7"}},
     };
-    for (const Case& c : cases) {
-        start("tsw-rich-caps", "", [&] { VeskolSimSetMaximum(0, 0xF9, c.maximum); });
+    for (const auto& [maximum, expected] : cases) {
+        const int modes = maximum;  // copied for the lambda that sets it
+        start("tsw-rich-caps", "", [&] { VeskolSimSetMaximum(0, 0xF9, modes); });
         std::vector<std::wstring> radios;
         for (int id = kCtlModeOff; id <= kCtlModeLast; ++id) {
             if (HWND radio = pageControl(id)) {
                 radios.push_back(textOf(radio));
             }
         }
-        EXPECT_EQ(radios, c.radios) << c.maximum;
+        EXPECT_EQ(radios, expected) << maximum;
         EXPECT_EQ(textOf(pageControl(kCtlModeGroup)), L"Vivo Mode");
-        EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff), BM_GETCHECK, 0, 0), BST_CHECKED);
+        EXPECT_TRUE(checkedOnPage(kCtlModeOff));
         close();
     }
 }
@@ -177,8 +171,8 @@ TEST_F(BrightnessPageTest, ChoosingAModeWritesItAndRefreshKeepsOneGroup) {
     doubleClickOnPage(kCtlModeOff + 2);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - writes, 1);
     EXPECT_EQ(simValue(0, 0xF9), 2);
-    EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff + 2), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(SendMessageW(pageControl(kCtlModeOff), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(checkedOnPage(kCtlModeOff + 2));
+    EXPECT_FALSE(checkedOnPage(kCtlModeOff));
 
     commandPage(kCmdRefresh);
     commandPage(kCmdRefresh);
@@ -202,7 +196,7 @@ TEST_F(BrightnessPageTest, ChoosingAModeWritesItAndRefreshKeepsOneGroup) {
     EXPECT_EQ(simValue(0, 0xF9), 0);
 }
 
-TEST_F(BrightnessPageTest, UndoIsOfferedOnlyForAChangedFeature) {
+TEST_F(BrightnessPageTest, UndoIsOfferedOnlyForAChangedFeatureAndKeysMoveTheSlider) {
     start("qrv-crt");
     HWND contrastButton = pageControl(kCtlItemButtonBase + kContrast);
     EXPECT_EQ(undoInMenu(page(), contrastButton), false);
@@ -214,18 +208,12 @@ TEST_F(BrightnessPageTest, UndoIsOfferedOnlyForAChangedFeature) {
     EXPECT_EQ(simValue(0, 0x12), 80);
     EXPECT_EQ(valueText(), L"80.0%");
     EXPECT_EQ(undoInMenu(page(), contrastButton), false);  // written back to its baseline
-}
 
-TEST_F(BrightnessPageTest, KeyboardReachesTheSliderAndMovesIt) {
-    start("qrv-crt");
     ASSERT_TRUE(tabTo(kCtlPrimarySlider));  // through the main window's controls and the page's
-    SendMessageW(slider(), WM_KEYDOWN, VK_UP, 0);
-    pump();
-    EXPECT_EQ(simValue(0, 0x12), 81);
-    SendMessageW(slider(), WM_KEYDOWN, VK_NEXT, 0);  // Page Down
-    pump();
-    EXPECT_EQ(simValue(0, 0x12), 65);
-    SendMessageW(slider(), WM_KEYDOWN, VK_HOME, 0);
-    pump();
-    EXPECT_EQ(simValue(0, 0x12), 100);
+    const std::pair<UINT, int> keys[] = {{VK_UP, 81}, {VK_NEXT, 65}, {VK_HOME, 100}};
+    for (const auto& [vk, contrast] : keys) {
+        SendMessageW(slider(), WM_KEYDOWN, vk, 0);
+        pump();
+        EXPECT_EQ(simValue(0, 0x12), contrast) << vk;
+    }
 }

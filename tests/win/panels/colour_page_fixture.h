@@ -40,9 +40,7 @@ class ColourPageTest : public MainWindowTest {
     }
 
     void scrollPanel(int id, int request, int thumb = 0) {
-        SendMessageW(subPanel(), WM_VSCROLL, MAKEWPARAM(request, thumb),
-                     reinterpret_cast<LPARAM>(panelControl(id)));
-        pump();
+        scrollBar(subPanel(), WM_VSCROLL, panelControl(id), request, thumb);
     }
 
     int bar(int id) const { return GetScrollPos(panelControl(id), SB_CTL); }

@@ -1,4 +1,5 @@
 #include <array>
+#include <tuple>
 
 #include "panels/colour_sub_panels.h"
 #include "panels/page_state.h"
@@ -11,24 +12,16 @@ TEST_F(ColourPageTest, ACapabilityDrivenMonitorOffersEveryPanelAndItsPresets) {
     // Tab tips: string 560 + kind.
     HWND tips = TabCtrl_GetToolTips(innerTabs());
     ASSERT_NE(tips, nullptr);
-    for (int position = 0; position < 4; ++position) {
-        NMTTDISPINFOW info{};
-        info.hdr = {tips, static_cast<UINT_PTR>(position), static_cast<UINT>(TTN_GETDISPINFOW)};
-        SendMessageW(page(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-        EXPECT_EQ(reinterpret_cast<UINT_PTR>(info.lpszText),
-                  static_cast<UINT_PTR>(IDS_COLOURTAB_GAIN + position));
+    for (UINT_PTR position = 0; position < 4; ++position) {
+        EXPECT_EQ(reinterpret_cast<UINT_PTR>(tipOf(page(), tips, position).lpszText),
+                  IDS_COLOURTAB_GAIN + position);
     }
 
     HWND list = pageControl(kCtlPresetList);
     ASSERT_TRUE(IsWindowVisible(list));
-    const wchar_t* labels[] = {L"sRGB", L"色モード 2", L"色モード 1", L"カスタム"};
-    ASSERT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 4);
-    for (int row = 0; row < 4; ++row) {
-        wchar_t text[64] = {};
-        SendMessageW(list, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
-        EXPECT_STREQ(text, labels[row]);
-        EXPECT_EQ(SendMessageW(list, CB_GETITEMDATA, row, 0), row);
-    }
+    EXPECT_EQ(rows(list),
+              (std::vector<std::pair<std::wstring, LPARAM>>{
+                  {L"sRGB", 0}, {L"色モード 2", 1}, {L"色モード 1", 2}, {L"カスタム", 3}}));
     EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 1);
     EXPECT_TRUE(IsWindowVisible(pageControl(kCtlResetColour)));
 
@@ -62,19 +55,13 @@ TEST_F(ColourPageTest, ACapabilityDrivenMonitorOffersEveryPanelAndItsPresets) {
 // The temperature's text in kelvin, and undo restoring the control the
 // capability string lists (0x0C).
 TEST_F(ColourPageTest, ColourTemperatureTextsAndUndo) {
-    struct Case {
-        int maximum;
-        int value;
-        int base;
-        int step;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
+    // Maximum, value, base and step in kelvin, and the text.
+    const std::tuple<int, int, int, int, const wchar_t*> cases[] = {
         {70, 10, 5000, 50, L"5500K"}, {255, 255, 5000, 18, L"Custom"}, {0, 0, 5000, 50, L"- K"},
         {-1, 3, 5000, 50, L"- K"},    {70, 10, 5000, 0, L"- K"},       {70, 10, 0, 50, L"- K"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(temperatureText(c.maximum, c.value, c.base, c.step), c.text) << c.value;
+    for (const auto& [maximum, value, base, step, text] : cases) {
+        EXPECT_EQ(temperatureText(maximum, value, base, step), text) << maximum << " " << value;
     }
 
     openColourPage("tsw-rich-caps");  // 0x0C: 3000 K + 35 steps of 100 K

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "app/strings.h"
 #include "app/tabs.h"
 #include "draw/animated_illustration.h"
@@ -74,10 +76,8 @@ class FeatureGridPageTest : public MainWindowTest {
         pump();
     }
     void scroll(int sliderId, int request, int thumb = 0) {
-        const UINT message = sliderId == kCtlPrimarySlider ? WM_HSCROLL : WM_VSCROLL;
-        SendMessageW(page(), message, MAKEWPARAM(request, thumb),
-                     reinterpret_cast<LPARAM>(pageControl(sliderId)));
-        pump();
+        scrollBar(page(), sliderId == kCtlPrimarySlider ? WM_HSCROLL : WM_VSCROLL,
+                  pageControl(sliderId), request, thumb);
     }
     // A double click as the mouse delivers it, all four messages queued at
     // once: the second click arrives while the first one's command runs.
@@ -97,20 +97,24 @@ class FeatureGridPageTest : public MainWindowTest {
         SendMessageW(page(), WM_TIMER, timer, 0);
         pump();
     }
+    // A key as the message loop hands it over: through the main window's
+    // dialog navigation first. With `automaticByTicks` an automatic command
+    // the key starts waits for the test's ticks.
+    void key(UINT vk, bool automaticByTicks = false) {
+        pressKey(vk, [&] {
+            if (automaticByTicks) {
+                holdAutomaticCommand();
+            }
+        });
+    }
+    int writes() const { return VeskolSimRequestCount(0, 0x03); }
 };
 
 int commandPicture(int id) {
-    switch (id) {
-        case kCtlResetGeometry:
-            return IDB_RESET_GEOMETRY;
-        case kCtlAutoGeometry:
-        case kCtlAutoSetup:
-            return IDB_AUTO_ADJUST;
-        case kCtlDegauss:
-            return IDB_DEGAUSS;
-        default:
-            return IDB_FACTORY_RESET;
-    }
+    return id == kCtlResetGeometry  ? IDB_RESET_GEOMETRY
+           : id == kCtlDegauss      ? IDB_DEGAUSS
+           : id == kCtlFactoryReset ? IDB_FACTORY_RESET
+                                    : IDB_AUTO_ADJUST;  // automatic geometry and set-up
 }
 
 std::vector<int> itemButtons(std::initializer_list<int> features,
@@ -184,16 +188,13 @@ TEST_F(FeatureGridPageTest, PositionAndSizeShowTheirVerticalPartnerOnTheSecondSl
     EXPECT_TRUE(visible(kCtlSecondarySlider));
     EXPECT_TRUE(visible(kCtlSecondaryValue));
 
-    struct Case {
-        int feature;
-        bool second;
-    };
-    for (const Case& c : {Case{kPosition, true}, Case{kRotation, false}, Case{kSize, true}}) {
-        selectFeature(c.feature);
-        EXPECT_EQ(pageState().geometrySelection, c.feature);
-        EXPECT_TRUE(visible(kCtlPrimarySlider)) << c.feature;
-        EXPECT_EQ(visible(kCtlSecondarySlider), c.second) << c.feature;
-        EXPECT_EQ(visible(kCtlSecondaryValue), c.second) << c.feature;
+    const std::pair<int, bool> partners[] = {{kPosition, true}, {kRotation, false}, {kSize, true}};
+    for (const auto& [feature, second] : partners) {
+        selectFeature(feature);
+        EXPECT_EQ(pageState().geometrySelection, feature);
+        EXPECT_TRUE(visible(kCtlPrimarySlider)) << feature;
+        EXPECT_EQ(visible(kCtlSecondarySlider), second) << feature;
+        EXPECT_EQ(visible(kCtlSecondaryValue), second) << feature;
     }
 
     // Position: 4101 moves the horizontal axis unmirrored, 4102 the vertical
@@ -303,19 +304,19 @@ TEST_F(FeatureGridPageTest, UndoOverPositionRestoresBothAxesOnlyWhereChanged) {
     EXPECT_TRUE(undoOfferedOver(kCtlItemButtonBase + kPosition));
 
     scroll(kCtlPrimarySlider, SB_PAGERIGHT);
-    const int writes = VeskolSimRequestCount(0, 0x03);
+    const int moved = writes();
     commandPage(kCmdUndo);
     EXPECT_EQ(simValue(0, kVcpHorizontalPosition), h0);
     EXPECT_EQ(simValue(0, kVcpVerticalPosition), v0);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - writes, 2);
+    EXPECT_EQ(writes() - moved, 2);
     EXPECT_EQ(barPosition(kCtlSecondarySlider), monitor().maximum(2) - v0);
     EXPECT_FALSE(undoOfferedOver(kCtlItemButtonBase + kPosition));
 
     // Only the horizontal axis changed: undo writes it alone.
     scroll(kCtlPrimarySlider, SB_LINERIGHT);
-    const int before = VeskolSimRequestCount(0, 0x03);
+    const int before = writes();
     commandPage(kCmdUndo);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03) - before, 1);
+    EXPECT_EQ(writes() - before, 1);
     EXPECT_EQ(simValue(0, kVcpHorizontalPosition), h0);
 }
 
@@ -333,20 +334,20 @@ TEST_F(FeatureGridPageTest, FactoryResetAsksAndActsOnlyOnYes) {
         pump();  // as the question's own message loop does
         return answer;
     };
-    const int resets = VeskolSimRequestCount(0, 0x03);
+    const int resets = writes();
     for (int declined : {IDNO, IDCANCEL}) {
         answer = declined;
         pressOnPage(kCtlFactoryReset);
     }
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(question.substr(0, 11), L"この操作によりすべての");
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), resets);
+    EXPECT_EQ(writes(), resets);
 
     // A double click asks once and resets once.
     answer = IDYES;
     doubleClick(kCtlFactoryReset);
     EXPECT_EQ(asked, 3);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), resets + 1);
+    EXPECT_EQ(writes(), resets + 1);
 }
 
 TEST_F(FeatureGridPageTest, GeometryResetAndDegaussWriteTheirCodes) {
@@ -355,14 +356,14 @@ TEST_F(FeatureGridPageTest, GeometryResetAndDegaussWriteTheirCodes) {
     scroll(kCtlPrimarySlider, SB_LEFT);
     EXPECT_EQ(barPosition(kCtlPrimarySlider), 0);
     doubleClick(kCtlResetGeometry);  // a double click acts once
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);
+    EXPECT_EQ(writes(), 2);
     // The sliders show what the monitor holds after the reset.
     const int rotation = simValue(0, kVcpRotation);
     EXPECT_GT(rotation, 0);
     EXPECT_EQ(barPosition(kCtlPrimarySlider), rotation);
     showTab(kTabOther);
     doubleClick(kCtlDegauss);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 3);
+    EXPECT_EQ(writes(), 3);
 }
 
 // A reset or automatic command re-reads every control: a feature whose
@@ -426,31 +427,27 @@ TEST_F(FeatureGridPageTest, OnlyAGeometryResetStillMakesTheTab) {
     EXPECT_FALSE(visible(kCtlPrimaryValue));
     EXPECT_EQ(app().illustration->item(), -10);
     scroll(kCtlPrimarySlider, SB_LINERIGHT);  // nothing selected: nothing written
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
+    EXPECT_EQ(writes(), 0);
 }
 
 // The automatic commands put their pattern up, and only their timer's tick
 // runs the monitor's command; the pattern shown before comes back.
-TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern) {
-    struct Case {
-        const char* profile;
-        int button;
-        int pattern;
-        UINT_PTR timer;
-    };
-    for (const Case& c :
-         {Case{"tsw-lcd-p2", kCtlAutoSetup, 23, 4}, Case{"qrv-crt", kCtlAutoGeometry, 24, 3}}) {
-        SCOPED_TRACE(c.profile);
+TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndAlwaysRestoreThePattern) {
+    // The profile, the command's button, its pattern and its timer.
+    const std::tuple<const char*, int, int, UINT_PTR> commands[] = {
+        {"tsw-lcd-p2", kCtlAutoSetup, 23, 4}, {"qrv-crt", kCtlAutoGeometry, 24, 3}};
+    for (const auto& [profile, button, pattern, timer] : commands) {
+        SCOPED_TRACE(profile);
         close();  // the previous case's window
-        openGeometryPage(c.profile);
-        pressAutomatic(c.button);
-        EXPECT_EQ(currentPattern(), c.pattern);
-        EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
-        tick(c.timer);
-        EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+        openGeometryPage(profile);
+        pressAutomatic(button);
+        EXPECT_EQ(currentPattern(), pattern);
+        EXPECT_EQ(writes(), 0);
+        tick(timer);
+        EXPECT_EQ(writes(), 1);
         EXPECT_FALSE(patternWindowOpen());  // none was open before
-        tick(c.timer);                      // the timer ended with its first tick
-        EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+        tick(timer);                        // the timer ended with its first tick
+        EXPECT_EQ(writes(), 1);
     }
 
     // A second command while one waits is ignored: the pattern to restore
@@ -460,9 +457,9 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     pressAutomatic(kCtlAutoSetup);
     EXPECT_EQ(currentPattern(), 24);
     tick(4);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+    EXPECT_EQ(writes(), 1);
     tick(3);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);
+    EXPECT_EQ(writes(), 2);
     EXPECT_EQ(currentPattern(), 5);
 
     // A click queued while the command runs starts nothing afterwards.
@@ -475,19 +472,16 @@ TEST_F(FeatureGridPageTest, AutomaticCommandsRunAtTheirTimerAndRestoreThePattern
     holdAutomaticCommand();
     EXPECT_EQ(currentPattern(), 5);
     tick(3);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 3);
+    EXPECT_EQ(writes(), 3);
 
     // The user closed the pattern window meanwhile: it is not opened again.
     pressAutomatic(kCtlAutoGeometry);
     ASSERT_EQ(showTestPattern(0), 0);
     tick(3);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 4);
+    EXPECT_EQ(writes(), 4);
     EXPECT_FALSE(patternWindowOpen());
-}
 
-// A page that goes while its command waits puts the earlier pattern back.
-TEST_F(FeatureGridPageTest, LeavingThePageWithACommandPendingRestoresThePattern) {
-    start("qrv-crt");
+    // A page that goes while its command waits puts the earlier pattern back.
     for (int before : {0, 7}) {  // 0: no pattern window
         SCOPED_TRACE(before);
         ASSERT_EQ(showTestPattern(before), 0);
@@ -509,36 +503,15 @@ TEST_F(FeatureGridPageTest, AnUnusablePartnerIsNeitherShownNorRestored) {
     EXPECT_FALSE(visible(kCtlSecondarySlider));
     EXPECT_FALSE(visible(kCtlSecondaryValue));
     scroll(kCtlSecondarySlider, SB_LINEUP);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);
+    EXPECT_EQ(writes(), 0);
 
     scroll(kCtlPrimarySlider, SB_LINERIGHT);
     pageState().undoFeature = kPosition;
     commandPage(kCmdUndo);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 2);  // the move and its undo
+    EXPECT_EQ(writes(), 2);  // the move and its undo
 }
 
-// The keys reach the page as the message loop hands them over: through the
-// main window's dialog navigation first.
-class FeatureGridKeyboardTest : public FeatureGridPageTest {
-  protected:
-    // With `automaticByTicks` an automatic command the key starts waits for
-    // the test's ticks.
-    void key(UINT vk, bool automaticByTicks = false) {
-        for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-            MSG msg{GetFocus(), message, vk, 0, 0, {}};
-            if (!IsDialogMessageW(window, &msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-            if (automaticByTicks) {
-                holdAutomaticCommand();
-            }
-            pump();
-        }
-    }
-};
-
-TEST_F(FeatureGridKeyboardTest, TabEntersAtTheSelectionAndArrowsMoveIt) {
+TEST_F(FeatureGridPageTest, TabEntersAtTheSelectionArrowsMoveItEnterAndSpacePress) {
     openGeometryPage("qrv-crt");
     ASSERT_TRUE(tabTo(kCtlItemButtonBase + kSize));
     EXPECT_EQ(pageState().geometrySelection, kSize);
@@ -550,10 +523,9 @@ TEST_F(FeatureGridKeyboardTest, TabEntersAtTheSelectionAndArrowsMoveIt) {
     key(VK_DOWN);
     EXPECT_EQ(pageState().geometrySelection, 9);
     EXPECT_FALSE(visible(kCtlSecondarySlider));
-    key(VK_UP);
-    key(VK_UP);
-    key(VK_LEFT);
-    key(VK_LEFT);
+    for (UINT vk : {VK_UP, VK_UP, VK_LEFT, VK_LEFT}) {
+        key(vk);
+    }
     EXPECT_EQ(pageState().geometrySelection, kSize);
     key(VK_RIGHT);
     EXPECT_EQ(pageState().geometrySelection, kPosition);
@@ -563,13 +535,10 @@ TEST_F(FeatureGridKeyboardTest, TabEntersAtTheSelectionAndArrowsMoveIt) {
     key(VK_TAB);
     EXPECT_EQ(GetFocus(), pageControl(kCtlAutoGeometry));
     ASSERT_TRUE(tabTo(kCtlItemButtonBase + kPosition));
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 0);  // moving the focus writes nothing
-}
+    EXPECT_EQ(writes(), 0);  // moving the focus writes nothing
 
-// Enter and Space press the focused command button of the page, even where
-// its identifier is also that of the main window's OK or Cancel.
-TEST_F(FeatureGridKeyboardTest, EnterAndSpacePressTheFocusedCommand) {
-    start("qrv-crt");
+    // Enter and Space press the focused command button of the page, even
+    // where its identifier is also that of the main window's OK or Cancel.
     int asked = 0;
     app().ask = [&](HWND, const wchar_t*, const wchar_t*, UINT) {
         ++asked;
@@ -588,6 +557,6 @@ TEST_F(FeatureGridKeyboardTest, EnterAndSpacePressTheFocusedCommand) {
     key(VK_RETURN, true);
     EXPECT_EQ(currentPattern(), 24);
     tick(3);
-    EXPECT_EQ(VeskolSimRequestCount(0, 0x03), 1);
+    EXPECT_EQ(writes(), 1);
     EXPECT_TRUE(IsWindow(window));
 }

@@ -84,11 +84,9 @@ TEST_F(InformationPageTest, DescribesTheOpenMonitorAndOpensTheWebPageAndTheHelp)
 
     std::vector<std::wstring> opened, helped;
     app().openInShell = [&](HWND, const wchar_t* target) { opened.emplace_back(target); };
-    const auto savedHelp = app().showHelpFile;
     app().showHelpFile = [&](HWND, const wchar_t* file) { helped.emplace_back(file); };
     pressOnPage(kCtlWebPageButton);
     pressOnPage(kCtlHelpButton);
-    app().showHelpFile = savedHelp;
     EXPECT_EQ(opened, std::vector<std::wstring>{loadString(IDS_MAKER_WEB_ADDRESS)});
     // The help file beside the program, whatever the working folder.
     wchar_t program[MAX_PATH] = {};

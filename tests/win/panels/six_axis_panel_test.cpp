@@ -54,18 +54,16 @@ TEST(HueWheel, RingAndHandlesFollowTheValues) {
     zeroRange.saturationMaximum = 0;  // no division by the empty range
     EXPECT_EQ(ringRadius(zeroRange), kWheelRadius);
 
-    struct Case {
-        int hue;
-        double turnDegrees;  // from the axis, counter-clockwise
-    };
-    for (const Case& c : {Case{50, 0}, Case{0, -30}, Case{100, 30}}) {
-        const WheelState state = fullWheel(100, c.hue);
+    // A hue and its handle's turn in degrees from the axis, counter-clockwise.
+    for (const auto& [hue, turnDegrees] :
+         {std::pair{50, 0}, std::pair{0, -30}, std::pair{100, 30}}) {
+        const WheelState state = fullWheel(100, hue);
         for (int axis = 0; axis < 6; ++axis) {
             const std::optional<POINT> handle = handleCentre(state, axis);
             ASSERT_TRUE(handle);
-            const double expected = kHueAxes[axis].baseAngle + c.turnDegrees * kPi / 180;
+            const double expected = kHueAxes[axis].baseAngle + turnDegrees * kPi / 180;
             EXPECT_LT(degreesBetween(directionOf(*handle), expected), 1.5)
-                << "axis " << axis << " hue " << c.hue;
+                << "axis " << axis << " hue " << hue;
             const double distance = std::hypot(handle->x - kWheelCentre, handle->y - kWheelCentre);
             EXPECT_NEAR(distance, 75, 1.5);  // on the rim at full saturation
         }
@@ -110,12 +108,10 @@ TEST(HueWheel, DraggingPinsAtTheEndsOfTheTravel) {
             EXPECT_EQ(hueAt(axis, behind.x, behind.y, 100), 0) << degrees;
         }
     }
-    struct Case {
-        int distance;
-        int saturation;
-    };
-    for (const Case& c : {Case{10, 0}, Case{25, 0}, Case{50, 50}, Case{75, 100}, Case{90, 100}}) {
-        EXPECT_EQ(saturationAt(kWheelCentre + c.distance, kWheelCentre, 100), c.saturation);
+    // Distance from the centre, and the saturation there.
+    const std::pair<int, int> rings[] = {{10, 0}, {25, 0}, {50, 50}, {75, 100}, {90, 100}};
+    for (const auto& [distance, saturation] : rings) {
+        EXPECT_EQ(saturationAt(kWheelCentre + distance, kWheelCentre, 100), saturation) << distance;
     }
 }
 
@@ -158,10 +154,8 @@ class SixAxisPanelTest : public ColourPageTest {
         selectInner(static_cast<int>(kinds.size()) - 1);
     }
     HWND wheel() const { return panelControl(kCtlHueWheel); }
-    void slide(int request, int thumb = 0) {
-        SendMessageW(subPanel(), WM_HSCROLL, MAKEWPARAM(request, thumb),
-                     reinterpret_cast<LPARAM>(panelControl(kCtlSixAxisSlider)));
-        pump();
+    void slide(int request) {
+        scrollBar(subPanel(), WM_HSCROLL, panelControl(kCtlSixAxisSlider), request);
     }
     // The pointer at (x, y) of the wheel, then `message` to the wheel.
     void mouse(UINT message, int x, int y) {
@@ -169,6 +163,17 @@ class SixAxisPanelTest : public ColourPageTest {
         ClientToScreen(wheel(), &screen);
         SetCursorPos(screen.x, screen.y);
         SendMessageW(wheel(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+        pump();
+    }
+    void mouse(UINT message, POINT at) { mouse(message, at.x, at.y); }
+    // A point past the end of the green hue's travel.
+    static POINT pastGreen() { return pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50); }
+    void click(POINT at) {
+        mouse(WM_LBUTTONDOWN, at);
+        mouse(WM_LBUTTONUP, at);
+    }
+    void refresh() {
+        SendMessageW(subPanel(), WM_COMMAND, kCmdRefresh, 0);
         pump();
     }
 };
@@ -187,14 +192,13 @@ TEST_F(SixAxisPanelTest, SaturationFirstThenAHueByClickAndDrag) {
 
     // Press on the green handle, drag it past the end of its travel.
     const POINT green = *handleCentre(fullWheel(98, 50), 2);
-    mouse(WM_LBUTTONDOWN, green.x, green.y);
+    mouse(WM_LBUTTONDOWN, green);
     EXPECT_EQ(pageState().currentFeature, 85);
     EXPECT_EQ(GetCapture(), wheel());
-    const POINT past = pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50);
-    mouse(WM_MOUSEMOVE, past.x, past.y);
+    mouse(WM_MOUSEMOVE, pastGreen());
     EXPECT_EQ(simValue(0, 0x9D), 100);
     EXPECT_EQ(panelText(kCtlSixAxisValue), L"100%");
-    mouse(WM_LBUTTONUP, past.x, past.y);
+    mouse(WM_LBUTTONUP, pastGreen());
     EXPECT_EQ(GetCapture(), nullptr);
 
     slide(SB_PAGELEFT);  // a hue pages by a twentieth of its range, plus one
@@ -203,11 +207,11 @@ TEST_F(SixAxisPanelTest, SaturationFirstThenAHueByClickAndDrag) {
     EXPECT_EQ(panelText(kCtlSixAxisValue), L"-100%");
 
     // A lost capture ends the drag: later moves write nothing.
-    mouse(WM_LBUTTONDOWN, green.x, green.y);
+    mouse(WM_LBUTTONDOWN, green);
     const int writes = VeskolSimRequestCount(0, 0x03);
     ReleaseCapture();
     pump();
-    mouse(WM_MOUSEMOVE, past.x, past.y);
+    mouse(WM_MOUSEMOVE, pastGreen());
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
 }
 
@@ -224,8 +228,7 @@ TEST_F(SixAxisPanelTest, HuesWithoutARangeHaveNoHandles) {
     state.saturationMaximum = 0;
     for (int axis = 0; axis < 6; ++axis) {  // where handles would be
         const POINT place = *handleCentre(state, axis);
-        mouse(WM_LBUTTONDOWN, place.x, place.y);
-        mouse(WM_LBUTTONUP, place.x, place.y);
+        click(place);
         EXPECT_EQ(pageState().currentFeature, kSaturationItem);
     }
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
@@ -234,20 +237,16 @@ TEST_F(SixAxisPanelTest, HuesWithoutARangeHaveNoHandles) {
 TEST_F(SixAxisPanelTest, ARefreshKeepsTheSelectionAndEndsTheDrag) {
     openSixAxis("tsw-rich-caps");
     const POINT green = *handleCentre(fullWheel(50, 50), 2);
-    mouse(WM_LBUTTONDOWN, green.x, green.y);
-    mouse(WM_LBUTTONUP, green.x, green.y);
-    SendMessageW(subPanel(), WM_COMMAND, kCmdRefresh, 0);
-    pump();
+    click(green);
+    refresh();
     EXPECT_EQ(pageState().currentFeature, 85);
 
-    mouse(WM_LBUTTONDOWN, green.x, green.y);
+    mouse(WM_LBUTTONDOWN, green);
     ASSERT_EQ(GetCapture(), wheel());
-    SendMessageW(subPanel(), WM_COMMAND, kCmdRefresh, 0);
-    pump();
+    refresh();
     EXPECT_EQ(GetCapture(), nullptr);
     const int writes = VeskolSimRequestCount(0, 0x03);
-    const POINT past = pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50);
-    mouse(WM_MOUSEMOVE, past.x, past.y);
+    mouse(WM_MOUSEMOVE, pastGreen());
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
     EXPECT_EQ(simValue(0, 0x9D), 50);
 }
@@ -264,12 +263,12 @@ TEST_F(SixAxisPanelTest, ADragMovesTheValueFromWhereItWasGrabbed) {
     const POINT grab{green.x + static_cast<LONG>(std::lround(std::cos(across) * 4)),
                      green.y - static_cast<LONG>(std::lround(std::sin(across) * 4))};
     const int writes = VeskolSimRequestCount(0, 0x03);
-    mouse(WM_LBUTTONDOWN, grab.x, grab.y);
+    mouse(WM_LBUTTONDOWN, grab);
     ASSERT_EQ(pageState().currentFeature, 85);
-    mouse(WM_MOUSEMOVE, grab.x, grab.y);
+    mouse(WM_MOUSEMOVE, grab);
     // Twice as far from the centre in the same direction: the same hue.
     mouse(WM_MOUSEMOVE, 2 * grab.x - kWheelCentre, 2 * grab.y - kWheelCentre);
-    mouse(WM_MOUSEMOVE, grab.x, grab.y);
+    mouse(WM_MOUSEMOVE, grab);
     EXPECT_EQ(VeskolSimRequestCount(0, 0x03), writes);
     // One pixel at 25 from the centre is worth under four steps of 100.
     mouse(WM_MOUSEMOVE, grab.x + 1, grab.y);
@@ -278,14 +277,12 @@ TEST_F(SixAxisPanelTest, ADragMovesTheValueFromWhereItWasGrabbed) {
 
     // down, up, double click, up: the double click grabs the handle again.
     const POINT now = *handleCentre(fullWheel(0, simValue(0, 0x9D)), 2);
-    mouse(WM_LBUTTONDOWN, now.x, now.y);
-    mouse(WM_LBUTTONUP, now.x, now.y);
-    mouse(WM_LBUTTONDBLCLK, now.x, now.y);
+    click(now);
+    mouse(WM_LBUTTONDBLCLK, now);
     EXPECT_EQ(GetCapture(), wheel());
-    const POINT past = pointAt(kHueAxes[2].baseAngle + kPi * 0.9, 50);
-    mouse(WM_MOUSEMOVE, past.x, past.y);
+    mouse(WM_MOUSEMOVE, pastGreen());
     EXPECT_EQ(simValue(0, 0x9D), 100);
-    mouse(WM_LBUTTONUP, past.x, past.y);
+    mouse(WM_LBUTTONUP, pastGreen());
     EXPECT_EQ(GetCapture(), nullptr);
 }
 

@@ -74,15 +74,13 @@ TEST_F(TestPatternPageTest, ButtonsSitInTheirGridWithTheirPatternsPictures) {
         }
     }
     // Each button shows its own pattern: the solid screens by their colour.
-    const struct {
-        int id;
-        COLORREF colour;
-    } solids[] = {{206, RGB(0, 0, 0)},     {207, RGB(255, 0, 0)},     {208, RGB(0, 255, 0)},
-                  {209, RGB(0, 0, 255)},   {210, RGB(255, 255, 255)}, {225, RGB(255, 255, 0)},
-                  {226, RGB(255, 0, 255)}, {227, RGB(0, 255, 255)},   {212, RGB(255, 255, 255)},
-                  {211, RGB(0, 255, 0)},   {213, RGB(0, 0, 0)}};
-    for (const auto& solid : solids) {
-        EXPECT_EQ(drawn(solid.id).middle, solid.colour) << solid.id;
+    const std::pair<int, COLORREF> solids[] = {
+        {206, RGB(0, 0, 0)},     {207, RGB(255, 0, 0)},     {208, RGB(0, 255, 0)},
+        {209, RGB(0, 0, 255)},   {210, RGB(255, 255, 255)}, {225, RGB(255, 255, 0)},
+        {226, RGB(255, 0, 255)}, {227, RGB(0, 255, 255)},   {212, RGB(255, 255, 255)},
+        {211, RGB(0, 255, 0)},   {213, RGB(0, 0, 0)}};
+    for (const auto& [id, colour] : solids) {
+        EXPECT_EQ(drawn(id).middle, colour) << id;
     }
     EXPECT_EQ(textOf(pageControl(kCtlPatternGroup)), L"テストパターン");
     EXPECT_EQ(textOf(pageControl(kCtlPatternAutoChoice)), L"パターンの自動選択");
