@@ -202,6 +202,14 @@ struct CodeList {
     std::vector<std::vector<int32_t>> lists;  // one per key
 };
 
+// Appends `value` to `out` unless `seen` holds it already: a code listed
+// twice is one code.
+void appendOnce(std::set<int32_t>& seen, std::vector<int32_t>& out, int32_t value) {
+    if (seen.insert(value).second) {
+        out.push_back(value);
+    }
+}
+
 // The values of one list, each once: they are one or two hexadecimal digits.
 class ValueList {
   public:
@@ -227,12 +235,7 @@ CodeList readCodeList(std::string_view body, uint32_t page, size_t maxKeys) {
     std::set<int32_t> owners;
     std::optional<ValueList> open;  // the list being read, when it is its owner's first
     walkCodeList(
-        body,
-        [&](int32_t code) {
-            if (codes.insert(code).second) {
-                list.codes.push_back(code);
-            }
-        },
+        body, [&](int32_t code) { appendOnce(codes, list.codes, code); },
         [&](int32_t owner) {
             open.reset();
             if (list.keys.size() < maxKeys && owners.insert(owner).second) {
@@ -267,9 +270,7 @@ void storeLists(const std::vector<CodeList>& sections, std::unique_ptr<int32_t[]
     for (const CodeList& section : sections) {
         for (int32_t walked : section.codes) {
             const int32_t code = pagedCode(section.page, static_cast<uint32_t>(walked));
-            if (seenCodes.insert(code).second) {
-                allCodes.push_back(code);
-            }
+            appendOnce(seenCodes, allCodes, code);
         }
         for (size_t i = 0; i < section.keys.size(); ++i) {
             const int32_t key = pagedCode(section.page, static_cast<uint32_t>(section.keys[i]));
@@ -378,18 +379,8 @@ VcpListScan CapabilitySet::search_vcps(std::string_view body) {
     std::set<int32_t> codes;
     std::set<int32_t> keys;
     walkCodeList(
-        body,
-        [&](int32_t code) {
-            if (codes.insert(code).second) {
-                scan.codes.push_back(code);
-            }
-        },
-        [&](int32_t owner) {
-            if (keys.insert(owner).second) {
-                scan.keys.push_back(owner);
-            }
-        },
-        [](int32_t, int32_t) {});
+        body, [&](int32_t code) { appendOnce(codes, scan.codes, code); },
+        [&](int32_t owner) { appendOnce(keys, scan.keys, owner); }, [](int32_t, int32_t) {});
     return scan;
 }
 

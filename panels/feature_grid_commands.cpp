@@ -131,7 +131,6 @@ bool FeatureGridPage::startCommand(int id) {
         case kCtlResetGeometry:
             showWaitIllustration(window());
             (void)monitor()->resetGeometry();
-            dropQueuedClicks();
             refreshAfterReload();
             return true;
         case kCtlDegauss:
@@ -159,7 +158,6 @@ void FeatureGridPage::factoryReset() {
     }
     showWaitIllustration(window());
     (void)monitor()->factoryReset();
-    dropQueuedClicks();
     refreshAfterReload();
     updateTabs();  // last: it may replace this page
 }
@@ -195,7 +193,6 @@ void FeatureGridPage::finishAutomatic(UINT_PTR timer) {
             (void)(monitor()->*command.run)();
         }
     }
-    dropQueuedClicks();
     refreshAfterReload();
     restorePattern();
 }
@@ -203,7 +200,9 @@ void FeatureGridPage::finishAutomatic(UINT_PTR timer) {
 void FeatureGridPage::refreshAfterReload() {
     // The command re-read every control: one that stopped answering has
     // lost its range, so its button goes and the selection falls back to
-    // the first listed feature, as on a refresh.
+    // the first listed feature, as on a refresh. Presses queued meanwhile
+    // go first.
+    dropQueuedClicks();
     onRefresh();
 }
 
