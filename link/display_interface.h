@@ -36,6 +36,14 @@ static_assert(offsetof(DisplayInterfaceInfo, driverName) == 41, "driver name at 
 static_assert(offsetof(DisplayInterfaceInfo, skip) == 93, "skip flag at byte 93");
 
 constexpr int kDisplayInterfaceInfoSize = 96;
+
+// Bytes 4-7 of the record: a library that carries each DDC/CI request as a
+// whole transaction, the protocol's waits included (an operating system's
+// monitor calls do), writes this tag there. The link then adds no waits of
+// its own on that interface. The caller zeroes the record before the call;
+// any other content of those bytes means "raw bus: the link waits".
+inline constexpr uint8_t kWholeTransactionsTag[4] = {'W', 'T', 'X', '1'};
+constexpr int kWholeTransactionsTagOffset = 4;
 constexpr int kInterfaceSelector = 3;      // EnumerateInterfaces' second argument
 constexpr int kTransferParameter = 10000;  // last argument of every transfer
 constexpr uint8_t kDdcAddress = 0x6E;      // DDC/CI messages; replies at 0x6F
