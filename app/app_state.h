@@ -44,6 +44,11 @@ struct AppState {
     std::atomic<HANDLE> illustrationWorker{nullptr};
     std::atomic<HWND> illustrationTarget{nullptr};
     int pendingInterface = -1;
+    // Whether the monitor whose open ended last is a flat panel, as the
+    // pattern hints draw it. Recorded on this thread when an open ends (and
+    // kept while the next one runs), so a paint never reads the monitor while
+    // the open worker is filling it in.
+    bool openedFlatPanel = false;
     int interfaceSelector = 3;
 
     // Asks the user a question (the store question when switching monitors);

@@ -126,6 +126,7 @@ bool onMainCreate(HWND window) {
     state.abortFlag = 0;
     state.illustrationRunning = 0;
     state.busy = 0;
+    state.openedFlatPanel = false;
     state.openWorker = nullptr;
     state.illustrationWorker = nullptr;
     state.deferredSavePending = 0;
@@ -137,11 +138,7 @@ bool onMainCreate(HWND window) {
         DrawingEnvironment{.module = state.instance, .font = state.font, .mainWindow = window});
     setPatternEnvironment(PatternEnvironment{
         .mainWindow = window,
-        .flatPanel =
-            [] {
-                return app().monitor && app().monitor->isOpen() &&
-                       app().monitor->displayTechnology() == 2;
-            },
+        .flatPanel = [] { return app().openedFlatPanel; },
         .shownChanged =
             [](bool shown) {
                 CheckDlgButton(app().mainWindow, kMainTestPatternBox,

@@ -150,6 +150,7 @@ void closeMonitor() {
     if (app().monitor) {
         (void)app().monitor->openMonitor(-1, true);
     }
+    recordOpenedMonitor();
     resetPageSelections();
     updateTabs();
 }

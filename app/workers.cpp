@@ -6,6 +6,7 @@
 #include "draw/animated_illustration.h"
 #include "monitor/active_monitor.h"
 #include "panels/page_state.h"
+#include "patterns/pattern_window.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -36,6 +37,15 @@ void dispatchUntilEnded(std::atomic<HANDLE>& handle) {
 
 }  // namespace
 
+void recordOpenedMonitor() {
+    ActiveMonitor* monitor = app().monitor;
+    const bool flatPanel = monitor && monitor->isOpen() && monitor->displayTechnology() == 2;
+    if (flatPanel != app().openedFlatPanel) {
+        app().openedFlatPanel = flatPanel;
+        repaintPatternHint();  // a hint shown follows at once
+    }
+}
+
 void startOpenWorker(int interfaceIndex) {
     app().pendingInterface = interfaceIndex;
     // Busy and the disabled list first, so that no second choice slips in
@@ -64,6 +74,7 @@ void onOpenWorkerDone() {
     if (app().abortFlag) {
         return;  // the window is going away
     }
+    recordOpenedMonitor();
     resetPageSelections();
     updateTabs();
     postPageCommand(kCmdRefresh);

@@ -23,6 +23,10 @@ void startOpenWorker(int interfaceIndex);
 // The open worker's end, on the user-interface thread.
 void onOpenWorkerDone();
 
+// Records, for the pattern hints, whether the open monitor is a flat panel
+// (after an open ends or the monitor is closed).
+void recordOpenedMonitor();
+
 // (Re)arms timer 4: the settings are stored 500 ms after the last write.
 void armDeferredSave();
 

@@ -215,7 +215,7 @@ void PatternWindow::repaint() {
 }
 
 int HintedPatternWindow::paint(HWND window, HDC dc, const RECT& update) {
-    const bool flatPanel = environment.flatPanel && environment.flatPanel();
+    const bool flatPanel = patternHintsForFlatPanel();
     PatternWindow::paint(window, dc, update);
     if (hints_ && feature_ >= 0) {
         RECT client{};
@@ -250,6 +250,12 @@ void HintedPatternWindow::showItem(int feature, int pattern) {
     }
 }
 
+void HintedPatternWindow::repaintHint() {
+    if (hints_ && feature_ >= 0) {
+        repaint();
+    }
+}
+
 HintedPatternWindow* testPatternWindow() {
     return shown;
 }
@@ -259,6 +265,16 @@ void noteAdjustedItem(int feature) {
         return;
     }
     shown->showItem(feature, options.automaticChoice ? automaticPattern(feature) : 0);
+}
+
+bool patternHintsForFlatPanel() {
+    return environment.flatPanel && environment.flatPanel();
+}
+
+void repaintPatternHint() {
+    if (shown) {
+        shown->repaintHint();
+    }
 }
 
 bool patternWindowOpen() {

@@ -81,6 +81,8 @@ class HintedPatternWindow : public PatternWindow {
     // one repaint at most, so the new hint never flashes over the old
     // pattern.
     void showItem(int feature, int pattern);
+    // Draws the pattern again when a hint shows over it.
+    void repaintHint();
 
     [[nodiscard]] bool hintsEnabled() const { return hints_; }
     [[nodiscard]] int adjustedItem() const { return feature_; }
@@ -97,6 +99,12 @@ class HintedPatternWindow : public PatternWindow {
 // with automatic choice on, the pattern that suits it. Nothing happens
 // while no pattern is shown.
 void noteAdjustedItem(int feature);
+
+// Whether the hints are drawn as for a flat panel, as the shell recorded it.
+[[nodiscard]] bool patternHintsForFlatPanel();
+
+// The shell's record of the monitor changed: a hint shown is drawn again.
+void repaintPatternHint();
 
 // Whether a pattern window is open.
 [[nodiscard]] bool patternWindowOpen();

@@ -1,5 +1,6 @@
 #include "app/tabs.h"
 #include "app/workers.h"
+#include "patterns/pattern_window.h"
 #include "tests/win/app/main_window_fixture.h"
 
 // The monitor list's rows: text and item data.
@@ -237,6 +238,30 @@ TEST_F(MainWindowTest, AnOpenEndingDuringTheCloseDoesNoWindowWork) {
     EXPECT_EQ(listEnabled, 0);
     EXPECT_EQ(app().openWorker.load(), nullptr);
     window = nullptr;
+}
+
+// The pattern hints draw the monitor whose open ended: while the next open
+// is still filling in the monitor (here held in its last wait, when the flat
+// panel is marked open already), they keep the one before.
+TEST_F(MainWindowTest, PatternHintsFollowTheMonitorOnlyOnceItsOpenHasEnded) {
+    start("qrv-crt,tsw-lcd");
+    EXPECT_FALSE(patternHintsForFlatPanel());
+    clock.holdWorkerAtWait(0);  // counts the waits of a full open, holds nowhere
+    startOpenWorker(1);
+    waitForOpen();
+    const int fullOpen = clock.workerWaits();
+    EXPECT_TRUE(patternHintsForFlatPanel());
+    startOpenWorker(0);
+    waitForOpen();
+    EXPECT_FALSE(patternHintsForFlatPanel());
+
+    clock.holdWorkerAtWait(fullOpen);
+    startOpenWorker(1);
+    ASSERT_TRUE(clock.waitUntilHeld());
+    EXPECT_EQ(monitor().isOpen(), 1);
+    EXPECT_EQ(monitor().displayTechnology(), 2);
+    EXPECT_FALSE(patternHintsForFlatPanel());
+    close();
 }
 
 // The list stays disabled while a monitor is opened; a close during an open
