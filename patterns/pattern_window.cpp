@@ -55,6 +55,23 @@ void moveMainWindow(HWND main, int x, int y) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
+// Gives the main window back to the desktop at `place` on the screen. A
+// window changing parent keeps its numbers, so it would first stand at its
+// place inside the pattern window, read as screen coordinates: away from
+// its place on a screen whose origin is not (0, 0). It is hidden while it
+// changes parent and shown again only at its place; the focus stays where
+// it was.
+void releaseMainWindow(HWND main, const RECT& place) {
+    HWND focus = GetFocus();
+    const bool focusInside = focus && (focus == main || IsChild(main, focus));
+    ShowWindow(main, SW_HIDE);
+    setMainWindowParent(main, nullptr);
+    moveMainWindow(main, place.left, place.top);
+    if (focusInside && IsWindow(focus)) {
+        SetFocus(focus);
+    }
+}
+
 // The pattern and its hint are painted off screen, into pixel memory the
 // painter fills directly, and copied to the screen in one step (the copy
 // keeps to the update region, so the main window stays untouched).
@@ -150,9 +167,8 @@ int PatternWindow::paint(HWND window, HDC dc, const RECT& /*update*/) {
 int PatternWindow::show(int n) {
     HWND main = environment.mainWindow;
     if (n == 0) {
-        const RECT place = main ? screenRectOf(main) : RECT{};
         if (main && window_ && GetParent(main) == window_) {
-            setMainWindowParent(main, nullptr);
+            releaseMainWindow(main, screenRectOf(main));
         }
         if (window_) {
             DestroyWindow(window_);
@@ -160,9 +176,6 @@ int PatternWindow::show(int n) {
         }
         createTools(false);
         UnregisterClassW(kPatternClass, GetModuleHandleW(nullptr));
-        if (main) {
-            moveMainWindow(main, place.left, place.top);
-        }
         return 0;
     }
     if (!registerPatternClass()) {

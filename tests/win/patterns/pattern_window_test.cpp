@@ -4,6 +4,8 @@
 // choice of a pattern.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "patterns/pattern_window.h"
 #include "patterns/pixels/pattern_geometry.h"
 #include "tests/win/app/main_window_fixture.h"
@@ -95,6 +97,36 @@ TEST_F(PatternWindowTest, OpensOverTheMonitorAdoptsTheMainWindowAndGivesItBack) 
     RECT after{};
     GetWindowRect(window, &after);
     EXPECT_TRUE(EqualRect(&after, &before));
+
+    // On a screen whose origin is not (0, 0), the main window, released,
+    // never stands anywhere but at its place, not even for one move.
+    ASSERT_EQ(showTestPattern(7), 0);
+    SetWindowPos(patternHandle(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT place{};
+    GetWindowRect(window, &place);
+    EXPECT_EQ(place.left, before.left + 40);
+    static std::vector<RECT> shownAt;
+    shownAt.clear();
+    HHOOK hook = SetWindowsHookExW(
+        WH_CALLWNDPROCRET,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+            if (sent->message == WM_WINDOWPOSCHANGED && sent->hwnd == app().mainWindow &&
+                GetAncestor(sent->hwnd, GA_PARENT) == GetDesktopWindow() &&
+                IsWindowVisible(sent->hwnd)) {
+                RECT r{};
+                GetWindowRect(sent->hwnd, &r);
+                shownAt.push_back(r);
+            }
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_EQ(showTestPattern(0), 0);
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(shownAt.empty());
+    for (const RECT& r : shownAt) {
+        EXPECT_TRUE(EqualRect(&r, &place)) << r.left << "," << r.top;
+    }
 }
 
 // The screen is repainted only when what it shows changes, and a repaint
