@@ -2,17 +2,15 @@
 // strings, EDID images and monitor conversations in the fuzz bus format.
 //   lumetra_fuzz_seeds <corpus dir>   (writes <dir>/<target>/<seed>)
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "tests/fuzz/fuzz_bus.h"
+#include "tests/support/edid_image.h"
 
 namespace {
 
@@ -81,142 +79,64 @@ constexpr NamedText kCapabilities[] = {
 
 // --- EDID images ---
 
-class Edid {
-  public:
-    Edid(uint8_t version, uint8_t revision) {
-        constexpr uint8_t header[] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
-        std::memcpy(bytes.data(), header, sizeof header);
-        bytes[18] = version;
-        bytes[19] = revision;
-        bytes[21] = 60;  // cm
-        bytes[22] = 34;
-        bytes[23] = 120;  // gamma 2.2
-        bytes[24] = 0x0A;
-    }
-    Edid& identity(uint8_t b8, uint8_t b9, uint16_t product, uint32_t serial, uint8_t week,
-                   uint8_t year) {
-        bytes[8] = b8;
-        bytes[9] = b9;
-        bytes[10] = static_cast<uint8_t>(product);
-        bytes[11] = static_cast<uint8_t>(product >> 8);
-        for (int i = 0; i < 4; ++i) {
-            bytes[12 + i] = static_cast<uint8_t>(serial >> (8 * i));
-        }
-        bytes[16] = week;
-        bytes[17] = year;
-        return *this;
-    }
-    Edid& input(uint8_t b20) {
-        bytes[20] = b20;
-        return *this;
-    }
-    Edid& timing(int at, uint16_t pixelClock10kHz, int h, int v) {
-        uint8_t* d = bytes.data() + at;
-        d[0] = static_cast<uint8_t>(pixelClock10kHz);
-        d[1] = static_cast<uint8_t>(pixelClock10kHz >> 8);
-        d[2] = static_cast<uint8_t>(h);
-        d[3] = 0xA0;
-        d[4] = static_cast<uint8_t>((h >> 8) << 4 | 0x1);
-        d[5] = static_cast<uint8_t>(v);
-        d[6] = 0x2D;
-        d[7] = static_cast<uint8_t>((v >> 8) << 4);
-        d[17] = 0x1E;
-        return *this;
-    }
-    Edid& text(int at, uint8_t tag, const char* value) {
-        uint8_t* d = bytes.data() + at;
-        std::memset(d, 0, 18);
-        d[3] = tag;
-        std::memset(d + 5, ' ', 13);
-        const size_t length = std::min<size_t>(std::strlen(value), 13);
-        std::memcpy(d + 5, value, length);
-        if (length < 13) {
-            d[5 + length] = 0x0A;
-        }
-        return *this;
-    }
-    Edid& range(int at, uint8_t minV, uint8_t maxV, uint8_t minH, uint8_t maxH) {
-        uint8_t* d = bytes.data() + at;
-        const uint8_t limits[18] = {0,    0,    0,    0xFD, 0,   minV, maxV, minH, maxH,
-                                    0x1E, 0x00, 0x0A, ' ',  ' ', ' ',  ' ',  ' ',  ' '};
-        std::memcpy(d, limits, sizeof limits);
-        return *this;
-    }
-    // A CEA-861 extension with a video data block; descriptors start at 0x10.
-    Edid& ceaExtension(uint8_t tag = 0x02) {
-        bytes[126] = 1;
-        bytes[128] = tag;
-        bytes[129] = 3;
-        bytes[130] = 0x10;
-        bytes[131] = 0xF1;
-        const uint8_t dataBlocks[] = {0x44, 0x10, 0x04, 0x03, 0x1F, 0x23,
-                                      0x09, 0x07, 0x07, 0x82, 0x01, 0x00};
-        std::memcpy(bytes.data() + 132, dataBlocks, sizeof dataBlocks);
-        return *this;
-    }
-    Bytes sealed() {
-        for (int block = 0; block < (bytes[126] ? 2 : 1); ++block) {
-            const auto start = bytes.begin() + block * 128;
-            start[127] = static_cast<uint8_t>(-std::accumulate(start, start + 127, 0));
-        }
-        return {bytes.begin(), bytes.end()};
-    }
-
-  private:
-    std::array<uint8_t, 256> bytes{};
-};
+// Version 1.x, a 60 × 34 cm screen, gamma 2.2, RGB colour.
+EdidImage seedEdid(uint8_t revision) {
+    EdidImage edid(1, revision);
+    edid.set(21, {60, 34, 120, 0x0A});
+    return edid;
+}
 
 void writeEdids() {
     write("edid", "v13_analog_crt",
-          Edid(1, 3)
+          seedEdid(3)
               .identity(0x46, 0x56, 0x0571, 0x0001E240, 23, 9)
-              .input(0x0E)
-              .timing(54, 10800, 1280, 1024)
-              .range(72, 50, 160, 30, 96)
-              .text(90, 0xFC, "QRV CRT19")
-              .text(108, 0xFF, "A1B2C3D4")
-              .sealed());
+              .set(20, {0x0E})
+              .descriptor(54, edidTiming(10800, 1280, 1024))
+              .descriptor(72, edidRangeDescriptor(50, 160, 30, 96))
+              .descriptor(90, edidTextDescriptor(0xFC, "QRV CRT19\n"))
+              .descriptor(108, edidTextDescriptor(0xFF, "A1B2C3D4\n"))
+              .sealedBytes());
     write("edid", "v13_serial_number_only",
-          Edid(1, 3)
+          seedEdid(3)
               .identity(0x52, 0x77, 0x2403, 0x00000201, 1, 12)
-              .input(0x68)
-              .timing(54, 6500, 1024, 768)
-              .range(72, 56, 76, 31, 61)
-              .text(90, 0xFC, "TSW 1740")
-              .text(108, 0xFE, "\n")
-              .sealed());
+              .set(20, {0x68})
+              .descriptor(54, edidTiming(6500, 1024, 768))
+              .descriptor(72, edidRangeDescriptor(56, 76, 31, 61))
+              .descriptor(90, edidTextDescriptor(0xFC, "TSW 1740\n"))
+              .descriptor(108, edidTextDescriptor(0xFE, "\n\n"))
+              .sealedBytes());
     write("edid", "v14_digital",
-          Edid(1, 4)
+          seedEdid(4)
               .identity(0x46, 0x56, 0x1A30, 0x12345678, 40, 31)
-              .input(0xA5)
-              .timing(54, 14850, 1920, 1080)
-              .text(72, 0xFF, "2140QX0001234")
-              .range(90, 48, 75, 30, 83)
-              .text(108, 0xFC, "QRV LX27Q")
-              .sealed());
+              .set(20, {0xA5})
+              .descriptor(54, edidTiming(14850, 1920, 1080))
+              .descriptor(72, edidTextDescriptor(0xFF, "2140QX0001234"))
+              .descriptor(90, edidRangeDescriptor(48, 75, 30, 83))
+              .descriptor(108, edidTextDescriptor(0xFC, "QRV LX27Q\n"))
+              .sealedBytes());
     write("edid", "v14_cea_extension",
-          Edid(1, 4)
+          seedEdid(4)
               .identity(0x52, 0x77, 0x3B01, 0, 10, 33)
-              .input(0xB5)
-              .timing(54, 53325, 3840, 2160)
-              .range(72, 24, 60, 30, 135)
-              .text(90, 0xFC, "TSW P32U")
-              .text(108, 0xFF, "9Z0042")
-              .ceaExtension()
-              .timing(128 + 0x10, 14850, 1920, 1080)
-              .timing(128 + 0x22, 7425, 1280, 720)
-              .text(128 + 0x34, 0xFC, " 4K")
-              .sealed());
+              .set(20, {0xB5})
+              .descriptor(54, edidTiming(53325, 3840, 2160))
+              .descriptor(72, edidRangeDescriptor(24, 60, 30, 135))
+              .descriptor(90, edidTextDescriptor(0xFC, "TSW P32U\n"))
+              .descriptor(108, edidTextDescriptor(0xFF, "9Z0042\n"))
+              .extension(0x02, 0x10, true)
+              .descriptor(128 + 0x10, edidTiming(14850, 1920, 1080))
+              .descriptor(128 + 0x22, edidTiming(7425, 1280, 720))
+              .descriptor(128 + 0x34, edidTextDescriptor(0xFC, " 4K\n"))
+              .sealedBytes());
     write("edid", "v13_other_extension",
-          Edid(1, 3)
+          seedEdid(3)
               .identity(0x46, 0x56, 0x0A05, 7, 52, 15)
-              .input(0x80)
-              .timing(54, 14850, 1920, 1200)
-              .text(72, 0xFC, "QRV W24")
-              .text(90, 0xFB, "")
-              .text(108, 0xFA, "")
-              .ceaExtension(0x70)
-              .sealed());
+              .set(20, {0x80})
+              .descriptor(54, edidTiming(14850, 1920, 1200))
+              .descriptor(72, edidTextDescriptor(0xFC, "QRV W24\n"))
+              .descriptor(90, edidTextDescriptor(0xFB, "\n"))
+              .descriptor(108, edidTextDescriptor(0xFA, "\n"))
+              .extension(0x70, 0x10, true)
+              .sealedBytes());
 }
 
 // --- conversations on the bus ---

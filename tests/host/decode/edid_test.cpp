@@ -3,73 +3,32 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
-#include <numeric>
 #include <string>
+
+#include "tests/support/edid_image.h"
 
 namespace {
 
-using Descriptor = std::array<uint8_t, kEdidDescriptorBytes>;
-
-Descriptor textDescriptor(uint8_t tag, const char* text) {
-    Descriptor d{0, 0, 0, tag, 0};
-    std::memset(d.data() + 5, ' ', 13);
-    std::memcpy(d.data() + 5, text, std::min<size_t>(std::strlen(text), 13));
-    return d;
+// EDID 1.4 of QRV's product 0571, week 12 of 2018, digital input with 8
+// bits per colour: a detailed timing and three dummy descriptors.
+EdidImage baseImage() {
+    EdidImage image(1, 4);
+    image.identity(0x46, 0x56, 0x0571, 0, 12, 28).set(20, {0xA5});
+    image.descriptor(54, edidTiming(14850, 1920, 1080));
+    for (int at : {72, 90, 108}) {
+        image.descriptor(at, edidTextDescriptor(0x10, ""));
+    }
+    return image;
 }
 
-Descriptor rangeDescriptor(uint8_t minV, uint8_t maxV, uint8_t minH, uint8_t maxH) {
-    return {0, 0, 0, 0xFD, 0, minV, maxV, minH, maxH, 0x0F, 0x00, 0x0A};
+// Descriptor slot 0 to 3 of block 0, or an offset into the extension block.
+int slot(int n) {
+    return 54 + 18 * n;
 }
-
-// A detailed timing of 1920x1080 at 148.5 MHz.
-constexpr Descriptor kTiming = {0x02, 0x3A, 0x80, 0x18, 0x71, 0x38, 0x2D, 0x40, 0x58,
-                                0x2C, 0x45, 0x00, 0x56, 0x50, 0x21, 0x00, 0x00, 0x1E};
-
-// An EDID 1.3/1.4 image with valid header and checksums; an extension block
-// is added (and announced) by addExtension.
-class EdidImage {
-  public:
-    EdidImage() {
-        constexpr uint8_t header[] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
-        std::memcpy(bytes.data(), header, sizeof header);
-        setIdentity({0x46, 0x56, 0x71, 0x05});  // QRV, product 0x0571
-        // Week 12 of 2018, EDID 1.4, digital input with 8 bits per colour.
-        constexpr uint8_t dateVersionInput[] = {12, 28, 1, 4, 0xA5};
-        std::memcpy(bytes.data() + 16, dateVersionInput, sizeof dateVersionInput);
-        for (int i = 0; i < 4; ++i) {
-            setDescriptor(0, i, textDescriptor(0x10, ""));  // dummy descriptors
-        }
-        setDescriptor(0, 0, kTiming);
-    }
-    // Bytes 8 to 11: the vendor word and the product code.
-    void setIdentity(const std::array<uint8_t, 4>& identity) {
-        std::copy(identity.begin(), identity.end(), bytes.begin() + 8);
-    }
-    void setDescriptor(int block, int slot, const Descriptor& d) {
-        setDescriptorAt(block, block == 0 ? 54 + 18 * slot : slot, d);
-    }
-    void setDescriptorAt(int block, int offset, const Descriptor& d) {
-        std::memcpy(bytes.data() + block * kEdidBlockBytes + offset, d.data(), d.size());
-    }
-    // A CEA-861 block (tag 2) whose descriptors start at `offset`.
-    void addExtension(uint8_t tag, uint8_t offset) {
-        bytes[126] = 1;
-        bytes[128] = tag;
-        bytes[129] = 3;
-        bytes[130] = offset;
-    }
-    // Fixes both checksums and returns the image.
-    const std::array<uint8_t, kEdidBytes>& sealed() {
-        for (uint8_t* block : {bytes.data(), bytes.data() + kEdidBlockBytes}) {
-            block[127] = static_cast<uint8_t>(0x100 - std::accumulate(block, block + 127, 0));
-        }
-        return bytes;
-    }
-
-    std::array<uint8_t, kEdidBytes> bytes{};
-};
+int inExtension(int offset) {
+    return kEdidBlockBytes + offset;
+}
 
 EdidInfo decode(EdidImage& image) {
     EdidInfo info;
@@ -92,8 +51,8 @@ TEST(EdidIdentity, ComesFromBytes8To11) {
         {{0x6B, 0x5A, 0x00, 0x00}, "ZZZ", 0x0000, "0000", 0x5A6B0000},
     };
     for (const Case& c : cases) {
-        EdidImage image;
-        image.setIdentity(c.bytes);
+        EdidImage image = baseImage();
+        std::copy(c.bytes.begin(), c.bytes.end(), image.bytes.begin() + 8);
         const EdidBytes edid = image.sealed();
         EXPECT_STREQ(vendorLetters(edidVendorWord(edid)).data(), c.letters);
         EXPECT_EQ(edidProductCode(edid), c.productCode);
@@ -109,13 +68,13 @@ TEST(EdidIdentity, ComesFromBytes8To11) {
 }
 
 TEST(EdidDecode, ReadsTheBaseBlock) {
-    EdidImage image;
+    EdidImage image = baseImage();
     image.bytes[12] = 0x01;
     image.bytes[13] = 0x02;
     image.bytes[17] = 20;
-    image.setDescriptor(0, 1, rangeDescriptor(50, 75, 30, 83));
-    image.setDescriptor(0, 2, textDescriptor(0xFC, "L1234\n"));
-    image.setDescriptor(0, 3, textDescriptor(0xFB, ""));
+    image.descriptor(slot(1), edidRangeDescriptor(50, 75, 30, 83));
+    image.descriptor(slot(2), edidTextDescriptor(0xFC, "L1234\n"));
+    image.descriptor(slot(3), edidTextDescriptor(0xFB, ""));
     const EdidInfo info = decode(image);
 
     EXPECT_EQ(info.serialNumber, 513u);
@@ -142,20 +101,20 @@ TEST(EdidDecode, ReadsTheBaseBlock) {
 }
 
 TEST(EdidDecode, JoinsDescriptorTexts) {
-    EdidImage image;
-    image.setDescriptor(0, 0, textDescriptor(0xFC, "AB\n"));
-    image.setDescriptor(0, 1, textDescriptor(0xFF, "SN-0042  \n"));
-    image.setDescriptor(0, 2, textDescriptor(0xFC, "CD\n"));
-    image.setDescriptor(0, 3, textDescriptor(0xFE, "THIRTEENCHARS"));
+    EdidImage image = baseImage();
+    image.descriptor(slot(0), edidTextDescriptor(0xFC, "AB\n"));
+    image.descriptor(slot(1), edidTextDescriptor(0xFF, "SN-0042  \n"));
+    image.descriptor(slot(2), edidTextDescriptor(0xFC, "CD\n"));
+    image.descriptor(slot(3), edidTextDescriptor(0xFE, "THIRTEENCHARS"));
     EdidInfo info = decode(image);
     EXPECT_STREQ(info.modelName, "ABCD");
     EXPECT_STREQ(info.serialText, "SN-0042  ");  // spaces before the line feed stay
     EXPECT_STREQ(info.descriptors[3].text, "THIRTEENCHARS");
 
     // A descriptor whose byte 2 is set is a timing, whatever its tag says.
-    Descriptor timing = textDescriptor(0xFC, "EF\n");
+    EdidDescriptorBytes timing = edidTextDescriptor(0xFC, "EF\n");
     timing[2] = 1;
-    image.setDescriptor(0, 2, timing);
+    image.descriptor(slot(2), timing);
     info = decode(image);
     EXPECT_STREQ(info.modelName, "AB");
     EXPECT_EQ(info.descriptors[2].type, kDescriptorTiming);
@@ -179,11 +138,11 @@ TEST(EdidDecode, ReadsDescriptorsOfACeaExtension) {
         {0x70, 4, 4},    // a block of another kind
     };
     for (const Case& c : cases) {
-        EdidImage image;
-        image.addExtension(c.tag, c.offset);
+        EdidImage image = baseImage();
+        image.extension(c.tag, c.offset);
         for (int offset = c.offset; offset > 2 && offset + kEdidDescriptorBytes <= kEdidBlockBytes;
              offset += kEdidDescriptorBytes) {
-            image.setDescriptorAt(1, offset, textDescriptor(0xFC, "M\n"));
+            image.descriptor(inExtension(offset), edidTextDescriptor(0xFC, "M\n"));
         }
         const EdidInfo info = decode(image);
         EXPECT_EQ(info.descriptorCount, c.descriptors) << int(c.offset);
@@ -198,22 +157,22 @@ TEST(EdidDecode, ReadsSerialTextsOfACeaExtensionIntoTheirField) {
     // descriptor is the sixth, 90 bytes on.
     const std::pair<uint8_t, const char*> cases[] = {{18, "SN108"}, {19, "SN109"}, {20, "0"}};
     for (const auto& [firstOffset, serialText] : cases) {
-        EdidImage image;
-        image.addExtension(0x02, firstOffset);
+        EdidImage image = baseImage();
+        image.extension(0x02, firstOffset);
         const int last = firstOffset + 5 * kEdidDescriptorBytes;
-        image.setDescriptorAt(1, last,
-                              textDescriptor(0xFF, ("SN" + std::to_string(last) + "\n").c_str()));
+        image.descriptor(inExtension(last),
+                         edidTextDescriptor(0xFF, ("SN" + std::to_string(last) + "\n").c_str()));
         EXPECT_STREQ(decode(image).serialText, serialText) << int(firstOffset);
     }
 
     // Ten serial descriptors: their texts are joined up to the field's end.
-    EdidImage image;
-    image.addExtension(0x02, 4);
+    EdidImage image = baseImage();
+    image.extension(0x02, 4);
     for (int i = 0; i < 4; ++i) {
-        image.setDescriptor(0, i, textDescriptor(0xFF, "0123456789ABC"));
+        image.descriptor(slot(i), edidTextDescriptor(0xFF, "0123456789ABC"));
     }
     for (int offset = 4; offset < 108; offset += kEdidDescriptorBytes) {
-        image.setDescriptorAt(1, offset, textDescriptor(0xFF, "0123456789ABC"));
+        image.descriptor(inExtension(offset), edidTextDescriptor(0xFF, "0123456789ABC"));
     }
     const EdidInfo info = decode(image);
     ASSERT_EQ(info.descriptorCount, 10);
@@ -226,9 +185,9 @@ TEST(EdidDecode, RefusesABrokenImageAndLeavesTheRecordEmpty) {
     const std::pair<const char*, int> cases[] = {
         {"header", 0}, {"block 0 checksum", 40}, {"block 1 checksum", 200}};
     for (const auto& [what, offset] : cases) {
-        EdidImage image;
-        image.addExtension(0x02, 4);
-        image.setDescriptor(0, 1, textDescriptor(0xFC, "NAME\n"));
+        EdidImage image = baseImage();
+        image.extension(0x02, 4);
+        image.descriptor(slot(1), edidTextDescriptor(0xFC, "NAME\n"));
         std::array<uint8_t, kEdidBytes> bytes = image.sealed();
         bytes[offset] ^= 0x01;
         if (offset == 0) {  // keep the sum right: only the header is wrong
@@ -242,7 +201,7 @@ TEST(EdidDecode, RefusesABrokenImageAndLeavesTheRecordEmpty) {
         EXPECT_STREQ(info.serialText, "") << what;
     }
     // Block 1 is not checked when no extension is announced.
-    EdidImage image;
+    EdidImage image = baseImage();
     std::array<uint8_t, kEdidBytes> bytes = image.sealed();
     bytes[200] = 0x42;
     EdidInfo info;

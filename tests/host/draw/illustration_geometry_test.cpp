@@ -5,19 +5,6 @@
 #include <cstdlib>
 #include <vector>
 
-TEST(IllustrationTicks, FramesPlayForwardThenBackWithoutAJump) {
-    std::vector<int> shown;
-    int counter = 0;
-    for (int tick = 0; tick < 2 * kIllustrationTicks; ++tick) {
-        shown.push_back(frameForTick(counter));
-        counter = nextTick(counter);
-    }
-    const std::vector<int> cycle = {0, 1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0};
-    EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 16), cycle);
-    EXPECT_EQ(std::vector<int>(shown.begin() + 16, shown.end()), cycle);
-    EXPECT_EQ(counter, 0);
-}
-
 TEST(IllustrationLayouts, FramesFitThePictureWithABorderAroundTheMiniatureAndACentredCaption) {
     for (int value : {-1, 0, 1, 2, 3}) {
         const IllustrationLayout layout = illustrationLayout(value);

@@ -1,21 +1,7 @@
 #include "hints/hint_window.h"
 #include "app/strings.h"
 #include "tests/win/panels/colour_page_fixture.h"
-
-namespace {
-
-// Counts the pointer messages relayed to the hint tool tip.
-std::vector<UINT> relayed;
-WNDPROC toolTipProc = nullptr;
-
-LRESULT CALLBACK countRelays(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == TTM_RELAYEVENT && lParam) {
-        relayed.push_back(reinterpret_cast<const MSG*>(lParam)->message);
-    }
-    return CallWindowProcW(toolTipProc, window, message, wParam, lParam);
-}
-
-}  // namespace
+#include "tests/win/support/message_spy.h"
 
 class HintWindowTest : public ColourPageTest {
   protected:
@@ -70,7 +56,6 @@ TEST_F(HintWindowTest, PageControlsShowTheirStringsThroughOneToolTip) {
     }
     EXPECT_EQ(textOf(pageControl(kCtlPatternButtonBase + 5)),
               L"色、グレースケールおよびモアレ評価パターン");
-    EXPECT_EQ(textOf(pageControl(kCtlPatternAutoChoice)), L"パターンの自動選択");
     EXPECT_EQ(loadString(kCtlPrimaryValue), L"選択された項目の設定値");
 
     // The tool tip belongs to the main window, so it goes with its page
@@ -104,15 +89,17 @@ TEST_F(HintWindowTest, ColourPageHintsCoverTheSubPanelWithItsOwnBase) {
 
 TEST_F(HintWindowTest, OnlyMovesAndSinglePressesReachTheToolTip) {
     start("qrv-crt");
-    relayed.clear();
-    toolTipProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hintToolTip(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(countRelays)));
+    std::vector<UINT> relayed;  // the pointer messages relayed to the hint tool tip
+    MessageSpy spy(hintToolTip(), [&](UINT message, WPARAM, LPARAM lParam) {
+        if (message == TTM_RELAYEVENT && lParam) {
+            relayed.push_back(reinterpret_cast<const MSG*>(lParam)->message);
+        }
+    });
     HWND valueText = pageControl(kCtlPrimaryValue);
     for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) {
         PostMessageW(valueText, message, 0, MAKELPARAM(3, 3));
     }
     PostMessageW(control(kMainOk), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));  // not on the page
     pump();
-    SetWindowLongPtrW(hintToolTip(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(toolTipProc));
     EXPECT_EQ(relayed, (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}));
 }

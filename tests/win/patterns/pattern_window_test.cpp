@@ -10,42 +10,9 @@
 #include "patterns/pixels/pattern_geometry.h"
 #include "tests/win/app/main_window_fixture.h"
 #include "tests/win/patterns/pattern_screen.h"
+#include "tests/win/support/message_spy.h"
 
 namespace {
-
-// Counts the messages `message` (system command `command`, when given) that
-// reach a window, passing them on; one count at a time.
-class MessageCount {
-  public:
-    MessageCount(HWND window, UINT message, WPARAM command = 0)
-        : window_(window), message_(message), command_(command) {
-        active_ = this;
-        original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-            window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageCount::proc)));
-    }
-    ~MessageCount() {
-        if (IsWindow(window_)) {
-            SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-        }
-        active_ = nullptr;
-    }
-    int count = 0;
-
-  private:
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        MessageCount& self = *active_;
-        if (message == self.message_ &&
-            (self.command_ == 0 || (wParam & 0xFFF0) == self.command_)) {
-            ++self.count;
-        }
-        return CallWindowProcW(self.original_, window, message, wParam, lParam);
-    }
-    static inline MessageCount* active_ = nullptr;
-    HWND window_;
-    UINT message_;
-    WPARAM command_;
-    WNDPROC original_ = nullptr;
-};
 
 class PatternWindowTest : public MainWindowTest {
   protected:
@@ -180,11 +147,14 @@ TEST_F(PatternWindowTest, AutomaticChoiceFollowsTheAdjustedItem) {
     } steps[] = {{14, 23, 1}, {15, 23, 1}, {15, 23, 0}, {48, 8, 1},  {4, 8, 1},
                  {11, 1, 1},  {73, 21, 1}, {62, 21, 1}, {82, 18, 1}, {1, 15, 1}};
     for (const auto& step : steps) {
-        MessageCount paints(patternHandle(), WM_PAINT);
+        int paints = 0;
+        MessageSpy spy(patternHandle(), [&](UINT message, WPARAM, LPARAM) {
+            paints += message == WM_PAINT ? 1 : 0;
+        });
         noteAdjustedItem(step.feature);
         EXPECT_EQ(currentPattern(), step.pattern) << step.feature;
         EXPECT_EQ(testPatternWindow()->adjustedItem(), step.feature);
-        EXPECT_EQ(paints.count, step.paints) << step.feature;
+        EXPECT_EQ(paints, step.paints) << step.feature;
     }
     patternOptions().automaticChoice = false;
     noteAdjustedItem(48);
@@ -225,10 +195,13 @@ TEST_F(PatternWindowTest, FocusStaysWithTheMainWindowAndClosingThePatternClosesT
             ASSERT_EQ(showTestPattern(1), 0);
             pump();
         }
-        MessageCount closes(window, WM_SYSCOMMAND, SC_CLOSE);
+        int closes = 0;
+        MessageSpy spy(window, [&](UINT message, WPARAM wParam, LPARAM) {
+            closes += message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE ? 1 : 0;
+        });
         SendMessageW(patternHandle(), message, message == WM_CLOSE ? 0 : SC_CLOSE, 0);
         pump();
-        EXPECT_EQ(closes.count, 1) << message;
+        EXPECT_EQ(closes, 1) << message;
         EXPECT_FALSE(IsWindow(window));
         EXPECT_FALSE(patternWindowOpen());
         window = nullptr;

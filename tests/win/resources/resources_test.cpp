@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "draw/gdi_handles.h"
 #include "resources/monitor_pictures.h"
 #include "resources/resource_ids.h"
 
@@ -137,44 +138,29 @@ TEST(StringTable, UiFontHeightReadsAsTwelve) {
 
 // --- bitmaps ------------------------------------------------------------------
 
+// A bitmap resource selected into a memory device context to read its pixels.
 struct Bitmap {
-    HBITMAP handle = nullptr;
-    HDC dc = nullptr;
-    HGDIOBJ previous = nullptr;
-    int width = 0;
-    int height = 0;
-
-    explicit Bitmap(int id) {
-        handle = static_cast<HBITMAP>(
-            LoadImageW(module(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        if (!handle) {
-            return;
-        }
+    explicit Bitmap(int id)
+        : handle(static_cast<HBITMAP>(
+              LoadImageW(module(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))),
+          select(dc.get(), handle.get()) {
         BITMAP info{};
-        GetObjectW(handle, sizeof info, &info);
+        GetObjectW(handle.get(), sizeof info, &info);
         width = info.bmWidth;
         height = info.bmHeight;
-        dc = CreateCompatibleDC(nullptr);
-        previous = SelectObject(dc, handle);
     }
-    ~Bitmap() {
-        if (dc) {
-            SelectObject(dc, previous);
-            DeleteDC(dc);
-        }
-        if (handle) {
-            DeleteObject(handle);
-        }
-    }
-    Bitmap(const Bitmap&) = delete;
-    Bitmap& operator=(const Bitmap&) = delete;
-
-    COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
+    COLORREF at(int x, int y) const { return GetPixel(dc.get(), x, y); }
     // Perceived lightness, 0..255.
     int luma(int x, int y) const {
         COLORREF c = at(x, y);
         return (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000;
     }
+
+    ScopedBitmap handle;
+    MemoryDc dc;
+    ScopedSelectObject select;
+    int width = 0;
+    int height = 0;
 };
 
 constexpr COLORREF kGreyKey = RGB(192, 192, 192);
@@ -189,7 +175,7 @@ bool cornersAre(const Bitmap& b, COLORREF colour) {
 TEST(Bitmaps, EveryListedBitmapLoadsAtItsSize) {
     for (const BitmapResource& r : kBitmaps) {
         Bitmap b(r.id);
-        ASSERT_NE(b.handle, nullptr) << "bitmap " << r.id;
+        ASSERT_TRUE(b.handle) << "bitmap " << r.id;
         EXPECT_EQ(b.width, r.width) << "bitmap " << r.id;
         EXPECT_EQ(b.height, r.height) << "bitmap " << r.id;
     }
@@ -235,7 +221,7 @@ TEST(Bitmaps, TabImagesAreMaskedAndNoneIsEmpty) {
     for (const auto& strip : strips) {
         const int id = strip.id;
         Bitmap b(id);
-        ASSERT_NE(b.handle, nullptr);
+        ASSERT_TRUE(b.handle);
         EXPECT_EQ(b.width % 15, 0) << id;
         EXPECT_GE(b.width / 15, strip.images) << id;
         for (int image = 0; image < b.width / 15; ++image) {
