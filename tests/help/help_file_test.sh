@@ -92,8 +92,8 @@ if [ "$language" != ja ]; then
     targets() { grep -oE "$1\"[^\"#]*" "$2" | sort -u; }
     cmp -s <(tree "$root/help/contents.hhc") <(tree "$pages/contents.hhc") \
         || fail "the contents differ in shape from the Japanese help's"
-    local_param='name="Local" value='
-    cmp -s <(targets "$local_param" "$root/help/index.hhk") <(targets "$local_param" "$pages/index.hhk") \
+    index_page='name="Local" value='
+    cmp -s <(targets "$index_page" "$root/help/index.hhk") <(targets "$index_page" "$pages/index.hhk") \
         || fail "the index reaches other pages than the Japanese help's"
     for japanese in "$root"/help/*.html; do
         page="$pages/$(basename "$japanese")"

@@ -6,7 +6,9 @@
 # entry in English; the installed program shows its window and opens a
 # simulated monitor through the installed VESKOL.dll; a silent uninstall
 # leaves no file, shortcut or registry entry behind. The portable zip holds
-# the same four files.
+# the same four files. Where the Japanese locale is generated, the install
+# and uninstall are repeated on a Japanese system, which gets the installer
+# in Japanese.
 # Usage: package_test.sh <installer> <portable zip>
 set -uo pipefail
 installer="$(realpath "$1")" zip="$(realpath "$2")"
@@ -16,10 +18,11 @@ export LUMETRA_WINEPREFIX="$work/prefix"
 installed="$LUMETRA_WINEPREFIX/drive_c/Program Files/Lumetra"
 start_menu="$LUMETRA_WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 help_files=(Lumetra-JPN.chm Lumetra-ENU.chm)
-# Wine takes the system's language from LANG (English also where the locale
-# is not generated).
-export LANG=en_US.UTF-8
 source "$here/../../tools/lumetra-session"
+# An English system: Wine takes the display language from the messages
+# locale (English too where that locale is not generated).
+export LANG=en_US.UTF-8 LC_MESSAGES=en_US.UTF-8
+unset LC_ALL
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 cleanup() { session_stop; "$WINESERVER" -k 2> /dev/null; rm -rf "$work"; }
@@ -88,14 +91,32 @@ session_wait_open || fail "installed lumetra.exe opened no monitor"
 session_stop
 
 # --- uninstall ---
-"$WINE" "C:\\Program Files\\Lumetra\\uninstall.exe" /S > /dev/null 2>&1 || fail "uninstaller exit status $?"
-"$WINESERVER" -w
-files_of_drive_c > "$work/after.txt"
-diff "$work/before.txt" "$work/after.txt" > "$work/left.txt" || fail "left behind: $(cat "$work/left.txt")"
-! registry_has "$uninstall_key" || fail "uninstall entry left behind"
-for file in "${help_files[@]}"; do
-    ! registry_has "$help_key" /v "$file" || fail "$file registration left behind"
-done
+# A silent uninstall must leave drive C and the registry as they were.
+uninstall_cleanly() {
+    "$WINE" "C:\\Program Files\\Lumetra\\uninstall.exe" /S > /dev/null 2>&1 || fail "uninstaller exit status $?"
+    "$WINESERVER" -w
+    files_of_drive_c > "$work/after.txt"
+    diff "$work/before.txt" "$work/after.txt" > "$work/left.txt" || fail "left behind: $(cat "$work/left.txt")"
+    ! registry_has "$uninstall_key" || fail "uninstall entry left behind"
+    for file in "${help_files[@]}"; do
+        ! registry_has "$help_key" /v "$file" || fail "$file registration left behind"
+    done
+}
+uninstall_cleanly
+
+# --- on a Japanese system: the installer in Japanese, the Japanese help's
+# shortcut, and again nothing left behind ---
+if locale -a 2> /dev/null | grep -qix 'ja_JP.utf-\?8'; then
+    LC_MESSAGES=ja_JP.UTF-8 "$WINE" "$installer" /S > /dev/null 2>&1 || fail "Japanese install exit status $?"
+    "$WINESERVER" -w
+    [ "$(registry_value "$uninstall_key" InstallerLanguage)" = 1041 ] \
+        || fail "installed on a Japanese system in language $(registry_value "$uninstall_key" InstallerLanguage)"
+    grep -qaF Lumetra-JPN.chm "$start_menu/Lumetra ヘルプ.lnk" 2> /dev/null \
+        || fail "no Japanese help shortcut opening the Japanese help: $(ls "$start_menu")"
+    LC_MESSAGES=ja_JP.UTF-8 uninstall_cleanly
+else
+    echo "package: no ja_JP.UTF-8 locale, the installer on a Japanese system not checked"
+fi
 
 [ "$failures" -eq 0 ] && echo "package: all checks passed"
 exit $((failures > 0))
