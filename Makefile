@@ -47,9 +47,15 @@ test: host win64 fuzz-build prefix
 	@tools/run-tests $(HOST) $(FUZZ) $(WIN)
 
 # The program with the default simulated monitors, on the user's display
-# (or on a virtual one, leaving a screenshot).
+# (or on a virtual one, leaving a screenshot). Its interface is Japanese;
+# `make run LANG=en_US.UTF-8` (or LUMETRA_LANG=...) runs it in that display
+# language instead, which is English for every language but Japanese. The
+# shell's own LANG does not count: only one given on make's command line.
+ifeq ($(origin LANG),command line)
+LUMETRA_LANG := $(LANG)
+endif
 run: win64 prefix
-	@tools/run-lumetra
+	@LUMETRA_LANG=$(LUMETRA_LANG) tools/run-lumetra
 
 # The Windows installer and the portable zip, in build/win64/package/.
 package: win64

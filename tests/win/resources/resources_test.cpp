@@ -12,11 +12,13 @@
 #include <cwchar>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "draw/gdi_handles.h"
 #include "resources/monitor_pictures.h"
 #include "resources/resource_ids.h"
+#include "tests/win/support/string_tables.h"
 
 namespace {
 
@@ -134,6 +136,68 @@ TEST(StringTable, UiFontHeightReadsAsTwelve) {
     unsigned height = 0;
     EXPECT_EQ(swscanf(loadString(IDS_UI_FONT_HEIGHT).c_str(), L"%u", &height), 1);
     EXPECT_EQ(height, 12u);
+}
+
+// --- the English table beside the Japanese one --------------------------------
+
+// The conversions of a format string as the program's formatter reads them
+// ("%1u", "%3.1f", "%s"), in order; "%%" and a lone "%" are text.
+std::vector<std::wstring> conversions(const std::wstring& text) {
+    std::vector<std::wstring> found;
+    for (size_t i = text.find(L'%'); i != std::wstring::npos; i = text.find(L'%', i + 1)) {
+        size_t end = text.find_first_not_of(L"0123456789.", i + 1);
+        if (end == std::wstring::npos) {
+            break;
+        }
+        if (std::wstring_view(L"siduf").find(text[end]) != std::wstring_view::npos) {
+            found.push_back(text.substr(i, end - i + 1));
+        }
+        i = text[end] == L'%' ? end : i;
+    }
+    return found;
+}
+
+bool holdsJapanese(const std::wstring& text) {
+    return std::any_of(text.begin(), text.end(), [](wchar_t c) {
+        return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+               (c >= 0xFF00 && c <= 0xFFEF);
+    });
+}
+
+// Windows picks a whole table by the display language, so a number missing
+// from one table would show nothing (or the other language) there.
+TEST(StringTable, EnglishHoldsEveryNumberOfTheJapaneseAndNoOther) {
+    for (int id = 0; id < 65536; ++id) {
+        EXPECT_EQ(tableString(kEnglish, id).empty(), tableString(kJapanese, id).empty())
+            << "string " << id;
+    }
+    EXPECT_EQ(tableString(kJapanese, IDS_HELP_FILE), L"Lumetra-JPN.chm");
+    EXPECT_EQ(tableString(kEnglish, IDS_HELP_FILE), L"Lumetra-ENU.chm");
+}
+
+// The program formats both tables with the same arguments; only names the
+// two editions share may keep Japanese letters in the English table.
+TEST(StringTable, EnglishKeepsEachFormatAndHoldsNoJapanese) {
+    EXPECT_EQ(conversions(L"%1u. a (%s%s) 25% %3.1f%% %i"),
+              (std::vector<std::wstring>{L"%1u", L"%s", L"%s", L"%3.1f", L"%i"}));
+    for (int id : kStringIds) {
+        const std::wstring english = tableString(kEnglish, id);
+        const std::wstring japanese = tableString(kJapanese, id);
+        EXPECT_EQ(conversions(english), conversions(japanese)) << "string " << id;
+        EXPECT_TRUE(english == japanese || !holdsJapanese(english)) << "string " << id;
+    }
+}
+
+// The pages and the about box are laid out in the font of their edition,
+// the one the main window's controls use too.
+TEST(DialogTemplates, CarryTheInterfaceFontOfTheirLanguage) {
+    for (LANGID language : {kJapanese, kEnglish}) {
+        for (const wchar_t* name : {L"ScreenDlg", L"AboutDlg"}) {
+            EXPECT_EQ(templateFont(language, name), tableString(language, IDS_UI_FONT_FACE))
+                << name << " " << language;
+        }
+    }
+    EXPECT_EQ(tableString(kJapanese, IDS_UI_FONT_FACE), L"MS UI Gothic");
 }
 
 // --- bitmaps ------------------------------------------------------------------
