@@ -62,7 +62,10 @@ TEST_F(HardwareDll, VendorCommandsAndFailedCallsComeBackAsLibraryErrorsAndHandle
     uint8_t result = 0xFF, type = 0xFF;
     EXPECT_EQ(link.getVcp(0x10, current, maximum, result, type), veskol::kLibApiFailed);
     EXPECT_EQ(current, -1);
+    // A monitor device without an EDID value: its monitor answers, so it
+    // is an interface, with no EDID to read.
     calls.registry[kDevicePath] = {};
+    EnumerateInterfaces(1, kInterfaceSelector);
     uint8_t edid[kEdidSize];
     EXPECT_EQ(link.readEdid(edid), veskol::kLibNoEdid);
 
