@@ -124,7 +124,8 @@ bool MonitorBus::findMonitorAgain() {
     if (!found) {
         return false;
     }
-    // The same monitor: what was read of it stays, the index with it.
+    // The same monitor: its EDID and capabilities stay, and so does its
+    // interface index, which is this bus's.
     found->devicePath = slot_.devicePath;
     if (found->edid.empty()) {
         found->edid = std::move(slot_.edid);

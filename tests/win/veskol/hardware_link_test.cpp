@@ -52,11 +52,18 @@ struct HardwareLink : ::testing::Test {
 }  // namespace
 
 TEST_F(HardwareLink, VendorCommandsAndFailedCallsComeBackAsLibraryErrorsAndHandlesAreReleased) {
-    // The link hands the library's errors up unchanged, and writes nothing.
+    // Requests the calls cannot carry are refused at the write, with no
+    // call made; the link hands the library's errors up unchanged.
     MonitorCommandSet link(0, kTransferParameter, kInterfaceSelector);
-    int value = 0xAB;
+    EnumerateInterfaces(1, kInterfaceSelector);
+    const int requests = monitor().requests;
+    int value = 0xAB, most = -1;
+    uint8_t code = 0xFF, kind = 0xFF;
     EXPECT_EQ(link.vendorQuery(0x14, value), veskol::kLibNotAvailable);
+    EXPECT_EQ(link.getPagedVcp(2, 0x3B, value, most, code, kind), veskol::kLibNotAvailable);
+    EXPECT_EQ(link.setPagedVcp(2, 0x3B, value, most, code, kind), veskol::kLibNotAvailable);
     EXPECT_EQ(value, 0xAB);
+    EXPECT_EQ(monitor().requests, requests);
     monitor().failing = {fake::Call::kGetVcp};
     int current = -1, maximum = -1;
     uint8_t result = 0xFF, type = 0xFF;
