@@ -123,6 +123,19 @@ int BusTransport::writeFrame(const uint8_t* payload, int length) {
 }
 
 int BusTransport::sleep(int milliseconds) {
-    sleepMs(milliseconds);
+    if (!libraryCarriesWaits_) {
+        sleepMs(milliseconds);
+    }
     return 0;
+}
+
+bool libraryCarriesWholeTransactions(int interfaceIndex) {
+    DisplayInterfaceInfo info{};
+    info.size = kDisplayInterfaceInfoSize;
+    if (GetDisplayInterfaceInfo(interfaceIndex, &info) != 0) {
+        return false;
+    }
+    const uint8_t* record = reinterpret_cast<const uint8_t*>(&info);
+    return std::memcmp(record + kWholeTransactionsTagOffset, kWholeTransactionsTag,
+                       sizeof kWholeTransactionsTag) == 0;
 }

@@ -49,7 +49,14 @@ class BusTransport {
     [[nodiscard]] virtual int readFrame(uint8_t* payload, int capacity);
     // Frames `length` payload bytes and writes them to 0x6E.
     [[nodiscard]] virtual int writeFrame(const uint8_t* payload, int length);
+    // Waits on the process clock, unless the library carries the waits.
     virtual int sleep(int milliseconds);
+
+    // Whether the library carries each request as a whole transaction with
+    // the protocol's waits (an operating system's monitor calls do). Then
+    // sleep returns at once: the link's waits would only come on top.
+    void setLibraryCarriesWaits(bool carries) { libraryCarriesWaits_ = carries; }
+    [[nodiscard]] bool libraryCarriesWaits() const { return libraryCarriesWaits_; }
 
     [[nodiscard]] int interfaceIndex() const { return interfaceIndex_; }
     [[nodiscard]] int interfaceSelector() const { return interfaceSelector_; }
@@ -60,7 +67,13 @@ class BusTransport {
     int interfaceIndex_;
     int transferParameter_;
     BusAccessSteps accessSteps_;
+    bool libraryCarriesWaits_ = false;
 };
+
+// Reads the interface's information record (zeroed first, so a library that
+// writes nothing there reads as a raw bus): true when the library marks it
+// as carrying whole transactions.
+[[nodiscard]] bool libraryCarriesWholeTransactions(int interfaceIndex);
 
 // The DDC/CI checksum: XOR of `seed` and `length` bytes.
 [[nodiscard]] uint8_t ddcChecksum(uint8_t seed, const uint8_t* bytes, int length);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "link/display_interface.h"
 #include "link/link_errors.h"
 
 namespace {
@@ -46,9 +47,14 @@ int DdcLink::exchangeWrite(const uint8_t* request, int length, int waitMs) {
             result = 0;
             break;
         }
+        if (result == kLibraryCannotCarry) {
+            break;
+        }
     }
     transport_->release();
-    transport_->sleep(waitMs);
+    if (result != kLibraryCannotCarry) {
+        transport_->sleep(waitMs);
+    }
     return result;
 }
 
@@ -72,6 +78,9 @@ int DdcLink::exchangeWriteRead(const uint8_t* request, int length, uint8_t* repl
         for (int attempt = 0; attempt <= retryCount_; ++attempt) {
             const int wait = baseWaitMs + kWaitStepMs * attempt;
             result = transport_->writeFrame(request, length);
+            if (result == kLibraryCannotCarry) {
+                break;
+            }
             if (result >= 0) {
                 transport_->sleep(wait);
                 const int received = transport_->readFrame(work, capacity);
@@ -90,7 +99,9 @@ int DdcLink::exchangeWriteRead(const uint8_t* request, int length, uint8_t* repl
             transport_->sleep(wait);
         }
         transport_->release();
-        transport_->sleep(kFinalWaitMs);
+        if (result != kLibraryCannotCarry) {
+            transport_->sleep(kFinalWaitMs);
+        }
     }
     return result == kNullReply ? kErrNoData : result;
 }
@@ -122,6 +133,11 @@ int DdcLink::exchangeRead(uint8_t* reply, int& replyLength, int waitMs) {
     transport_->release();
     transport_->sleep(waitMs);
     return result;
+}
+
+void DdcLink::adoptLibraryTiming() {
+    transport_->setLibraryCarriesWaits(
+        libraryCarriesWholeTransactions(transport_->interfaceIndex()));
 }
 
 int DdcLink::probe() {

@@ -57,6 +57,13 @@ class DdcLink {
     // Takes and gives back the bus: 0 when the interface can be used.
     [[nodiscard]] int probe();
 
+    // Asks the interface's library whether it carries whole transactions
+    // with their waits; if it does, the link adds no waits of its own. Done
+    // when a monitor is opened. A write the library cannot carry
+    // (kLibraryCannotCarry) ends an exchange at once on any interface: no
+    // more attempts and no waits.
+    void adoptLibraryTiming();
+
     [[nodiscard]] int retryCount() const { return retryCount_; }
     [[nodiscard]] int interfaceSelector() const { return interfaceSelector_; }
     [[nodiscard]] BusTransport& transport() { return *transport_; }

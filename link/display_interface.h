@@ -44,6 +44,11 @@ constexpr int kDisplayInterfaceInfoSize = 96;
 // any other content of those bytes means "raw bus: the link waits".
 inline constexpr uint8_t kWholeTransactionsTag[4] = {'W', 'T', 'X', '1'};
 constexpr int kWholeTransactionsTagOffset = 4;
+// A write's result when the library cannot carry that request at all (an
+// operating system's monitor calls have no way for vendor requests): asking
+// again cannot help, and no monitor is busy with it, so the link neither
+// retries nor waits.
+constexpr int kLibraryCannotCarry = -7;
 constexpr int kInterfaceSelector = 3;      // EnumerateInterfaces' second argument
 constexpr int kTransferParameter = 10000;  // last argument of every transfer
 constexpr uint8_t kDdcAddress = 0x6E;      // DDC/CI messages; replies at 0x6F

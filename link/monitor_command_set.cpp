@@ -1,5 +1,6 @@
 #include "link/monitor_command_set.h"
 
+#include "link/display_interface.h"
 #include "link/link_errors.h"
 
 namespace {
@@ -185,8 +186,12 @@ int MonitorCommandSet::vendorQuery(int subcode, int& value) {
     return result;
 }
 
-void MonitorCommandSet::vendorSaveSequence() {
+int MonitorCommandSet::vendorSaveSequence() {
     int ignored = 0;
-    (void)vendorQuery(kVendorQuerySave, ignored);
-    (void)vendorQuery(kVendorQueryNudge, ignored);
+    for (const int subcode : {kVendorQuerySave, kVendorQueryNudge}) {
+        if (vendorQuery(subcode, ignored) == kLibraryCannotCarry) {
+            return kLibraryCannotCarry;
+        }
+    }
+    return 0;
 }

@@ -30,8 +30,11 @@ class MonitorCommandSet : public DdcLink {
                                   uint8_t& typeCode);
     // One-byte vendor query (C0 -> C1).
     [[nodiscard]] int vendorQuery(int subcode, int& value);
-    // The vendor save sequence: query 0x06 then 0x05, results ignored.
-    void vendorSaveSequence();
+    // The vendor save sequence: query 0x06 then 0x05. Monitors need not
+    // answer them, so their answers are not checked: 0, or
+    // kLibraryCannotCarry when the library cannot carry them (nothing was
+    // stored then).
+    [[nodiscard]] int vendorSaveSequence();
 
   private:
     struct PagedReply;

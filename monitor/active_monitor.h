@@ -96,7 +96,10 @@ class ActiveMonitor final {
 
     void setHooks(MonitorHooks hooks) { hooks_ = std::move(hooks); }
 
-    // The operations, in their fixed slot order.
+    // The operations, in their fixed slot order. A reload in which three
+    // tried reads in a row get no answer takes the monitor as unplugged: the
+    // controls after them are marked as not answering without being tried,
+    // the monitor is closed and the reload returns -1.
     virtual int controlToFeature(int index);                                // 1
     virtual int featureToControl(int feature);                              // 2
     virtual int writeVcp(int code, int value);                              // 3
@@ -240,9 +243,9 @@ class ActiveMonitor final {
     // the one readCode gave. 0, kCodeLocked or the link's negative error.
     [[nodiscard]] int writeCode(int code, int value, int maximum);
     // Ends a run of writeCode calls: stores the settings the way this model
-    // stores them (vendor sequence or MCCS save) when `store` is asked, and
-    // on models that store every change even when not. 0, or the MCCS save's
-    // link error (the vendor sequence's answers are not checked).
+    // stores them (as sendStore below) when `store` is asked, and on models
+    // that store every change even when not. 0, or the MCCS save's link
+    // error (the vendor sequence's answers are not checked).
     [[nodiscard]] int finishWrites(bool store);
     // Every control of the open monitor that holds a value, in the order in
     // which writing them back restores the monitor: the preset selectors
@@ -284,12 +287,20 @@ class ActiveMonitor final {
     enum class ReadOutcome { Good, NoValue, Unsupported, Failed };
     [[nodiscard]] ReadOutcome readControl(int code, int& current, int& maximum,
                                           int* linkResult = nullptr);
+    // What a refresh did with the bus: no read, a read the monitor
+    // answered (supported or not), or a read without an answer.
+    enum class RefreshRead { NotTried, Answered, Failed };
+    // refreshControl, telling the caller what the read found.
+    [[nodiscard]] int refreshEntry(int index, bool newBaseline, RefreshRead& read);
     // Set VCP with the post-write rules of writeVcp; the link's result.
     [[nodiscard]] int sendVcp(int code, int value);
     // A preset switch (VCP 0x14, or the picture mode on the models that use
     // it) with the steps around it that the model needs; the link's result.
     [[nodiscard]] int switchPreset(int code, int value);
-    // The store command of this model: the vendor sequence or the MCCS save.
+    // The store command of this model: the vendor sequence, or the MCCS
+    // save for other models and where the library cannot carry the vendor
+    // queries. 0, or the MCCS save's link error (the vendor queries'
+    // answers are not checked).
     [[nodiscard]] int sendStore();
     // Whether the control of `code` is a black level this model counts
     // downwards.

@@ -1,6 +1,7 @@
 // One-shot actions (degauss, resets, automatic adjustments), storing the
 // settings in the monitor, and the brightness/contrast defaults.
 #include "link/clock.h"
+#include "link/display_interface.h"
 #include "monitor/active_monitor.h"
 
 namespace {
@@ -84,15 +85,17 @@ int ActiveMonitor::storeSettings() {
         return -1;
     }
     waitForDegaussToEnd();
-    if (sendStore() == 0) {
-        rebasedSinceStore_ = false;
+    if (sendStore() != 0) {
+        return -1;  // the changes stay unstored: the caller may try again
     }
+    rebasedSinceStore_ = false;
     return 0;
 }
 
 int ActiveMonitor::sendStore() {
-    if (usesVendorSave()) {
-        commandChannel_->vendorSaveSequence();
+    // A library that cannot carry the vendor queries still carries the
+    // standard save, which these models take as well.
+    if (usesVendorSave() && commandChannel_->vendorSaveSequence() != kLibraryCannotCarry) {
         return 0;
     }
     return commandChannel_->saveSettings();

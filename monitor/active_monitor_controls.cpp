@@ -8,6 +8,9 @@ namespace {
 
 constexpr int kMaxReadFailures = 20;   // more than this and the full read gives up
 constexpr int kGainWriteWaitMs = 300;  // models that need time after a gain write
+// Reads that failed one after another in a reload before the monitor is
+// taken as gone.
+constexpr int kGoneAfterFailures = 3;
 
 // The colour entries a colour-only reload refreshes, in order (the preset
 // first, always without a new baseline).
@@ -313,6 +316,12 @@ void ActiveMonitor::applyFourPresetRule() {
 }
 
 int ActiveMonitor::refreshControl(int index, bool newBaseline) {
+    RefreshRead read = RefreshRead::NotTried;
+    return refreshEntry(index, newBaseline, read);
+}
+
+int ActiveMonitor::refreshEntry(int index, bool newBaseline, RefreshRead& read) {
+    read = RefreshRead::NotTried;
     if (aborted() || index < 0 || index >= kControlCount) {
         return 0;
     }
@@ -335,7 +344,9 @@ int ActiveMonitor::refreshControl(int index, bool newBaseline) {
     int result = 0;
     int current = 0;
     int maximum = 0;
-    if (readControl(entry.vcpCode, current, maximum) == ReadOutcome::Good) {
+    const ReadOutcome outcome = readControl(entry.vcpCode, current, maximum);
+    read = outcome == ReadOutcome::Failed ? RefreshRead::Failed : RefreshRead::Answered;
+    if (outcome == ReadOutcome::Good) {
         entry.maximum = maximum;
         entry.supported = 1;
         entry.current = current;
@@ -362,17 +373,36 @@ int ActiveMonitor::reload(int colourOnly, bool newBaseline) {
         return -1;
     }
     int changed = 0;
+    int failedInARow = 0;
+    // A monitor unplugged while open fails every read, each only after all
+    // its attempts: after a few failures in a row the rest is not tried.
+    auto refresh = [&](int index, bool baseline) {
+        if (failedInARow >= kGoneAfterFailures) {
+            controls_[index].supported = 0;
+            controls_[index].maximum = 0;
+            return;
+        }
+        RefreshRead read = RefreshRead::NotTried;
+        changed |= refreshEntry(index, baseline, read);
+        if (read != RefreshRead::NotTried) {
+            failedInARow = read == RefreshRead::Failed ? failedInARow + 1 : 0;
+        }
+    };
     if (colourOnly == 1) {
-        changed |= refreshControl(kIndexPreset, false);
+        refresh(kIndexPreset, false);
         for (int index : kColourReloadOrder) {
-            changed |= refreshControl(index, newBaseline);
+            refresh(index, newBaseline);
         }
     } else {
         (void)readTimingReport();
         (void)readStatusByte();
         for (int index = 1; index < kControlCount; ++index) {
-            changed |= refreshControl(index, newBaseline);
+            refresh(index, newBaseline);
         }
+    }
+    if (failedInARow >= kGoneAfterFailures) {
+        open_ = 0;  // gone: the pages show it as a monitor that did not open
+        return -1;
     }
     return changed ? 1 : 0;
 }

@@ -78,6 +78,7 @@ int ActiveMonitor::openMonitor(int interfaceIndex, bool fullLoad) {
     }
     commandChannel_ =
         std::make_unique<MonitorCommandSet>(interfaceIndex, kTransferParameter, kInterfaceSelector);
+    commandChannel_->adoptLibraryTiming();
     if (commandChannel_->probe() != 0) {
         return 0;
     }

@@ -4,6 +4,10 @@
 
 using veskol::SimBus;
 
+// The link takes this result as "the library cannot carry the request" and
+// neither retries nor waits for it; both backends refuse with it.
+static_assert(veskol::kLibNotAvailable == kLibraryCannotCarry);
+
 extern "C" {
 
 VESKOL_API int VESKOL_CALL EnumerateInterfaces(int mode, int interfaceSelector) {

@@ -109,6 +109,13 @@ class ScriptedDevice : public veskol::SimDevice {
     int failingWrites_ = 0;
 };
 
+// Makes interface `index`'s information record say that its library
+// carries whole transactions with their waits.
+inline void markWholeTransactions(int index) {
+    auto guard = veskol::SimBus::instance().lock();
+    veskol::SimBus::instance().at(index)->wholeTransactions = true;
+}
+
 // Installs a fresh ScriptedDevice on interface 0 (no simulated monitors).
 inline ScriptedDevice& installScriptedDevice() {
     auto device = std::make_unique<ScriptedDevice>();

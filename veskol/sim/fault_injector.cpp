@@ -27,7 +27,8 @@ bool parseKind(const std::string& text, Fault& out) {
                   {"checksum", Fault::Checksum},
                   {"truncate", Fault::Truncate},
                   {"wrong", Fault::Wrong},
-                  {"null", Fault::Null}};
+                  {"null", Fault::Null},
+                  {"none", Fault::None}};  // a reply left alone between queued faults
     for (const auto& kind : kKinds) {
         if (text == kind.name) {
             out = kind.fault;

@@ -5,7 +5,8 @@
 // keys seed, nak, checksum, truncate, wrong, null (per-mille rates),
 // disappear (transfers until the monitor vanishes), delay (real
 // milliseconds every transfer takes: a slow bus) and next=<kind>*<count>
-// to queue faults, e.g. "seed=7,checksum=100,next=null*3".
+// to queue faults, e.g. "seed=7,checksum=100,next=null*3" (kind "none"
+// leaves a reply alone, so queued faults can hit requests apart).
 #pragma once
 
 #include <cstdint>

@@ -229,6 +229,10 @@ int SimBus::interfaceInfo(int index, DisplayInterfaceInfo* info) {
         iface->monitor ? iface->monitor->profile().driverName : "VESKOL scripted bus";
     std::strncpy(info->driverName, name, sizeof info->driverName - 1);
     info->skip = iface->skip ? 1 : 0;
+    if (iface->wholeTransactions) {
+        std::memcpy(reinterpret_cast<uint8_t*>(info) + kWholeTransactionsTagOffset,
+                    kWholeTransactionsTag, sizeof kWholeTransactionsTag);
+    }
     return 0;
 }
 

@@ -34,6 +34,9 @@ struct SimInterface {
     SimMonitor* monitor = nullptr;      // the device, when it is a simulated monitor
     FaultInjector faults;
     bool skip = false;  // the information record tells the program to leave it out
+    // The information record carries the whole-transactions tag: for tests
+    // whose device stands for a library that holds the protocol's waits.
+    bool wholeTransactions = false;
     // Transfer calls received for this interface, refused ones included,
     // counted by the transfer parameter they carried.
     std::map<int, int> transferParameters;

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "link/display_interface.h"
 #include "tests/host/link/link_fixture.h"
 #include "veskol/simulator_api.h"
 
@@ -167,4 +168,72 @@ TEST_F(ExchangeTest, ARefusedBusSkipsTheTransferTheReleaseAndTheWaits) {
         (void)c.run();
         EXPECT_EQ(releases, 1);
     }
+}
+
+// A library that cannot carry a request at all refuses its write: nothing
+// is asked again, by the exchange or by the command around it, and nobody
+// waits; the bus is still given back.
+TEST_F(ExchangeTest, AWriteTheLibraryCannotCarryIsNeitherRetriedNorWaitedFor) {
+    int releases = 0;
+    link.transport().setAccessSteps({[] { return 0; },
+                                     [&] {
+                                         ++releases;
+                                         return 0;
+                                     }});
+    bus.failWrites(kLibraryCannotCarry, -1);
+    int value = 0;
+    VcpReading r;
+    struct Case {
+        const char* name;
+        std::function<int()> run;
+        int writes;
+    };
+    const Case cases[] = {
+        {"send", [&] { return link.exchangeWrite(kGetBrightness, 2, 50); }, 1},
+        {"send and read", [&] { return askBrightness(); }, 1},
+        {"status query, retried on a wrong length", [&] { return link.vendorQuery(0x14, value); },
+         1},
+        {"paged set", [&] { return link.setVcp(0x0102, 1); }, 1},
+        {"vendor save: the second query is not sent", [&] { return link.vendorSaveSequence(); }, 1},
+        {"standard save", [&] { return link.saveSettings(); }, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        forgetTraffic();
+        releases = 0;
+        EXPECT_EQ(c.run(), kLibraryCannotCarry);
+        EXPECT_EQ(static_cast<int>(bus.writes.size()), c.writes);
+        EXPECT_EQ(bus.readCount, 0);
+        EXPECT_EQ(clock.waitCount(), 0);
+        EXPECT_EQ(releases, c.writes);
+    }
+    // Any other library error is still asked again, with the waits.
+    forgetTraffic();
+    bus.failWrites(kLibraryCannotCarry - 1, -1);
+    EXPECT_EQ(link.vendorQuery(0x06, value), kLibraryCannotCarry - 1);
+    EXPECT_EQ(bus.writes.size(), 5u);
+    EXPECT_EQ(clock.totalWaited(), 800);
+}
+
+// On an interface whose library holds the protocol's waits the link sends
+// and reads exactly as on a raw bus, attempts and polls included, but never
+// waits; an interface without the tag keeps every wait.
+TEST_F(ExchangeTest, AWholeTransactionLibraryGetsTheSameTrafficWithoutTheLinksWaits) {
+    const auto traffic = [&] {
+        forgetTraffic();
+        bus.queueNull();  // a paged set answered "busy", then a poll's reply
+        bus.queueReply({0xC7, 0x00, 0x01, 0x02, 0x00, 0x03, 0xFF, 0x01, 0x80});
+        EXPECT_EQ(link.setVcp(0x0102, 0x0180), 0);
+        EXPECT_EQ(askBrightness(), kErrNoData);  // null replies: five attempts
+        EXPECT_EQ(link.saveSettings(), 0);
+        return std::vector<int>{exchanges(), bus.readCount};
+    };
+    link.adoptLibraryTiming();
+    const std::vector<int> raw = traffic();
+    EXPECT_EQ(clock.totalWaited(), 50 + 50 + 100 + 50 + 1550 + 200);
+
+    markWholeTransactions(0);
+    link.adoptLibraryTiming();
+    EXPECT_EQ(traffic(), raw);
+    EXPECT_EQ(clock.waitCount(), 0);
 }

@@ -101,6 +101,6 @@ TEST_F(CommandSetTest, VendorQueriesAndTheVendorSaveSequenceOfSixThenFive) {
     forgetTraffic();
     bus.queueReply({0xC1, 0x06, 0x00});
     bus.queueReply({0xC1, 0x05, 0x00});
-    link.vendorSaveSequence();
+    EXPECT_EQ(link.vendorSaveSequence(), 0);  // answered or not, the queries went out
     EXPECT_EQ(bus.sentPayloads(), (std::vector<Bytes>{{0xC0, 0x06}, {0xC0, 0x05}}));
 }

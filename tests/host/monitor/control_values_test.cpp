@@ -138,3 +138,48 @@ TEST_F(MonitorTest, AControlWithoutAValueLosesItsMaximumAndIsNeverWrittenBack) {
     EXPECT_EQ(requests(0x03), writes);
     EXPECT_EQ(simValue(0x10), 60);
 }
+
+// A monitor unplugged while open fails every read only after all its
+// attempts; a reload stops trying after three reads in a row got no answer
+// and closes the monitor. The timing report and status byte do not count,
+// and an answer in between starts the count again.
+TEST_F(MonitorTest, AReloadTakesTheMonitorAsGoneAfterThreeReadsInARowFail) {
+    struct Case {
+        const char* what;
+        const char* faults;
+        int colourOnly;
+        bool gone;
+    };
+    const Case cases[] = {
+        // Timing report, status byte and preset answer; then it is gone.
+        {"unplugged during a full reload", "disappear=6", 0, true},
+        {"unplugged before a colour reload", "disappear=0", 1, true},
+        // Timing report, status byte, preset and brightness fail; the
+        // contrast answers, the red gain fails.
+        {"an answer between failures", "next=nak*20,next=none*1,next=nak*5", 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        open("tsw-lcd");
+        veskol::SimBus::instance().clearFrames();
+        const int transfers = VeskolSimTransferCount(0);
+        ASSERT_EQ(VeskolSimSetFaults(0, c.faults), 0);
+        const int result = monitor.reload(c.colourOnly, true);
+        const int refused = VeskolSimTransferCount(0) - transfers - VeskolSimFrameCount();
+        if (c.gone) {
+            EXPECT_EQ(result, -1);
+            EXPECT_EQ(monitor.isOpen(), 0);
+            EXPECT_EQ(refused, 3 * 5);  // three reads of five attempts each
+            // Readable, but never tried.
+            EXPECT_EQ(monitor.control(kIndexBlueGain).supported, 0);
+            EXPECT_EQ(monitor.control(kIndexBlueGain).maximum, 0);
+        } else {
+            EXPECT_EQ(result, 0);
+            EXPECT_EQ(monitor.isOpen(), 1);
+            EXPECT_EQ(monitor.control(kIndexBrightness).supported, 0);
+            EXPECT_EQ(monitor.control(kIndexContrast).supported, 1);
+            EXPECT_EQ(monitor.control(kIndexRedGain).supported, 0);
+            EXPECT_EQ(monitor.control(kIndexBlueGain).supported, 1);
+        }
+    }
+}
