@@ -40,8 +40,11 @@ SharedBackend hardware() {
     std::lock_guard<std::mutex> guard(s.mutex);
     if (!s.chosen) {
         s.chosen = true;
+        const veskol::BackendRequest request =
+            veskol::backendRequestOf(std::getenv("VESKOL_BACKEND"));
         const bool simulationRequested = std::getenv("VESKOL_SIMULATE") != nullptr;
-        if (veskol::chooseBackend(simulationRequested, veskol::hardware::runningUnderWine()) ==
+        if (veskol::chooseBackend(request, simulationRequested,
+                                  veskol::hardware::runningUnderWine()) ==
             veskol::Backend::kHardware) {
             s.hardware = std::make_shared<HardwareBackend>(veskol::hardware::systemMonitorApi());
         }

@@ -47,6 +47,9 @@ int HardwareBackend::interfaceInfo(int index, DisplayInterfaceInfo* info) {
     }
     std::memset(reinterpret_cast<uint8_t*>(info) + sizeof info->size, 0,
                 sizeof *info - sizeof info->size);
+    // The system's calls hold the protocol's waits themselves.
+    std::memcpy(reinterpret_cast<uint8_t*>(info) + kWholeTransactionsTagOffset,
+                kWholeTransactionsTag, sizeof kWholeTransactionsTag);
     std::strncpy(info->driverName, kHardwareDriverName, sizeof info->driverName - 1);
     return 0;
 }

@@ -1,8 +1,9 @@
 // HardwareBackend: the five display-interface functions served by real
 // monitors through the operating system's monitor calls (MonitorApi). Each
 // physical monitor that answers DDC/CI is one interface; its information
-// record names the driver "Monitor Configuration API"; its transfers go to
-// its MonitorBus.
+// record names the driver "Monitor Configuration API" and carries the
+// whole-transactions tag (each call holds the DDC/CI waits, so the link adds
+// none); its transfers go to its MonitorBus.
 // Enumerating builds a fresh list and swaps it in; a transfer still running
 // on the old list keeps its monitor open until it returns, so no caller
 // waits for another's enumeration, and callers on different monitors never

@@ -8,6 +8,7 @@
 
 #include "link/display_interface.h"
 #include "tests/support/fake_monitor_api.h"
+#include "veskol/hardware/backend_choice.h"
 #include "veskol/hardware/hardware_backend.h"
 #include "veskol/library_errors.h"
 
@@ -79,7 +80,8 @@ TEST(HardwareInterfaces, OnePerAnsweringMonitorByDisplayNumberThenPhysicalMonito
     info.size = kDisplayInterfaceInfoSize;
     ASSERT_EQ(backend.interfaceInfo(5, &info), 0);
     EXPECT_STREQ(info.driverName, "Monitor Configuration API");
-    EXPECT_EQ(info.skip + info.reserved1[0], 0);
+    EXPECT_EQ(std::memcmp(info.reserved1, kWholeTransactionsTag, 4), 0);
+    EXPECT_EQ(info.skip + info.reserved1[4] + info.reserved2[1], 0);
     info.size = 95;
     EXPECT_EQ(backend.interfaceInfo(0, &info), veskol::kLibBadArgument);
     info.size = kDisplayInterfaceInfoSize;
@@ -132,4 +134,31 @@ TEST(DevicePaths, MatchWhateverTheCaseAndDisplaysSortByTheirNumber) {
     EXPECT_TRUE(displayNameBefore("\\\\.\\DISPLAY1", "\\\\.\\DISPLAY01x"));
     EXPECT_FALSE(displayNameBefore("\\\\.\\DISPLAY3", "\\\\.\\DISPLAY3"));
     EXPECT_TRUE(displayNameBefore("\\\\.\\DISPLAY", "\\\\.\\DISPLAY1"));
+}
+
+TEST(BackendChoice, VeskolBackendForcesEitherWayOtherwiseASimulationOrWineGivesTheSimulator) {
+    using veskol::Backend;
+    using veskol::BackendRequest;
+    using veskol::backendRequestOf;
+    EXPECT_EQ(backendRequestOf("hardware"), BackendRequest::kHardware);
+    EXPECT_EQ(backendRequestOf("Simulator"), BackendRequest::kSimulator);
+    for (const char* nothing : {static_cast<const char*>(nullptr), "", "hardwar", "hardware2"}) {
+        EXPECT_EQ(backendRequestOf(nothing), BackendRequest::kNone) << (nothing ? nothing : "null");
+    }
+    // {request, simulation named, under Wine, backend}
+    const struct {
+        BackendRequest request;
+        bool simulate, wine;
+        Backend expected;
+    } cases[] = {
+        {BackendRequest::kHardware, true, true, Backend::kHardware},
+        {BackendRequest::kSimulator, false, false, Backend::kSimulator},
+        {BackendRequest::kNone, false, false, Backend::kHardware},
+        {BackendRequest::kNone, true, false, Backend::kSimulator},
+        {BackendRequest::kNone, false, true, Backend::kSimulator},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(veskol::chooseBackend(c.request, c.simulate, c.wine), c.expected)
+            << static_cast<int>(c.request) << c.simulate << c.wine;
+    }
 }

@@ -9,10 +9,13 @@ TEST_F(SimulatorTest, ListsOneInterfacePerProfileAndDescribesThem) {
     VeskolSimConfigure("qrv-crt,no-such-monitor,other-vendor", nullptr, nullptr);
     EXPECT_EQ(GetNumDisplayInterfaces(), 3u);
 
-    DisplayInterfaceInfo info{};
+    DisplayInterfaceInfo info;
+    std::memset(&info, 'W', sizeof info);  // left over: cleared, never the tag
     info.size = 96;
     ASSERT_EQ(GetDisplayInterfaceInfo(0, &info), 0);
     EXPECT_STREQ(reinterpret_cast<const char*>(&info) + 41, "VESKOL Simulated DDC/CI");
+    // A raw bus: the link keeps its own waits.
+    EXPECT_EQ(info.reserved1[0] | info.reserved1[1] | info.reserved1[2] | info.reserved1[3], 0);
     EXPECT_EQ(reinterpret_cast<const uint8_t*>(&info)[93], 0);
 
     // An unknown profile: the info call fails, so the program skips it, and
