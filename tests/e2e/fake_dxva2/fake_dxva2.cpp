@@ -13,8 +13,12 @@
 //   fail <Call|*> <error> [after <k>] [times <n>]
 //                                  the monitor's calls of that name, past the
 //                                  first k, fail with that last error n times
-//   stale <k>                      its first handle dies after k calls; handles
-//                                  taken later work
+//   stale <k> [Call]               its first handle dies after k calls (of
+//                                  that name); handles taken later work
+//   unplug <k> [Call]              after k calls (of that name) it leaves its
+//                                  display: every call fails, and the windows
+//                                  are told as Windows tells them of a
+//                                  display change
 // Codes, errors and status are hexadecimal. A code without a vcp line answers
 // "unsupported". FAKE_DXVA2_LOG names a file that gets one line a call:
 //   <ms since load> <latency ms> <Call> <arguments> -> <result>
@@ -48,6 +52,7 @@ struct MC_TIMING_REPORT {
 constexpr DWORD kVcpNotSupported = 0xC0262584;
 constexpr DWORD kInvalidHandle = 0xC026258C;
 constexpr DWORD kInvalidCapabilities = 0xC0262587;
+constexpr DWORD kMonitorGone = 0xC026258D;
 
 struct Vcp {
     DWORD current = 0;
@@ -70,8 +75,9 @@ struct Monitor {
     std::string caps;
     MC_TIMING_REPORT timing{};
     std::vector<Fault> faults;
-    long staleAfter = -1;
-    long firstHandleCalls = 0;
+    Fault stale{"", 0, -1};  // `after` of -1: never
+    Fault unplug{"", 0, -1};
+    bool gone = false;
     int generations = 0;  // handles given out so far
 };
 
@@ -144,8 +150,9 @@ void parseLine(Fake& fake, int& display, const std::string& line) {
             in >> (key == "after" ? f.after : f.times);
         }
         m.faults.push_back(f);
-    } else if (word == "stale") {
-        in >> m.staleAfter;
+    } else if (word == "stale" || word == "unplug") {
+        Fault& f = word == "stale" ? m.stale : m.unplug;
+        in >> f.after >> f.call;
     }
 }
 
@@ -217,7 +224,7 @@ std::vector<size_t> monitorsOf(Fake& f, HMONITOR display) {
     std::vector<size_t> found;
     const int index = displayIndex(display);
     for (size_t i = 0; i < f.monitors.size(); ++i) {
-        if (index >= 0 && f.monitors[i].display == index) {
+        if (index >= 0 && f.monitors[i].display == index && !f.monitors[i].gone) {
             found.push_back(i);
         }
     }
@@ -240,8 +247,17 @@ class Call {
         }
         handleName_ = label(found->second);
         monitor_ = &f.monitors[found->second.monitor];
-        if (found->second.generation == 1 && monitor_->staleAfter >= 0 &&
-            monitor_->firstHandleCalls++ >= monitor_->staleAfter) {
+        if (monitor_->gone || reached(monitor_->unplug, name)) {
+            if (!monitor_->gone) {
+                monitor_->gone = true;
+                PostMessageW(
+                    HWND_BROADCAST, WM_DISPLAYCHANGE, 32,
+                    MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+            }
+            refuse(kMonitorGone);
+            return;
+        }
+        if (found->second.generation == 1 && reached(monitor_->stale, name)) {
             refuse(kInvalidHandle);
             return;
         }
@@ -271,6 +287,12 @@ class Call {
     static std::string hex(DWORD value) { return text("%lX", value); }
 
   private:
+    // Whether a stale handle or an unplug has come with this call.
+    static bool reached(Fault& when, const char* name) {
+        const bool counts = when.after >= 0 && (when.call.empty() || when.call == name);
+        return when.after >= 0 && (when.seen += counts ? 1 : 0) > when.after;
+    }
+
     // A failure before the monitor was reached costs no bus time.
     void refuse(DWORD error) {
         error_ = error;
