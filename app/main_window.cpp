@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/monitor_list.h"
+#include "app/storing.h"
 #include "app/strings.h"
 #include "app/tabs.h"
 #include "app/workers.h"
@@ -46,17 +47,35 @@ LRESULT onNotify(const NMHDR& header) {
     return 0;
 }
 
-void storeIfChanged(bool restoreFirst) {
+// The open monitor when it holds changes not yet stored, else null.
+ActiveMonitor* monitorWithUnstoredChanges() {
     ActiveMonitor* monitor = app().monitor;
-    if (!monitor || app().busy || !monitor->isOpen() || !monitor->hasUnstoredChanges()) {
-        return;
-    }
-    if (restoreFirst) {
-        (void)monitor->restoreAll();  // re-arms the deferred store on some models
-    }
-    if (monitor->storeSettings() == 0) {
+    return monitor && !app().busy && monitor->isOpen() && monitor->hasUnstoredChanges() ? monitor
+                                                                                        : nullptr;
+}
+
+// OK stores what changed and closes; a store the monitor did not take is
+// told, and the window stays open with every value as the user set it.
+void onOk(HWND window) {
+    if (ActiveMonitor* monitor = monitorWithUnstoredChanges()) {
+        if (!storeOnUsersWord(*monitor, window)) {
+            return;
+        }
         cancelDeferredSave();  // stored now: closing must not store again
     }
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+// Cancel puts the values back and stores them, then closes whatever the
+// monitor did: it is the way out when storing fails.
+void onCancel(HWND window) {
+    if (ActiveMonitor* monitor = monitorWithUnstoredChanges()) {
+        (void)monitor->restoreAll();  // re-arms the deferred store on some models
+        if (monitor->storeSettings() == 0) {
+            cancelDeferredSave();
+        }
+    }
+    PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
 // Opens pattern 1 or closes the pattern shown; the box follows whenever a
@@ -85,12 +104,10 @@ void onCommand(HWND window, int id, int notification) {
             onEscape();
             break;
         case kMainOk:
-            storeIfChanged(false);
-            PostMessageW(window, WM_CLOSE, 0, 0);
+            onOk(window);
             break;
         case kMainCancel:
-            storeIfChanged(true);
-            PostMessageW(window, WM_CLOSE, 0, 0);
+            onCancel(window);
             break;
         case kMainMonitorList:
             if (notification == CBN_SELCHANGE) {

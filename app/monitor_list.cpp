@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/shared_utilities.h"
+#include "app/storing.h"
 #include "app/strings.h"
 #include "app/tabs.h"
 #include "app/workers.h"
@@ -193,8 +194,10 @@ void switchMonitor(HWND comboBox, int row) {
                                      L"Lumetra", MB_ICONQUESTION | MB_YESNO);
         if (answer != IDYES) {
             (void)monitor->restoreAll();
+            (void)monitor->storeSettings();
+        } else if (!storeBeforeSwitch(*monitor, comboBox)) {
+            return;  // the changes stay with this monitor, unstored
         }
-        (void)monitor->storeSettings();
     }
     if (app().busy) {
         return;  // the monitor being opened finishes first

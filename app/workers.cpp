@@ -34,6 +34,16 @@ void dispatchUntilEnded(std::atomic<HANDLE>& handle) {
     }
 }
 
+// The window work after an open, and after a reload that found the monitor
+// gone: the tabs, the page and the picture show what the monitor now is, a
+// closed one as after a failed open.
+void showMonitorAsOpened() {
+    resetPageSelections();
+    updateTabs();
+    postPageCommand(kCmdRefresh);
+    pickMonitorPicture();
+}
+
 }  // namespace
 
 void startOpenWorker(int interfaceIndex) {
@@ -64,10 +74,7 @@ void onOpenWorkerDone() {
     if (app().abortFlag) {
         return;  // the window is going away
     }
-    resetPageSelections();
-    updateTabs();
-    postPageCommand(kCmdRefresh);
-    pickMonitorPicture();
+    showMonitorAsOpened();
     EnableWindow(app().comboBox, TRUE);
 }
 
@@ -89,8 +96,9 @@ void onMainTimer(UINT_PTR timer) {
     switch (timer) {
         case kTimerDisplayChange:
             KillTimer(app().mainWindow, kTimerDisplayChange);
-            if (monitor && !app().busy) {
-                (void)monitor->reload(0, true);
+            if (monitor && !app().busy && monitor->isOpen() && monitor->reload(0, true) < 0) {
+                showMonitorAsOpened();  // unplugged: the reload gave up on it
+                break;
             }
             postPageCommand(kCmdRefresh);
             break;

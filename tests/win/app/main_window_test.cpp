@@ -1,3 +1,4 @@
+#include "app/strings.h"
 #include "app/tabs.h"
 #include "app/workers.h"
 #include "tests/win/app/main_window_fixture.h"
@@ -172,6 +173,70 @@ TEST_F(MainWindowTest, DisplayChangeReReadsEverythingWithANewBaseline) {
     pump();
     EXPECT_EQ(monitor().value(1), 77);
     EXPECT_EQ(monitor().anyModified(), 0);  // not a change of the user's
+
+    // Unplugged since: the reload gives up, and the window shows what it
+    // shows after a failed open.
+    ASSERT_EQ(VeskolSimSetFaults(0, "disappear=0"), 0);
+    SendMessageW(window, WM_TIMER, kTimerDisplayChange, 0);
+    pump();
+    EXPECT_EQ(monitor().isOpen(), 0);
+    EXPECT_EQ(tabTags(), (std::vector<int>{0, 6, 7}));
+    EXPECT_FALSE(IsWindowVisible(pageControl(kCtlPrimarySlider)));
+    EXPECT_EQ(app().monitorPictureNumber, kDefaultMonitorPicture);
+}
+
+// A store the monitor does not take (its save refused five times) is told;
+// OK leaves the window open and a Yes stays on the monitor, each with the
+// value as the user set it, so that the next try can store it. Cancel still
+// puts the value back and closes.
+TEST_F(MainWindowTest, AStoreTheMonitorDidNotTakeIsToldAndLosesNothing) {
+    struct Case {
+        const char* name;
+        int retry;       // what the user does after being told
+        int brightness;  // on the monitor afterwards
+        int stored;
+    };
+    const Case cases[] = {
+        {"OK, then OK again", kMainOk, 70, 70},
+        {"OK, then Cancel", kMainCancel, 50, 50},
+        {"Yes, then Yes again", 0, 70, 70},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        start("qrv-crt,tsw-lcd");
+        ASSERT_EQ(monitor().setValue(14, 70), 0);
+        std::vector<std::wstring> told;
+        app().ask = [&](HWND, const wchar_t* text, const wchar_t*, UINT flags) {
+            if (flags == (MB_ICONWARNING | MB_OK)) {
+                told.emplace_back(text);
+                return IDOK;
+            }
+            return IDYES;
+        };
+        ASSERT_EQ(VeskolSimSetFaults(0, "next=nak*5"), 0);
+        if (c.retry) {
+            press(kMainOk);
+            EXPECT_TRUE(IsWindow(window));
+        } else {
+            chooseRow(1);
+            EXPECT_EQ(monitor().interfaceIndex(), 0);
+            EXPECT_EQ(selectedRow(), 0);
+        }
+        EXPECT_EQ(told, std::vector<std::wstring>{loadString(IDS_STORE_FAILED)});
+        EXPECT_EQ(monitor().value(14), 70);
+        EXPECT_EQ(simSaved(0, 0x10), -1);
+
+        if (c.retry) {
+            closeWith(c.retry);
+            EXPECT_FALSE(IsWindow(window));
+        } else {
+            chooseRow(1);
+            EXPECT_EQ(monitor().interfaceIndex(), 1);
+        }
+        EXPECT_EQ(told.size(), 1u);
+        EXPECT_EQ(simValue(0, 0x10), c.brightness);
+        EXPECT_EQ(simSaved(0, 0x10), c.stored);
+    }
 }
 
 TEST_F(MainWindowTest, DeferredSaveStoresOnceAfterTheLastWrite) {

@@ -265,6 +265,11 @@ TEST_F(CommandLineTest, AMonitorFailingMidwayClaimsOnlyWhatWasWritten) {
     EXPECT_EQ(simValue(0x12), 80);
     EXPECT_EQ(VeskolSimSaveCount(0), 0);
 
+    // Gone just before the store: the setting is claimed, the store is not.
+    simulateGoneAfter(identify + 5);
+    EXPECT_EQ(records({"/set", "10=30", "/store"}, kExitFailure), (Lines{"10\t30\t100"}));
+    EXPECT_TRUE(anyMessageHas("storing the settings failed: "));
+
     // Gone between the write and its read-back: written, never claimed.
     simulateGoneAfter(identify + 3);
     EXPECT_TRUE(records({"/set", "10=31"}, kExitFailure).empty());
