@@ -118,6 +118,25 @@ settled() {
     done
 }
 
+# --- OK when the monitor does not take the store: a message, the window stays ---
+script refused "QRV G17" qrv-crt "fail SaveCurrentSettings C0262582"
+fake_start refused "$work/refused.script"
+window="$(session_window)" || fail "no main window for the refused store"
+opened refused || fail "the window did not open before the refused store"
+drag_contrast_down "$window"
+fake_wait "$work/refused.calls" 'SetVCPFeature m1.1 12 25' || fail "no slider step before the refused store"
+click "$window" 248 371
+box=""
+for _ in $(seq 100); do
+    box="$(xdotool search --name '^Lumetra$' 2>/dev/null | head -1)" && [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "no message when the monitor did not store"
+xdotool key --window "$box" Return
+sleep 1
+kill -0 "$session_pid" 2>/dev/null || fail "the window closed although nothing was stored"
+program_stop
+
 # --- unplugged at the first slider step: the display-change reload gives up ---
 script unplugged "QRV G17" qrv-crt "unplug 0 SetVCPFeature"
 fake_start unplugged "$work/unplugged.script"

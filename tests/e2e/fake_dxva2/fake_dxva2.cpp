@@ -371,12 +371,6 @@ BOOL WINAPI DestroyPhysicalMonitors(DWORD size, LPPHYSICAL_MONITOR records) {
     return ok;
 }
 
-BOOL WINAPI DestroyPhysicalMonitor(HANDLE handle) {
-    PHYSICAL_MONITOR record{};
-    record.hPhysicalMonitor = handle;
-    return DestroyPhysicalMonitors(1, &record);
-}
-
 BOOL WINAPI GetVCPFeatureAndVCPFeatureReply(HANDLE handle, BYTE code, MC_VCP_CODE_TYPE* type,
                                             LPDWORD current, LPDWORD maximum) {
     Call call("GetVCPFeatureAndVCPFeatureReply", handle);
