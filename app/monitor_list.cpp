@@ -1,6 +1,7 @@
 #include "app/monitor_list.h"
 
 #include <cwctype>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/shared_utilities.h"
@@ -62,21 +63,81 @@ std::wstring monitorLabel(int number, bool tsw, const std::wstring& windowsName,
 }
 
 bool deviceIdMatches(const std::wstring& deviceId, const std::wstring& hardwareId) {
-    // Windows writes the prefix in capitals ("MONITOR\"); compare it, like
-    // the identifier after it, without regard to case.
-    static constexpr std::wstring_view kPrefix = L"monitor\\";
-    if (deviceId.size() < kPrefix.size() + kHardwareIdLength ||
-        hardwareId.size() < kHardwareIdLength) {
+    // Windows writes the prefixes in capitals ("MONITOR\", "\\?\DISPLAY#");
+    // compare them, like the identifier after them, without regard to case.
+    static constexpr std::wstring_view kPrefixes[] = {L"monitor\\", L"\\\\?\\display#"};
+    if (hardwareId.size() < kHardwareIdLength) {
         return false;
     }
     const std::wstring_view id(deviceId);
-    return equalsIgnoringCase(id.substr(0, kPrefix.size()), kPrefix) &&
-           equalsIgnoringCase(id.substr(kPrefix.size(), kHardwareIdLength),
-                              std::wstring_view(hardwareId).substr(0, kHardwareIdLength));
+    const std::wstring_view wanted = std::wstring_view(hardwareId).substr(0, kHardwareIdLength);
+    for (const std::wstring_view prefix : kPrefixes) {
+        if (id.size() >= prefix.size() + kHardwareIdLength &&
+            equalsIgnoringCase(id.substr(0, prefix.size()), prefix) &&
+            equalsIgnoringCase(id.substr(prefix.size(), kHardwareIdLength), wanted)) {
+            return true;
+        }
+    }
+    return false;
 }
+
+bool isGenericMonitorName(const std::wstring& name) {
+    // What the inbox monitor driver calls every monitor it drives, in the
+    // languages Windows ships ("Generic PnP Monitor", "汎用 PnP モニター",
+    // "Generic Non-PnP Monitor") and in older wordings.
+    static constexpr std::wstring_view kMarks[] = {L"pnp", L"plug and play", L"default monitor",
+                                                   L"既定のモニター", L"プラグ アンド プレイ"};
+    std::wstring lower = name;
+    for (wchar_t& c : lower) {
+        c = static_cast<wchar_t>(std::towlower(c));
+    }
+    for (const std::wstring_view mark : kMarks) {
+        if (lower.find(mark) != std::wstring::npos) {
+            return true;
+        }
+    }
+    return name.empty();
+}
+
+namespace {
+
+// The name the display settings show for the active monitor with that
+// hardware identifier (QueryDisplayConfig's monitor friendly name), or empty.
+std::wstring displaySettingsName(const std::wstring& hardwareId) {
+    UINT32 pathCount = 0;
+    UINT32 modeCount = 0;
+    if (GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) !=
+        ERROR_SUCCESS) {
+        return {};
+    }
+    std::vector<DISPLAYCONFIG_PATH_INFO> paths(pathCount);
+    std::vector<DISPLAYCONFIG_MODE_INFO> modes(modeCount);
+    if (QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths.data(), &modeCount,
+                           modes.data(), nullptr) != ERROR_SUCCESS) {
+        return {};
+    }
+    for (UINT32 i = 0; i < pathCount; ++i) {
+        DISPLAYCONFIG_TARGET_DEVICE_NAME target{};
+        target.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_TARGET_NAME;
+        target.header.size = sizeof target;
+        target.header.adapterId = paths[i].targetInfo.adapterId;
+        target.header.id = paths[i].targetInfo.id;
+        if (DisplayConfigGetDeviceInfo(&target.header) == ERROR_SUCCESS &&
+            deviceIdMatches(target.monitorDevicePath, hardwareId) &&
+            !isGenericMonitorName(target.monitorFriendlyDeviceName)) {
+            return target.monitorFriendlyDeviceName;
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 std::wstring findWindowsMonitorName(const std::wstring& letters, const std::wstring& productCode) {
     const std::wstring hardwareId = letters + productCode;
+    if (std::wstring name = displaySettingsName(hardwareId); !name.empty()) {
+        return name;
+    }
     DISPLAY_DEVICEW adapter{};
     adapter.cb = sizeof adapter;
     for (DWORD a = 0; EnumDisplayDevicesW(nullptr, a, &adapter, 0); ++a) {
@@ -85,7 +146,10 @@ std::wstring findWindowsMonitorName(const std::wstring& letters, const std::wstr
             monitor.cb = sizeof monitor;
             for (DWORD m = 0; EnumDisplayDevicesW(adapter.DeviceName, m, &monitor, 0); ++m) {
                 if (deviceIdMatches(monitor.DeviceID, hardwareId)) {
-                    return monitor.DeviceString;
+                    // A driver's generic string is no name: the labels
+                    // then carry the model name instead.
+                    return isGenericMonitorName(monitor.DeviceString) ? std::wstring()
+                                                                      : monitor.DeviceString;
                 }
                 monitor.cb = sizeof monitor;
             }

@@ -44,12 +44,19 @@ int fillMonitorList(HWND comboBox);
                                         const std::wstring& productCode);
 
 // The name Windows shows for the monitor whose hardware identifier is
-// letters + product code ("QRV2017"), or empty when none matches.
+// letters + product code ("QRV2017"): the name its display settings show,
+// else the monitor device's string; empty when none matches or the only
+// one is a generic driver's string.
 [[nodiscard]] std::wstring findWindowsMonitorName(const std::wstring& letters,
                                                   const std::wstring& productCode);
 
-// Whether a monitor device ID ("MONITOR\QRV2017\{...}") names the monitor
-// with that 7-character hardware identifier (letter case ignored).
+// Whether a name is the generic one the inbox monitor driver gives every
+// monitor ("Generic PnP Monitor", localised), or empty: not a name.
+[[nodiscard]] bool isGenericMonitorName(const std::wstring& name);
+
+// Whether a monitor device ID ("MONITOR\QRV2017\{...}") or device
+// interface path ("\\?\DISPLAY#QRV2017#...") names the monitor with that
+// 7-character hardware identifier (letter case ignored).
 [[nodiscard]] bool deviceIdMatches(const std::wstring& deviceId, const std::wstring& hardwareId);
 
 // CBN_SELCHANGE on `row`: asks whether to store changes, then opens the

@@ -1,7 +1,7 @@
 // VESKOL.dll's five display-interface functions: served by the monitor
 // simulator or by the real monitors, as chooseBackend decides once for the
-// process. Tests may put a hardware backend over a table of their own in
-// place (VeskolSimUseHardwareApi).
+// process. The library has no way in for another table of monitor calls:
+// tests serve the functions in-process over theirs.
 #include <cstdlib>
 #include <memory>
 #include <mutex>
@@ -91,20 +91,6 @@ VESKOL_API int VESKOL_CALL I2C_READ(int interfaceIndex, uint8_t address, uint8_t
         return backend->read(interfaceIndex, address, buffer, length);
     }
     return SimBus::instance().read(interfaceIndex, address, buffer, length, transferParameter);
-}
-
-VESKOL_API int VESKOL_CALL VeskolSimUseHardwareApi(const veskol::hardware::MonitorApi* api) {
-    Selection& s = selection();
-    SharedBackend old;
-    {
-        std::lock_guard<std::mutex> guard(s.mutex);
-        old = std::move(s.hardware);
-        s.chosen = api != nullptr;
-        if (api) {
-            s.hardware = std::make_shared<HardwareBackend>(*api);
-        }
-    }
-    return 0;  // `old` releases its monitors here, outside the lock
 }
 
 }  // extern "C"

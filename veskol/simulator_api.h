@@ -6,10 +6,6 @@
 
 #include "link/display_interface.h"
 
-namespace veskol::hardware {
-struct MonitorApi;
-}
-
 extern "C" {
 
 // Replaces every simulated interface: `profiles` as in VESKOL_SIMULATE
@@ -66,11 +62,4 @@ VESKOL_API int VESKOL_CALL VeskolSimFrame(int position, char* line, int size);
 // when there is no such frame.
 VESKOL_API int VESKOL_CALL VeskolSimFrameTaken(int position);
 VESKOL_API int VESKOL_CALL VeskolSimClearFrames(void);
-
-// VESKOL.dll only: the display-interface functions are served by the real-
-// monitor backend over `api` (copied; its functions and context must stay
-// valid) instead of the simulator, with a fresh interface list. Null gives
-// them back to the backend chosen from the environment, releasing the
-// monitors the table handed out.
-VESKOL_API int VESKOL_CALL VeskolSimUseHardwareApi(const veskol::hardware::MonitorApi* api);
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "link/display_interface.h"
@@ -145,12 +146,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     veskol::hardware::MonitorApi api = calls.table();
     veskol::hardware::DisplayEntry display;
     FUZZ_CHECK(api.listDisplays(api.context, &display, 1) == 1);
-    veskol::hardware::MonitorHandle handle = nullptr;
-    FUZZ_CHECK(api.physicalMonitors(api.context, display.handle, 1, &handle));
+    veskol::hardware::PhysicalMonitor physical;
+    FUZZ_CHECK(api.physicalMonitors(api.context, display.handle, 1, &physical));
     {
-        veskol::hardware::MonitorBus bus(api, handle, (shape & 16) ? "" : kPath);
+        veskol::hardware::MonitorSlot slot;
+        slot.handle = physical.handle;
+        slot.displayName = display.deviceName;
+        slot.devicePath = (shape & 16) ? "" : kPath;
+        veskol::hardware::MonitorBus bus(api, std::move(slot));
         converse(bus, in);
     }
-    FUZZ_CHECK(api.destroyPhysicalMonitors(api.context, 1, &handle));
+    FUZZ_CHECK(api.destroyPhysicalMonitors(api.context, 1, &physical.handle));
     return 0;
 }

@@ -1,7 +1,9 @@
 // A scripted stand-in for the system's monitor calls: displays, their
-// physical monitors, monitor devices and EDID registry values. It hands out
-// fresh handles, refuses handles not out, and counts what reached each
-// monitor and every release, so tests can check that nothing leaks.
+// physical monitors, monitor devices, EDID registry values and display
+// targets. It hands out fresh handles, refuses handles not out or gone
+// stale (as a sleeping PC leaves them), gives each failure a last-error
+// code, and counts what reached each monitor and every release, so tests
+// can check that nothing leaks.
 #pragma once
 
 #include <algorithm>
@@ -36,7 +38,10 @@ struct Monitor {
     std::optional<std::string> capabilities;  // none: both capabilities calls fail
     uint32_t announcedLength = 0;             // 0: the string's size and its zero
     std::set<Call> failing;
-    bool ddc = true;  // false: no DDC/CI at all, every request fails
+    bool ddc = true;              // false: no DDC/CI at all, every request fails
+    int failuresLeft = 0;         // the next this many requests fail, whatever they are
+    std::string description;      // as the physical-monitor record gives it
+    uint32_t failureCode = 0x1F;  // the last error of a failed request
 
     // What reached the monitor.
     std::vector<std::pair<uint8_t, uint32_t>> sets;
@@ -53,9 +58,10 @@ struct Display {
     bool monitorsFail = false;
 };
 
-inline MonitorDevice device(const char* path, bool active = true) {
+inline MonitorDevice device(const char* path, bool active = true, const char* name = "") {
     MonitorDevice d;
     std::strncpy(d.path, path, sizeof d.path - 1);
+    std::strncpy(d.name, name, sizeof d.name - 1);
     d.active = active;
     return d;
 }
@@ -66,13 +72,25 @@ class MonitorCalls {
     // EDID values by device path as the device registry writes it; a path
     // with an empty value is a device without an EDID value.
     std::map<std::string, std::vector<uint8_t>> registry;
+    std::vector<DisplayTarget> targets;  // QueryDisplayConfig's
     int releaseCalls = 0;
-    int wrongReleases = 0;  // releases of handles not out
+    int wrongReleases = 0;      // releases of handles not out
+    int countCalls = 0;         // of the physical-monitor count
+    int listCalls = 0;          // of the display list: one per scan
+    int staleCalls = 0;         // requests on a handle gone stale
+    uint32_t countSurplus = 0;  // added to the next count only: a monitor went meanwhile
 
     [[nodiscard]] size_t handlesOut() const { return open_.size(); }
+    // Every handle out stops working, as after the PC slept; new ones work.
+    void staleHandles() {
+        for (auto& entry : open_) {
+            stale_.insert(entry.first);
+        }
+    }
     [[nodiscard]] MonitorApi table() { return monitorApiOf<MonitorCalls>(this); }
 
     static int listDisplays(void* c, DisplayEntry* out, int capacity) {
+        ++self(c).listCalls;
         const auto& list = self(c).displays;
         const int count = std::min(capacity, static_cast<int>(list.size()));
         for (int i = 0; i < count; ++i) {
@@ -83,18 +101,22 @@ class MonitorCalls {
     }
     static bool physicalMonitorCount(void* c, void* display, uint32_t* count) {
         const Display& d = self(c).displays.at(reinterpret_cast<uintptr_t>(display) - 1);
-        *count = static_cast<uint32_t>(d.monitors.size());
+        ++self(c).countCalls;
+        *count = static_cast<uint32_t>(d.monitors.size()) + self(c).countSurplus;
+        self(c).countSurplus = 0;
         return !d.countFails;
     }
-    static bool physicalMonitors(void* c, void* display, uint32_t count, MonitorHandle* out) {
+    static bool physicalMonitors(void* c, void* display, uint32_t count, PhysicalMonitor* out) {
         const size_t index = reinterpret_cast<uintptr_t>(display) - 1;
         const Display& d = self(c).displays.at(index);
         if (d.monitorsFail || count != d.monitors.size()) {
             return false;
         }
         for (uint32_t i = 0; i < count; ++i) {
-            out[i] = reinterpret_cast<MonitorHandle>(++self(c).lastHandle_);
-            self(c).open_[out[i]] = {index, i};
+            out[i].handle = reinterpret_cast<MonitorHandle>(++self(c).lastHandle_);
+            std::strncpy(out[i].description, d.monitors[i].description.c_str(),
+                         sizeof out[i].description - 1);
+            self(c).open_[out[i].handle] = {index, i};
         }
         return true;
     }
@@ -102,6 +124,7 @@ class MonitorCalls {
         ++self(c).releaseCalls;
         for (uint32_t i = 0; i < count; ++i) {
             self(c).wrongReleases += self(c).open_.erase(monitors[i]) == 0 ? 1 : 0;
+            self(c).stale_.erase(monitors[i]);
         }
         return true;
     }
@@ -160,6 +183,13 @@ class MonitorCalls {
         }
         return false;
     }
+    static int displayTargets(void* c, DisplayTarget* out, int capacity) {
+        const auto& list = self(c).targets;
+        const int count = std::min(capacity, static_cast<int>(list.size()));
+        std::copy(list.begin(), list.begin() + count, out);
+        return count;
+    }
+    static uint32_t lastError(void* c) { return self(c).lastError_; }
     static int deviceEdid(void* c, const char* path, uint8_t* buffer, int capacity) {
         for (const auto& [registered, value] : self(c).registry) {
             if (sameDevicePath(registered.c_str(), path)) {
@@ -177,16 +207,25 @@ class MonitorCalls {
 
     // The monitor behind a handle that is out, when that call may succeed.
     static Monitor* reach(void* c, MonitorHandle handle, Call call) {
-        const auto found = self(c).open_.find(handle);
-        if (found == self(c).open_.end()) {
+        MonitorCalls& calls = self(c);
+        const auto found = calls.open_.find(handle);
+        if (found == calls.open_.end() || calls.stale_.count(handle)) {
+            calls.staleCalls += calls.stale_.count(handle) ? 1 : 0;
+            calls.lastError_ = kErrorInvalidMonitorHandle;
             return nullptr;
         }
-        Monitor& m = self(c).displays[found->second.first].monitors[found->second.second];
+        Monitor& m = calls.displays[found->second.first].monitors[found->second.second];
         ++m.requests;
-        return m.ddc && !m.failing.count(call) ? &m : nullptr;
+        if (!m.ddc || m.failing.count(call) || (m.failuresLeft > 0 && m.failuresLeft-- > 0)) {
+            calls.lastError_ = m.failureCode;
+            return nullptr;
+        }
+        return &m;
     }
 
     std::map<MonitorHandle, std::pair<size_t, size_t>> open_;  // handle: display, monitor
+    std::set<MonitorHandle> stale_;
+    uint32_t lastError_ = 0;
     uintptr_t lastHandle_ = 0x1000;
 };
 

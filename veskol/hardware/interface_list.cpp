@@ -1,69 +1,31 @@
 #include "veskol/hardware/interface_list.h"
 
-#include <algorithm>
 #include <utility>
+
+#include "link/clock.h"
 
 namespace veskol::hardware {
 namespace {
 
-constexpr int kMostDisplays = 32;
-constexpr uint32_t kMostMonitorsPerDisplay = 16;
-constexpr uint32_t kMostMonitorDevices = 32;
 constexpr uint8_t kBrightness = 0x10;
+constexpr int kProbeTries = 3;
+constexpr int kProbeIntervalMs = 150;
 
-// The interface paths of a display's active monitor devices, in order.
-std::vector<std::string> activeDevicePaths(const MonitorApi& api, const DisplayEntry& display) {
-    std::vector<std::string> paths;
-    MonitorDevice device;
-    for (uint32_t i = 0; i < kMostMonitorDevices; ++i) {
-        device = MonitorDevice{};
-        if (!api.monitorDevice(api.context, display.deviceName, i, &device)) {
-            break;
+// A monitor without an EDID to go by is asked a few times: one that is
+// still waking, or busy with another program, misses a single request.
+bool answersWithinTries(const MonitorApi& api, MonitorHandle monitor) {
+    for (int attempt = 0; attempt < kProbeTries; ++attempt) {
+        if (attempt > 0) {
+            sleepMs(kProbeIntervalMs);
         }
-        if (device.active) {
-            device.path[sizeof device.path - 1] = '\0';
-            paths.emplace_back(device.path);
+        if (answersDdc(api, monitor)) {
+            return true;
         }
     }
-    return paths;
-}
-
-// The display's interfaces, appended to `list`.
-void addDisplay(const MonitorApi& api, const DisplayEntry& display, InterfaceList& list) {
-    uint32_t count = 0;
-    if (!api.physicalMonitorCount(api.context, display.handle, &count) || count == 0) {
-        return;
-    }
-    count = std::min(count, kMostMonitorsPerDisplay);
-    std::vector<MonitorHandle> monitors(count, nullptr);
-    if (!api.physicalMonitors(api.context, display.handle, count, monitors.data())) {
-        return;  // nothing was handed out, so nothing to release
-    }
-    auto group = std::make_shared<PhysicalMonitorGroup>(api, std::move(monitors));
-    const std::vector<std::string> paths = activeDevicePaths(api, display);
-    for (size_t i = 0; i < group->monitors().size(); ++i) {
-        const MonitorHandle monitor = group->monitors()[i];
-        if (!answersDdc(api, monitor)) {
-            continue;
-        }
-        std::string path = i < paths.size() ? paths[i] : std::string();
-        list.push_back(
-            std::make_unique<HardwareInterface>(group, MonitorBus(api, monitor, std::move(path))));
-    }
+    return false;
 }
 
 }  // namespace
-
-PhysicalMonitorGroup::PhysicalMonitorGroup(const MonitorApi& api,
-                                           std::vector<MonitorHandle> monitors)
-    : api_(api), monitors_(std::move(monitors)) {}
-
-PhysicalMonitorGroup::~PhysicalMonitorGroup() {
-    if (!monitors_.empty()) {
-        (void)api_.destroyPhysicalMonitors(api_.context, static_cast<uint32_t>(monitors_.size()),
-                                           monitors_.data());
-    }
-}
 
 bool answersDdc(const MonitorApi& api, MonitorHandle monitor) {
     VcpKind kind = VcpKind::kSetParameter;
@@ -79,21 +41,10 @@ bool answersDdc(const MonitorApi& api, MonitorHandle monitor) {
 
 InterfaceList findInterfaces(const MonitorApi& api) {
     InterfaceList list;
-    std::vector<DisplayEntry> displays(kMostDisplays);
-    const int count = api.listDisplays(api.context, displays.data(), kMostDisplays);
-    if (count <= 0) {
-        return list;
-    }
-    displays.resize(static_cast<size_t>(std::min(count, kMostDisplays)));
-    for (DisplayEntry& display : displays) {
-        display.deviceName[sizeof display.deviceName - 1] = '\0';
-    }
-    std::stable_sort(displays.begin(), displays.end(),
-                     [](const DisplayEntry& a, const DisplayEntry& b) {
-                         return displayNameBefore(a.deviceName, b.deviceName);
-                     });
-    for (const DisplayEntry& display : displays) {
-        addDisplay(api, display, list);
+    for (MonitorSlot& slot : scanDisplays(api)) {
+        if (!slot.edid.empty() || answersWithinTries(api, slot.handle)) {
+            list.push_back(std::make_unique<HardwareInterface>(MonitorBus(api, std::move(slot))));
+        }
     }
     return list;
 }

@@ -1,7 +1,8 @@
 // The operating system's monitor calls the hardware backend is built on, as
 // a table of plain functions: the Monitor Configuration API (physical
 // monitors and their DDC/CI requests), the display list and each display's
-// monitor devices, and a monitor device's EDID from the device registry.
+// monitor devices, a monitor device's EDID from the device registry, the
+// display configuration's targets, and the last error of a failed call.
 // The Windows file fills the table with the real calls; tests and fuzzers
 // fill it with scripted fakes, so everything above the table is portable.
 // Every entry gets the table's `context` first. Texts are UTF-8.
@@ -22,12 +23,41 @@ struct DisplayEntry {
     char deviceName[64] = {};
 };
 
-// One monitor device attached to a display: its device interface path and
-// whether it is active (shows part of the desktop).
+// One physical monitor as GetPhysicalMonitorsFromHMONITOR gives it: its
+// handle and the driver's description of it.
+struct PhysicalMonitor {
+    MonitorHandle handle = nullptr;
+    char description[256] = {};
+};
+
+// One monitor device attached to a display: its device interface path, its
+// device string (the driver's description) and whether it is active (shows
+// part of the desktop).
 struct MonitorDevice {
     char path[256] = {};
+    char name[256] = {};
     bool active = false;
 };
+
+// What QueryDisplayConfig knows of one active display target: its monitor
+// device's interface path, the name the display settings show (empty when
+// there is none), the EDID identifiers the system read (meaningful only
+// when edidIdsValid) and the refresh rate as a fraction.
+struct DisplayTarget {
+    char devicePath[256] = {};
+    char friendlyName[256] = {};
+    bool edidIdsValid = false;
+    uint16_t edidManufacturer = 0;
+    uint16_t edidProduct = 0;
+    uint32_t refreshNumerator = 0;
+    uint32_t refreshDenominator = 0;
+};
+
+// Last-error codes of the Monitor Configuration API that say the handle
+// itself is dead (the monitor left the topology), not that one request
+// went wrong.
+constexpr uint32_t kErrorInvalidMonitorHandle = 0xC026258C;
+constexpr uint32_t kErrorMonitorNoLongerExists = 0xC026258D;
 
 // The API's own order of its two VCP kinds.
 enum class VcpKind : uint32_t { kMomentary = 0, kSetParameter = 1 };
@@ -56,7 +86,7 @@ struct MonitorApi {
     // GetNumberOfPhysicalMonitorsFromHMONITOR and GetPhysicalMonitorsFromHMONITOR.
     bool (*physicalMonitorCount)(void* context, DisplayHandle display, uint32_t* count) = nullptr;
     bool (*physicalMonitors)(void* context, DisplayHandle display, uint32_t count,
-                             MonitorHandle* monitors) = nullptr;
+                             PhysicalMonitor* monitors) = nullptr;
     // DestroyPhysicalMonitors: releases what one physicalMonitors call gave.
     bool (*destroyPhysicalMonitors)(void* context, uint32_t count,
                                     MonitorHandle* monitors) = nullptr;
@@ -84,6 +114,13 @@ struct MonitorApi {
     // or kEdidNoValue / kEdidNoDevice.
     int (*deviceEdid)(void* context, const char* devicePath, uint8_t* buffer,
                       int capacity) = nullptr;
+    // QueryDisplayConfig's active targets: up to `capacity` written, the
+    // number written returned (negative: the call failed).
+    int (*displayTargets)(void* context, DisplayTarget* targets, int capacity) = nullptr;
+
+    // The system's error code of the last call on this thread that failed
+    // (GetLastError), read right after that call.
+    uint32_t (*lastError)(void* context) = nullptr;
 };
 
 // The table whose entries are the static functions of `Calls` of the same
@@ -104,6 +141,8 @@ template <typename Calls>
     api.capabilities = Calls::capabilities;
     api.monitorDevice = Calls::monitorDevice;
     api.deviceEdid = Calls::deviceEdid;
+    api.displayTargets = Calls::displayTargets;
+    api.lastError = Calls::lastError;
     return api;
 }
 

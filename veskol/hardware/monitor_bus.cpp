@@ -1,9 +1,11 @@
 #include "veskol/hardware/monitor_bus.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
+#include "link/clock.h"
 #include "link/display_interface.h"
 #include "veskol/library_errors.h"
 
@@ -18,6 +20,8 @@ constexpr int kFragmentText = 32;     // capabilities text bytes per fragment
 constexpr int kEdidSpace = 256;       // what an 8-bit register offset reaches
 // Fragment offsets are 16 bits; a longer string cannot be asked for.
 constexpr uint32_t kLongestCapabilities = 0x10000;
+constexpr int kCapabilitiesTries = 2;
+constexpr int64_t kSearchIntervalMs = 2000;
 
 constexpr uint8_t kGetVcp = 0x01;
 constexpr uint8_t kGetVcpReply = 0x02;
@@ -80,8 +84,56 @@ int requestLength(uint8_t opcode) {
 
 }  // namespace
 
-MonitorBus::MonitorBus(const MonitorApi& api, MonitorHandle monitor, std::string devicePath)
-    : api_(api), monitor_(monitor), devicePath_(std::move(devicePath)) {}
+MonitorBus::MonitorBus(const MonitorApi& api, MonitorSlot slot)
+    : api_(api), slot_(std::move(slot)) {}
+
+template <typename Call>
+bool MonitorBus::attempt(Call call) {
+    if (call(slot_.handle)) {
+        answered_ = true;
+        lastError_ = 0;
+        return true;
+    }
+    lastError_ = api_.lastError ? api_.lastError(api_.context) : 0;
+    handleDead_ =
+        lastError_ == kErrorInvalidMonitorHandle || lastError_ == kErrorMonitorNoLongerExists;
+    return false;
+}
+
+template <typename Call>
+bool MonitorBus::reach(Call call) {
+    if (handleDead_ && !findMonitorAgain()) {
+        return false;
+    }
+    if (attempt(call)) {
+        return true;
+    }
+    // A monitor that never answered is not looked for: it may simply have
+    // no DDC/CI, and its handle is as good as a new one.
+    return (answered_ || handleDead_) && findMonitorAgain() && attempt(call);
+}
+
+bool MonitorBus::findMonitorAgain() {
+    const int64_t now = nowMs();
+    if (searched_ && now - lastSearchMs_ < kSearchIntervalMs) {
+        return false;
+    }
+    searched_ = true;
+    lastSearchMs_ = now;
+    std::optional<MonitorSlot> found = findAgain(api_, slot_);
+    if (!found) {
+        return false;
+    }
+    // The same monitor: its EDID and capabilities stay, and so does its
+    // interface index, which is this bus's.
+    found->devicePath = slot_.devicePath;
+    if (found->edid.empty()) {
+        found->edid = std::move(slot_.edid);
+    }
+    slot_ = std::move(*found);  // the dead handle's group is released here
+    handleDead_ = false;
+    return true;
+}
 
 int MonitorBus::write(uint8_t address, const uint8_t* data, int length) {
     if (!data || length <= 0) {
@@ -89,6 +141,11 @@ int MonitorBus::write(uint8_t address, const uint8_t* data, int length) {
     }
     if (address == kEdidAddress) {
         edidOffset_ = data[0];
+        // Every open of the monitor begins with its EDID: a capabilities
+        // string that failed is worth asking for again.
+        if (edidOffset_ == 0 && capabilitiesState_ == Capabilities::kFailed) {
+            capabilitiesState_ = Capabilities::kUnread;
+        }
         return 0;
     }
     if (address != kDdcAddress) {
@@ -133,7 +190,12 @@ int MonitorBus::getVcp(uint8_t code) {
     VcpKind kind = VcpKind::kSetParameter;
     uint32_t current = 0;
     uint32_t maximum = 0;
-    switch (api_.getVcp(api_.context, monitor_, code, &kind, &current, &maximum)) {
+    VcpAnswer answer = VcpAnswer::kFailed;
+    (void)reach([&](MonitorHandle monitor) {
+        answer = api_.getVcp(api_.context, monitor, code, &kind, &current, &maximum);
+        return answer != VcpAnswer::kFailed;
+    });
+    switch (answer) {
         case VcpAnswer::kAnswered: {
             const uint8_t type = kind == VcpKind::kMomentary ? kTypeMomentary : kTypeSetParameter;
             maximum = word(maximum);
@@ -151,43 +213,84 @@ int MonitorBus::getVcp(uint8_t code) {
 }
 
 int MonitorBus::setVcp(uint8_t code, uint32_t value) {
-    return api_.setVcp(api_.context, monitor_, code, value) ? 0 : kLibApiFailed;
+    return reach([&](MonitorHandle monitor) {
+        return api_.setVcp(api_.context, monitor, code, value);
+    })
+               ? 0
+               : kLibApiFailed;
 }
 
 int MonitorBus::saveSettings() {
-    return api_.saveSettings(api_.context, monitor_) ? 0 : kLibApiFailed;
+    return reach([&](MonitorHandle monitor) { return api_.saveSettings(api_.context, monitor); })
+               ? 0
+               : kLibApiFailed;
 }
 
 int MonitorBus::timingReport() {
     TimingReport report;
-    if (!api_.timingReport(api_.context, monitor_, &report)) {
+    if (!reach([&](MonitorHandle monitor) {
+            return api_.timingReport(api_.context, monitor, &report);
+        })) {
         return kLibApiFailed;
     }
     // The program divides both words by 100 and reads kHz and Hz, so the
     // horizontal word is in tens of hertz and the vertical one in hundredths.
     const uint32_t horizontal = word((uint64_t{report.horizontalHz} + 5) / 10);
-    const uint32_t vertical = word(uint64_t{report.verticalHz} * 100);
+    const uint32_t vertical = word(verticalHundredths(report.verticalHz));
     reply({kTimingReply, report.status, high(horizontal), low(horizontal), high(vertical),
            low(vertical)});
     return 0;
 }
 
+// The monitor's refresh rate keeps its fraction (59.94 Hz) where the
+// display configuration's rate for its device agrees with the whole hertz
+// the monitor reported.
+uint32_t MonitorBus::verticalHundredths(uint32_t verticalHz) const {
+    const uint64_t whole = uint64_t{verticalHz} * 100;
+    DisplayTarget target;
+    if (slot_.devicePath.empty() || !findTarget(api_, slot_.devicePath, target) ||
+        target.refreshDenominator == 0) {
+        return static_cast<uint32_t>(std::min<uint64_t>(whole, UINT32_MAX));
+    }
+    const double hertz = static_cast<double>(target.refreshNumerator) /
+                         static_cast<double>(target.refreshDenominator);
+    // The monitor may have cut the fraction off or rounded it.
+    if (std::fabs(hertz - static_cast<double>(verticalHz)) >= 1.0) {
+        return static_cast<uint32_t>(std::min<uint64_t>(whole, UINT32_MAX));
+    }
+    return static_cast<uint32_t>(std::lround(hertz * 100.0));
+}
+
+bool MonitorBus::readCapabilities() {
+    uint32_t length = 0;
+    if (!reach([&](MonitorHandle monitor) {
+            return api_.capabilitiesLength(api_.context, monitor, &length);
+        }) ||
+        length == 0 || length > kLongestCapabilities) {
+        return false;
+    }
+    std::string text(length, '\0');
+    if (!reach([&](MonitorHandle monitor) {
+            return api_.capabilities(api_.context, monitor, text.data(), length);
+        })) {
+        return false;
+    }
+    // The string ends at its terminating zero, whatever length was announced.
+    text.resize(std::strlen(text.c_str()));
+    capabilities_ = std::move(text);
+    return true;
+}
+
 int MonitorBus::loadCapabilities() {
     if (capabilitiesState_ == Capabilities::kUnread) {
+        // One more try: the long read is the one most often cut short.
         capabilitiesState_ = Capabilities::kFailed;
-        uint32_t length = 0;
-        if (!api_.capabilitiesLength(api_.context, monitor_, &length) || length == 0 ||
-            length > kLongestCapabilities) {
-            return kLibApiFailed;
+        for (int attempt = 0; attempt < kCapabilitiesTries; ++attempt) {
+            if (readCapabilities()) {
+                capabilitiesState_ = Capabilities::kRead;
+                break;
+            }
         }
-        std::string text(length, '\0');
-        if (!api_.capabilities(api_.context, monitor_, text.data(), length)) {
-            return kLibApiFailed;
-        }
-        // The string ends at its terminating zero, whatever length was announced.
-        text.resize(std::strlen(text.c_str()));
-        capabilities_ = std::move(text);
-        capabilitiesState_ = Capabilities::kRead;
     }
     return capabilitiesState_ == Capabilities::kRead ? 0 : kLibApiFailed;
 }
@@ -243,18 +346,19 @@ int MonitorBus::readReply(uint8_t* buffer, int length) {
 }
 
 int MonitorBus::readEdid(uint8_t* buffer, int length) {
-    if (edid_.empty() && !devicePath_.empty()) {
+    std::vector<uint8_t>& edid = slot_.edid;
+    if (edid.empty() && !slot_.devicePath.empty()) {
         uint8_t value[kEdidSpace];
-        const int size = api_.deviceEdid(api_.context, devicePath_.c_str(), value, kEdidSpace);
+        const int size = api_.deviceEdid(api_.context, slot_.devicePath.c_str(), value, kEdidSpace);
         if (size > 0) {
-            edid_.assign(value, value + std::min(size, kEdidSpace));
+            edid.assign(value, value + std::min(size, kEdidSpace));
         }
     }
     // Bytes the registry value does not hold are not made up.
-    if (static_cast<size_t>(edidOffset_) + static_cast<size_t>(length) > edid_.size()) {
+    if (static_cast<size_t>(edidOffset_) + static_cast<size_t>(length) > edid.size()) {
         return kLibNoEdid;
     }
-    std::memcpy(buffer, edid_.data() + edidOffset_, static_cast<size_t>(length));
+    std::memcpy(buffer, edid.data() + edidOffset_, static_cast<size_t>(length));
     edidOffset_ = static_cast<uint8_t>(edidOffset_ + length);
     return 0;
 }

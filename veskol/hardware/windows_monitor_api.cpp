@@ -17,7 +17,7 @@ namespace {
 
 // The Monitor Configuration API's records, as dxva2.dll lays them out.
 #pragma pack(push, 1)
-struct PhysicalMonitor {
+struct SystemPhysicalMonitor {
     HANDLE handle;
     WCHAR description[128];
 };
@@ -39,8 +39,8 @@ constexpr GUID kMonitorInterfaceClass = {
 
 struct SystemCalls {
     BOOL(WINAPI* physicalMonitorCount)(HMONITOR, DWORD*) = nullptr;
-    BOOL(WINAPI* physicalMonitors)(HMONITOR, DWORD, PhysicalMonitor*) = nullptr;
-    BOOL(WINAPI* destroyPhysicalMonitors)(DWORD, PhysicalMonitor*) = nullptr;
+    BOOL(WINAPI* physicalMonitors)(HMONITOR, DWORD, SystemPhysicalMonitor*) = nullptr;
+    BOOL(WINAPI* destroyPhysicalMonitors)(DWORD, SystemPhysicalMonitor*) = nullptr;
     BOOL(WINAPI* getVcp)(HANDLE, BYTE, DWORD*, DWORD*, DWORD*) = nullptr;
     BOOL(WINAPI* setVcp)(HANDLE, BYTE, DWORD) = nullptr;
     BOOL(WINAPI* saveSettings)(HANDLE) = nullptr;
@@ -66,9 +66,19 @@ void find(HMODULE module, const char* name, Function& slot) {
     }
 }
 
-// Only from the system folder, never from beside the program.
+// Only from the system folder, never from beside the program: by its full
+// path there, which every Windows the program runs on honours (the
+// system-folder search flag needs an update on Windows 7).
 HMODULE systemLibrary(const wchar_t* name) {
-    return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return nullptr;
+    }
+    std::wstring path(folder, length);
+    path += L'\\';
+    path += name;
+    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 // Loaded once for the process and never unloaded: monitor handles given
@@ -224,20 +234,22 @@ struct WindowsCalls {
     }
 
     static bool physicalMonitors(void*, DisplayHandle display, uint32_t count,
-                                 MonitorHandle* monitors) {
-        std::vector<PhysicalMonitor> records(count);
+                                 PhysicalMonitor* monitors) {
+        std::vector<SystemPhysicalMonitor> records(count);
         if (!calls().physicalMonitors ||
             !calls().physicalMonitors(static_cast<HMONITOR>(display), count, records.data())) {
             return false;
         }
         for (uint32_t i = 0; i < count; ++i) {
-            monitors[i] = records[i].handle;
+            monitors[i].handle = records[i].handle;
+            records[i].description[127] = L'\0';
+            copyText(toUtf8(records[i].description), monitors[i].description);
         }
         return true;
     }
 
     static bool destroyPhysicalMonitors(void*, uint32_t count, MonitorHandle* monitors) {
-        std::vector<PhysicalMonitor> records(count);
+        std::vector<SystemPhysicalMonitor> records(count);
         for (uint32_t i = 0; i < count; ++i) {
             records[i].handle = monitors[i];
         }
@@ -302,9 +314,55 @@ struct WindowsCalls {
             return false;
         }
         copyText(toUtf8(found.DeviceID), device->path);
+        copyText(toUtf8(found.DeviceString), device->name);
         device->active = (found.StateFlags & DISPLAY_DEVICE_ACTIVE) != 0;
         return true;
     }
+
+    static int displayTargets(void*, DisplayTarget* targets, int capacity) {
+        UINT32 pathCount = 0;
+        UINT32 modeCount = 0;
+        std::vector<DISPLAYCONFIG_PATH_INFO> paths;
+        std::vector<DISPLAYCONFIG_MODE_INFO> modes;
+        LONG status = ERROR_INSUFFICIENT_BUFFER;
+        // The topology can change between the two calls; then ask again.
+        for (int attempt = 0; attempt < 3 && status == ERROR_INSUFFICIENT_BUFFER; ++attempt) {
+            if (GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) !=
+                ERROR_SUCCESS) {
+                return -1;
+            }
+            paths.resize(pathCount);
+            modes.resize(modeCount);
+            status = QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths.data(), &modeCount,
+                                        modes.data(), nullptr);
+        }
+        if (status != ERROR_SUCCESS) {
+            return -1;
+        }
+        int written = 0;
+        for (UINT32 i = 0; i < pathCount && written < capacity; ++i) {
+            DISPLAYCONFIG_TARGET_DEVICE_NAME name{};
+            name.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_TARGET_NAME;
+            name.header.size = sizeof name;
+            name.header.adapterId = paths[i].targetInfo.adapterId;
+            name.header.id = paths[i].targetInfo.id;
+            if (DisplayConfigGetDeviceInfo(&name.header) != ERROR_SUCCESS) {
+                continue;
+            }
+            DisplayTarget& target = targets[written++];
+            target = DisplayTarget{};
+            copyText(toUtf8(name.monitorDevicePath), target.devicePath);
+            copyText(toUtf8(name.monitorFriendlyDeviceName), target.friendlyName);
+            target.edidIdsValid = name.flags.edidIdsValid != 0;
+            target.edidManufacturer = name.edidManufactureId;
+            target.edidProduct = name.edidProductCodeId;
+            target.refreshNumerator = paths[i].targetInfo.refreshRate.Numerator;
+            target.refreshDenominator = paths[i].targetInfo.refreshRate.Denominator;
+        }
+        return written;
+    }
+
+    static uint32_t lastError(void*) { return GetLastError(); }
 
     static int deviceEdid(void*, const char* devicePath, uint8_t* buffer, int capacity) {
         const SystemCalls& c = calls();

@@ -3,6 +3,7 @@
 // out, checked byte for byte and through the link's own reply parser.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -27,19 +28,27 @@ const Bytes kNullMessage = {0x6E, 0x80, 0xBE};
 struct HardwareFrames : ::testing::Test {
     fake::MonitorCalls calls;
     veskol::hardware::MonitorApi api;
-    veskol::hardware::MonitorHandle handle = nullptr;
+    veskol::hardware::PhysicalMonitor physical;
 
     void SetUp() override {
         calls.displays.push_back({"\\\\.\\DISPLAY1", {fake::Monitor{}}, {}});
         api = calls.table();
         veskol::hardware::DisplayEntry display;
         ASSERT_EQ(api.listDisplays(api.context, &display, 1), 1);
-        ASSERT_TRUE(api.physicalMonitors(api.context, display.handle, 1, &handle));
+        ASSERT_TRUE(api.physicalMonitors(api.context, display.handle, 1, &physical));
     }
-    void TearDown() override { (void)api.destroyPhysicalMonitors(api.context, 1, &handle); }
+    void TearDown() override {
+        (void)api.destroyPhysicalMonitors(api.context, 1, &physical.handle);
+    }
 
     fake::Monitor& monitor() { return calls.displays[0].monitors[0]; }
-    MonitorBus bus(std::string path = kPath) { return MonitorBus(api, handle, std::move(path)); }
+    MonitorBus bus(std::string path = kPath) {
+        veskol::hardware::MonitorSlot slot;
+        slot.handle = physical.handle;
+        slot.displayName = "\\\\.\\DISPLAY1";
+        slot.devicePath = std::move(path);
+        return MonitorBus(api, std::move(slot));
+    }
 
     // Frames the payload as the program does and writes it to 0x6E.
     static int request(MonitorBus& b, const Bytes& payload) {
@@ -106,6 +115,23 @@ TEST_F(HardwareFrames, CarriedRequestsGetTheRepliesTheMonitorWouldHaveSent) {
         monitor().timing = {horizontalHz, verticalHz, 0x03};
         EXPECT_EQ(ask(b, {0x07}, 6), answer) << horizontalHz;
     }
+    // The vertical word keeps the fraction of the display configuration's
+    // refresh rate where it agrees with the monitor's whole hertz.
+    const std::tuple<uint32_t, uint32_t, uint32_t, int> fractions[] = {{60000, 1001, 59, 5994},
+                                                                       {60000, 1001, 60, 5994},
+                                                                       {60000, 1001, 75, 7500},
+                                                                       {0, 0, 60, 6000}};
+    veskol::hardware::DisplayTarget target;
+    std::strcpy(target.devicePath, kPath);
+    for (const auto& [numerator, denominator, verticalHz, word] : fractions) {
+        target.refreshNumerator = numerator;
+        target.refreshDenominator = denominator;
+        calls.targets = {target};
+        monitor().timing = {31500, verticalHz, 0x03};
+        const Bytes reply = ask(b, {0x07}, 6);
+        ASSERT_EQ(reply.size(), 6u);
+        EXPECT_EQ(reply[4] << 8 | reply[5], word) << verticalHz;
+    }
 }
 
 TEST_F(HardwareFrames, CapabilitiesComeInFragmentsOfOneReadEndingWithAnEmptyOne) {
@@ -146,13 +172,25 @@ TEST_F(HardwareFrames, FailedCallsVendorRequestsAndBadFramesAreLibraryErrorsWith
         EXPECT_EQ(request(b, payload), veskol::kLibApiFailed) << static_cast<int>(call);
         EXPECT_EQ(rawReply(b, 0), kNullMessage);
     }
-    // A failed string is not asked for again while the monitor stays open.
+    // A failed string is tried once more, then not asked for again until
+    // the monitor is opened again (which starts with its EDID).
     MonitorBus b = bus();
-    const int calls = monitor().requests;
+    int calls = monitor().requests;
     EXPECT_EQ(request(b, {0xF3, 0x00, 0x00}), veskol::kLibApiFailed);
     monitor().failing.clear();
     EXPECT_EQ(request(b, {0xF3, 0x00, 0x00}), veskol::kLibApiFailed);
-    EXPECT_EQ(monitor().requests, calls + 2);  // length and string, once
+    EXPECT_EQ(monitor().requests, calls + 4);  // length and string, twice
+    const uint8_t start = 0;
+    ASSERT_EQ(b.write(kEdidAddress, &start, 1), 0);
+    EXPECT_EQ(ask(b, {0xF3, 0x00, 0x00}, 35).size(), 12u);  // "(vcp(10))" after the header
+    ASSERT_EQ(b.write(kEdidAddress, &start, 1), 0);
+    EXPECT_EQ(ask(b, {0xF3, 0x00, 0x00}, 35).size(), 12u);
+    EXPECT_EQ(monitor().capabilityReads, 1);  // success stays read across opens
+    // One failure inside the backend costs the program nothing.
+    monitor().failuresLeft = 1;
+    MonitorBus once = bus();
+    EXPECT_EQ(ask(once, {0xF3, 0x00, 0x00}, 35).size(), 12u);
+    calls = monitor().requests;
 
     for (const Bytes& payload : {Bytes{0xC0, 0x14}, Bytes{0xC6, 0x02, 0x3B},
                                  Bytes{0xC8, 0x01, 0x02, 0x01, 0x80}, Bytes{0xE5}}) {
@@ -170,7 +208,7 @@ TEST_F(HardwareFrames, FailedCallsVendorRequestsAndBadFramesAreLibraryErrorsWith
     EXPECT_EQ(rawReply(b, 0), kNullMessage);
     const Bytes empty = {0x51, 0x80, 0xBF};  // a null message asks nothing
     EXPECT_EQ(b.write(kDdcAddress, empty.data(), 3), 0);
-    EXPECT_EQ(monitor().requests, calls + 3);  // only the good Get VCP
+    EXPECT_EQ(monitor().requests, calls + 1);  // only the good Get VCP
 
     uint8_t byte = 0;
     EXPECT_EQ(b.write(0x6C, &byte, 1), veskol::kLibNotAvailable);

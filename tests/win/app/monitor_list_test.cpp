@@ -10,7 +10,7 @@ TEST(MonitorLabels, AllFiveForms) {
     // The number, whether the maker is Tasowa, the name Windows gives, the model
     // read, and the label.
     const std::tuple<int, bool, const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
-        {1, false, L"Generic PnP Monitor", L"QRV G17", L"1. Generic PnP Monitor"},
+        {1, false, L"QRV G17 Studio", L"QRV G17", L"1. QRV G17 Studio"},
         {2, false, L"", L"QRV G17", L"2. QRVモニター (QRV G17)"},
         {3, false, L"", L"", L"3. QRVモニター (QRV2017)"},
         {4, true, L"", L"TSW L19A", L"4. Tasowaモニター (TSW L19A)"},
@@ -31,9 +31,23 @@ TEST(MonitorLabels, WindowsDeviceIdsMatchWithoutRegardToCase) {
         {L"MONITOR\\QRV120", L"QRV1205", false},  // too short
         {L"DISPLAY\\QRV1205\\0001", L"QRV1205", false},
         {L"", L"QRV1205", false},
+        // The display configuration's device interface paths.
+        {L"\\\\?\\DISPLAY#qrv1205#5&1#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}", L"QRV1205", true},
+        {L"\\\\?\\DISPLAY#QRV1206#5&1", L"QRV1205", false},
+        {L"\\\\?\\MONITOR#QRV1205#5&1", L"QRV1205", false},
     };
     for (const auto& [deviceId, hardwareId, matches] : cases) {
         EXPECT_EQ(deviceIdMatches(deviceId, hardwareId), matches) << deviceId;
+    }
+    // A generic driver's string, in any language, is not a monitor's name.
+    const std::tuple<const wchar_t*, bool> names[] = {
+        {L"Generic PnP Monitor", true},     {L"汎用 PnP モニター", true},
+        {L"Generic Non-PnP Monitor", true}, {L"Moniteur PnP générique", true},
+        {L"Plug and Play Monitor", true},   {L"", true},
+        {L"QRV G17 Studio", false},         {L"TSW L19A", false},
+    };
+    for (const auto& [name, generic] : names) {
+        EXPECT_EQ(isGenericMonitorName(name), generic) << static_cast<int>(name[0]);
     }
 }
 

@@ -5,19 +5,27 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "link/monitor_command_set.h"
+#include "veskol/hardware/windows_monitor_api.h"
 #include "veskol/simulator_api.h"
 
-TEST(VeskolDll, ReadsTheDefaultMonitorsEdidAndBrightness) {
+TEST(VeskolDll, UnderWineWithNoVariableSetServesTheDefaultSimulatedMonitors) {
+    ASSERT_EQ(std::getenv("VESKOL_SIMULATE"), nullptr);
+    ASSERT_EQ(std::getenv("VESKOL_BACKEND"), nullptr);
+    ASSERT_TRUE(veskol::hardware::runningUnderWine());
     ASSERT_EQ(VeskolSimConfigure(nullptr, nullptr, nullptr), 0);  // environment: defaults
     EnumerateInterfaces(1, kInterfaceSelector);
-    ASSERT_GE(GetNumDisplayInterfaces(), 3u);
+    ASSERT_EQ(GetNumDisplayInterfaces(), 3u);
     DisplayInterfaceInfo info{};
     info.size = kDisplayInterfaceInfoSize;
     ASSERT_EQ(GetDisplayInterfaceInfo(0, &info), 0);
-    EXPECT_GT(std::strlen(info.driverName), 0u);
+    EXPECT_STREQ(info.driverName, "VESKOL Simulated DDC/CI");
+    char profile[64] = {};
+    ASSERT_EQ(VeskolSimInterfaceStatus(0, profile, sizeof profile, nullptr, 0), 0);
+    EXPECT_STREQ(profile, "qrv-crt");
 
     MonitorCommandSet link(0, kTransferParameter, kInterfaceSelector);
     ASSERT_EQ(link.probe(), 0);

@@ -60,6 +60,13 @@ TEST(WindowsMonitorCalls, FindTheDisplaysMonitorDeviceAndItsEdidButNoPhysicalMon
     ASSERT_TRUE(api.monitorDevice(api.context, displays[0].deviceName, 0, &device));
     EXPECT_TRUE(device.active);
     EXPECT_EQ(std::string(device.path).rfind("\\\\?\\", 0), 0u) << device.path;
+    EXPECT_STRNE(device.name, "");
+    // The display configuration names the same monitor device.
+    DisplayTarget targets[8];
+    const int targetCount = api.displayTargets(api.context, targets, 8);
+    ASSERT_GE(targetCount, 1);
+    EXPECT_TRUE(sameDevicePath(targets[0].devicePath, device.path)) << targets[0].devicePath;
+    EXPECT_GT(targets[0].refreshDenominator, 0u);
 
     // Wine's display list and device registry spell the path differently.
     std::vector<uint8_t> edid(128);

@@ -1,22 +1,22 @@
-// The real-monitor backend inside VESKOL.dll, reached as the program
-// reaches it: the link's commands through the library's five functions,
-// with a scripted table of monitor calls in place of the system's.
+// The real-monitor backend reached as the program reaches it: the link's
+// commands and the monitor object through the five display-interface
+// functions, served in-process by the backend over a scripted table of
+// monitor calls in place of the system's.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <numeric>
 #include <string>
 #include <vector>
 
 #include "link/clock.h"
+#include "link/display_interface.h"
 #include "link/link_errors.h"
 #include "link/monitor_command_set.h"
 #include "monitor/active_monitor.h"
 #include "tests/support/fake_monitor_api.h"
-#include "veskol/hardware/windows_monitor_api.h"
+#include "tests/win/veskol/in_process_hardware.h"
 #include "veskol/library_errors.h"
-#include "veskol/simulator_api.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::vector<uint8_t> tswEdid() {
     return edid;
 }
 
-struct HardwareDll : ::testing::Test {
+struct HardwareLink : ::testing::Test {
     ScopedVirtualClock clock;
     fake::MonitorCalls calls;
 
@@ -43,36 +43,46 @@ struct HardwareDll : ::testing::Test {
         calls.displays = {{"\\\\.\\DISPLAY1", {monitor}, {fake::device(kDevicePath)}}};
         calls.registry[kDevicePath] = tswEdid();
         const veskol::hardware::MonitorApi api = calls.table();
-        ASSERT_EQ(VeskolSimUseHardwareApi(&api), 0);
+        useHardwareApi(&api);
     }
-    void TearDown() override { (void)VeskolSimUseHardwareApi(nullptr); }
+    void TearDown() override { useHardwareApi(nullptr); }
     fake::Monitor& monitor() { return calls.displays[0].monitors[0]; }
 };
 
 }  // namespace
 
-TEST_F(HardwareDll, VendorCommandsAndFailedCallsComeBackAsLibraryErrorsAndHandlesAreReleased) {
-    // The link hands the library's errors up unchanged, and writes nothing.
+TEST_F(HardwareLink, VendorCommandsAndFailedCallsComeBackAsLibraryErrorsAndHandlesAreReleased) {
+    // Requests the calls cannot carry are refused at the write, with no
+    // call made; the link hands the library's errors up unchanged.
     MonitorCommandSet link(0, kTransferParameter, kInterfaceSelector);
-    int value = 0xAB;
+    EnumerateInterfaces(1, kInterfaceSelector);
+    const int requests = monitor().requests;
+    int value = 0xAB, most = -1;
+    uint8_t code = 0xFF, kind = 0xFF;
     EXPECT_EQ(link.vendorQuery(0x14, value), veskol::kLibNotAvailable);
+    EXPECT_EQ(link.getPagedVcp(2, 0x3B, value, most, code, kind), veskol::kLibNotAvailable);
+    EXPECT_EQ(link.setPagedVcp(2, 0x3B, value, most, code, kind), veskol::kLibNotAvailable);
     EXPECT_EQ(value, 0xAB);
+    EXPECT_EQ(monitor().requests, requests);
     monitor().failing = {fake::Call::kGetVcp};
     int current = -1, maximum = -1;
     uint8_t result = 0xFF, type = 0xFF;
     EXPECT_EQ(link.getVcp(0x10, current, maximum, result, type), veskol::kLibApiFailed);
     EXPECT_EQ(current, -1);
+    // A monitor device without an EDID value: its monitor answers, so it
+    // is an interface, with no EDID to read.
     calls.registry[kDevicePath] = {};
+    EnumerateInterfaces(1, kInterfaceSelector);
     uint8_t edid[kEdidSize];
     EXPECT_EQ(link.readEdid(edid), veskol::kLibNoEdid);
 
     ASSERT_EQ(calls.handlesOut(), 1u);
-    ASSERT_EQ(VeskolSimUseHardwareApi(nullptr), 0);
+    useHardwareApi(nullptr);
     EXPECT_EQ(calls.handlesOut(), 0u);
     EXPECT_EQ(calls.wrongReleases, 0);
 }
 
-TEST_F(HardwareDll, TheMonitorObjectOpensAdjustsAndStoresARealMonitorUnchanged) {
+TEST_F(HardwareLink, TheMonitorObjectOpensAdjustsAndStoresARealMonitorUnchanged) {
     // Not a listed model: driven by its capabilities string.
     EnumerateInterfaces(1, kInterfaceSelector);
     ActiveMonitor active(0);
@@ -91,21 +101,4 @@ TEST_F(HardwareDll, TheMonitorObjectOpensAdjustsAndStoresARealMonitorUnchanged) 
     EXPECT_EQ(monitor().vcps[0x10].current, 80u);
     ASSERT_EQ(active.storeSettings(), 0);
     EXPECT_EQ(monitor().saves, 1);
-}
-
-TEST(BackendSelection, UnderWineWithoutASimulationNamedTheLibraryServesTheDefaultSimulator) {
-    // The test runs without either variable.
-    ASSERT_EQ(std::getenv("VESKOL_SIMULATE"), nullptr);
-    ASSERT_EQ(std::getenv("VESKOL_BACKEND"), nullptr);
-    EXPECT_TRUE(veskol::hardware::runningUnderWine());
-    ASSERT_EQ(VeskolSimConfigure(nullptr, nullptr, nullptr), 0);
-    EnumerateInterfaces(1, kInterfaceSelector);
-    ASSERT_EQ(GetNumDisplayInterfaces(), 3u);
-    DisplayInterfaceInfo info{};
-    info.size = kDisplayInterfaceInfoSize;
-    ASSERT_EQ(GetDisplayInterfaceInfo(0, &info), 0);
-    EXPECT_STRNE(info.driverName, "Monitor Configuration API");
-    char profile[64] = {};
-    ASSERT_EQ(VeskolSimInterfaceStatus(0, profile, sizeof profile, nullptr, 0), 0);
-    EXPECT_STREQ(profile, "qrv-crt");
 }
