@@ -42,12 +42,16 @@ program_stop() {
     wait "$session_pid" 2>/dev/null
     session_pid=""
 }
+# ended: waits up to 10 s until the window's program has ended.
 ended() {
     for _ in $(seq 100); do kill -0 "$session_pid" 2>/dev/null || return 0; sleep 0.1; done
     return 1
 }
 
 # --- the command line: list, read, set and store, a code the monitor lacks ---
+# Wine's monitor device reads "Generic Non-PnP Monitor" and its display
+# settings name "Display1" (no name from an EDID): neither is the monitor's
+# name, so the label is the model name's.
 script tube "QRV G17" qrv-crt
 fake_run list "$work/tube.script" /list
 [ "$status" = 0 ] || fail "/list exit code $status: $(cat "$work/list.err")"
@@ -132,7 +136,7 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -n "$box" ] || fail "no message when the monitor did not store"
-xdotool key --window "$box" Return
+xdotool windowactivate "$box" key Return 2>/dev/null
 sleep 1
 kill -0 "$session_pid" 2>/dev/null || fail "the window closed although nothing was stored"
 program_stop
@@ -149,6 +153,54 @@ tried="$(awk '/ -> C026258D/ && $3 == "GetVCPFeatureAndVCPFeatureReply" { print 
     "$work/unplugged.calls" | sort -u | wc -l)"
 [ "$tried" -le 3 ] || fail "the reload tried $tried controls of the unplugged monitor"
 program_stop
+
+# --- asleep: the handle is dead at the first slider step, which wakes it ---
+script asleep "QRV G17" qrv-crt "stale 0 SetVCPFeature"
+fake_start asleep "$work/asleep.script"
+window="$(session_window)" || fail "no main window for the sleep"
+opened asleep || fail "the window did not open before the sleep"
+drag_contrast_down "$window"
+fake_wait "$work/asleep.calls" 'SetVCPFeature m1.2 12 [0-9]* -> 1' ||
+    fail "no slider step reached the woken monitor: $(grep -v GetVCP "$work/asleep.calls" | tail -4)"
+program_stop
+
+# --- slow to wake: listed from its EDID alone; without one, probed thrice ---
+script waking "QRV G17" qrv-crt "fail * C0262582 times 2"
+fake_run waking "$work/waking.script" /list
+grep -q $'^1\t1. QRVモニター (QRV G17)\t' "$work/waking.txt" ||
+    fail "a monitor still waking was not listed: '$(cat "$work/waking.txt")'"
+script probed "QRV G17" qrv-crt "fail GetVCPFeatureAndVCPFeatureReply C0262582 times 2" \
+    "fail GetTimingReport C0262582 times 2"
+fake_edid 0 -
+fake_run probed "$work/probed.script" /list
+[ "$(calls probed 'GetVCPFeatureAndVCPFeatureReply m1.1 10 ')" = 3 ] ||
+    fail "a monitor without an EDID was not probed three times: $(grep GetVCP "$work/probed.calls")"
+
+# --- a capabilities read that fails once: the model is still driven by it,
+# reading the same controls as when the read never failed ---
+script capsgood "TSW L19A" tsw-lcd
+# (/dump opens fully; on this backend it stops at the first vendor page.)
+fake_run capsgood "$work/capsgood.script" /dump "$work/capsgood.settings"
+script capsonce "TSW L19A" tsw-lcd "fail CapabilitiesRequestAndCapabilitiesReply C0262582 times 1"
+fake_run capsonce "$work/capsonce.script" /dump "$work/capsonce.settings"
+[ "$(grep -c 'CapabilitiesRequestAndCapabilitiesReply m1\.[0-9]* [0-9]* -> 1$' "$work/capsonce.calls")" = 1 ] ||
+    fail "the capabilities were not read again: $(grep Capabilities "$work/capsonce.calls")"
+read_codes() { awk '$3 == "GetVCPFeatureAndVCPFeatureReply" { print $5 }' "$work/$1.calls" | sort -u; }
+[ "$(read_codes capsonce)" = "$(read_codes capsgood)" ] ||
+    fail "after a failed capabilities read the open read other controls: $(read_codes capsonce | tr '\n' ' ')"
+
+# --- duplicate mode: a foreign monitor and a tube on one display share one
+# monitor device; a tube alone on the second display keeps its EDID ---
+{ fake_latencies; echo "display 0"; echo "monitor ZK-1700"; echo "vcp 10 50 100"; echo "vcp 12 50 100"
+  echo "monitor QRV G17"; fake_monitor qrv-crt
+  echo "display 1"; echo "monitor QRV G17"; fake_monitor qrv-crt; } > "$work/clone.script"
+fake_edid 0 "$(cat "$work/qrv-crt.edid")"
+fake_edid 1 "$(cat "$work/qrv-crt.edid")"
+fake_run clone "$work/clone.script" /set 12=30 /monitor 1
+# Only the probes (brightness, timing report) may reach the cloned display.
+[ "$(grep ' m[12]\.[0-9]* ' "$work/clone.calls" | grep -v -c 'Reply m[12]\.[0-9]* 10 \|GetTimingReport\|FromHMONITOR')" = 0 ] ||
+    fail "a monitor of the cloned display was driven with a guessed EDID: $(grep ' m[12]\.' "$work/clone.calls")"
+[ "$(calls clone 'SetVCPFeature m3.1 12 30 -> 1')" = 1 ] || fail "the tube of the second display was not set"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed"
