@@ -1,6 +1,7 @@
 // HardwareBackend: the five display-interface functions served by real
 // monitors through the operating system's monitor calls (MonitorApi). Each
-// physical monitor that answers DDC/CI is one interface; its information
+// physical monitor paired with an EDID, or answering DDC/CI, is one
+// interface (interface_list.h says which); its information
 // record names the driver "Monitor Configuration API" and carries the
 // whole-transactions tag (each call holds the DDC/CI waits, so the link adds
 // none); its transfers go to its MonitorBus.
