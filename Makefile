@@ -86,6 +86,7 @@ bench: deps win64 prefix
 	@source tools/wine-env && xvfb-run -a -s "-screen 0 1280x1024x24" \
 		"$$WINE" $(WIN)/bin/lumetra_illustration_benchmarks.exe 2>&1 | $(XFILTER)
 	@bench/command_line_bench.sh
+	@bench/monitor_api_bench.sh 2>&1 | $(XFILTER)
 
 clean:
 	rm -rf $(BUILD)

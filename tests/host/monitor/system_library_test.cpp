@@ -5,6 +5,7 @@
 // queries.
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "link/display_interface.h"
 #include "tests/host/monitor/monitor_fixture.h"
@@ -52,15 +53,23 @@ class SystemLibraryTest : public MonitorTest {
         api = calls.table();
         veskol::hardware::DisplayEntry display;
         ASSERT_EQ(api.listDisplays(api.context, &display, 1), 1);
-        ASSERT_TRUE(api.physicalMonitors(api.context, display.handle, 1, &handle));
+        ASSERT_TRUE(api.physicalMonitors(api.context, display.handle, 1, &physical));
     }
-    void TearDown() override { (void)api.destroyPhysicalMonitors(api.context, 1, &handle); }
+    void TearDown() override {
+        // The bus may hold handles it took again; they go before the calls do.
+        installScriptedDevice();
+        (void)api.destroyPhysicalMonitors(api.context, 1, &physical.handle);
+    }
 
     // Puts the panel on interface 0, its record with or without the tag.
     SystemCallsDevice& install(bool tagged) {
         installScriptedDevice();
+        veskol::hardware::MonitorSlot slot;
+        slot.handle = physical.handle;
+        slot.displayName = "\\\\.\\DISPLAY1";
+        slot.devicePath = kPath;
         auto device =
-            std::make_unique<SystemCallsDevice>(veskol::hardware::MonitorBus(api, handle, kPath));
+            std::make_unique<SystemCallsDevice>(veskol::hardware::MonitorBus(api, std::move(slot)));
         SystemCallsDevice& ref = *device;
         veskol::SimBus::instance().installDevice(0, std::move(device));
         if (tagged) {
@@ -72,7 +81,7 @@ class SystemLibraryTest : public MonitorTest {
 
     fake::MonitorCalls calls;
     veskol::hardware::MonitorApi api{};
-    veskol::hardware::MonitorHandle handle = nullptr;
+    veskol::hardware::PhysicalMonitor physical;
 };
 
 }  // namespace
