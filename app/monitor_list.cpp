@@ -101,6 +101,12 @@ bool isGenericMonitorName(const std::wstring& name) {
 
 namespace {
 
+// The display settings' name counts only when Windows took it from the
+// monitor's EDID or was told it: otherwise it is a placeholder ("Display1").
+bool nameFromMonitor(const DISPLAYCONFIG_TARGET_DEVICE_NAME& target) {
+    return target.flags.friendlyNameFromEdid != 0 || target.flags.friendlyNameForced != 0;
+}
+
 // The name the display settings show for the active monitor with that
 // hardware identifier (QueryDisplayConfig's monitor friendly name), or empty.
 std::wstring displaySettingsName(const std::wstring& hardwareId) {
@@ -123,7 +129,7 @@ std::wstring displaySettingsName(const std::wstring& hardwareId) {
         target.header.adapterId = paths[i].targetInfo.adapterId;
         target.header.id = paths[i].targetInfo.id;
         if (DisplayConfigGetDeviceInfo(&target.header) == ERROR_SUCCESS &&
-            deviceIdMatches(target.monitorDevicePath, hardwareId) &&
+            deviceIdMatches(target.monitorDevicePath, hardwareId) && nameFromMonitor(target) &&
             !isGenericMonitorName(target.monitorFriendlyDeviceName)) {
             return target.monitorFriendlyDeviceName;
         }

@@ -2,6 +2,7 @@
 // model's rules, store, and every control that holds a value in the order
 // that restores the monitor. A monitor opened for its identity only is
 // enough for the first three.
+#include "link/display_interface.h"
 #include "monitor/active_monitor.h"
 
 namespace {
@@ -104,6 +105,9 @@ int ActiveMonitor::readControls(std::vector<CodeReading>& readings, int& failedC
         }
         CodeReading reading{code, 0, 0};
         const int result = readCode(code, reading.value, reading.maximum);
+        if (result == kLibraryCannotCarry) {
+            continue;  // the library has no way to reach vendor pages: no control here
+        }
         if (result < 0) {
             failedCode = code;
             return result;

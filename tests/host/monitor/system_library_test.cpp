@@ -44,6 +44,7 @@ class SystemLibraryTest : public MonitorTest {
         const veskol::MonitorProfile& profile = *veskol::findProfile("qrv-vendor-save");
         fake::Monitor panel;
         panel.capabilities = profile.capabilities;
+        panel.capabilities->insert(panel.capabilities->rfind(')'), "vcp_p02(10)");
         for (const veskol::VcpDef& vcp : profile.vcps) {
             panel.vcps[static_cast<uint8_t>(vcp.code)] = {vcp.value, vcp.maximum};
         }
@@ -105,6 +106,15 @@ TEST_F(SystemLibraryTest, OpensWithoutTheLinksWaitsAndStoresThroughTheStandardSa
     // capabilities; the status byte's query was refused once, not retried.
     EXPECT_EQ(clock.waits(), std::vector<int>{150});
     EXPECT_EQ(device.vendorQueries, 1);
+    // A vendor page the capabilities list is out of this library's reach: a
+    // dump holds every other control and does not fail for it.
+    std::vector<CodeReading> readings;
+    int failedCode = 0;
+    EXPECT_EQ(monitor.readControls(readings, failedCode), 0);
+    EXPECT_FALSE(readings.empty());
+    for (const CodeReading& reading : readings) {
+        EXPECT_LE(reading.code, 0xFF);
+    }
 
     // OK: the vendor store is refused at its first query, the standard save
     // stores instead.
