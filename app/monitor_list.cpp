@@ -14,6 +14,7 @@
 #include "monitor/active_monitor.h"
 #include "monitor/model_table.h"
 #include "panels/page_state.h"
+#include "platform/display_targets.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -110,28 +111,13 @@ bool nameFromMonitor(const DISPLAYCONFIG_TARGET_DEVICE_NAME& target) {
 // The name the display settings show for the active monitor with that
 // hardware identifier (QueryDisplayConfig's monitor friendly name), or empty.
 std::wstring displaySettingsName(const std::wstring& hardwareId) {
-    UINT32 pathCount = 0;
-    UINT32 modeCount = 0;
-    if (GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) !=
-        ERROR_SUCCESS) {
-        return {};
-    }
-    std::vector<DISPLAYCONFIG_PATH_INFO> paths(pathCount);
-    std::vector<DISPLAYCONFIG_MODE_INFO> modes(modeCount);
-    if (QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths.data(), &modeCount,
-                           modes.data(), nullptr) != ERROR_SUCCESS) {
-        return {};
-    }
-    for (UINT32 i = 0; i < pathCount; ++i) {
-        DISPLAYCONFIG_TARGET_DEVICE_NAME target{};
-        target.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_TARGET_NAME;
-        target.header.size = sizeof target;
-        target.header.adapterId = paths[i].targetInfo.adapterId;
-        target.header.id = paths[i].targetInfo.id;
-        if (DisplayConfigGetDeviceInfo(&target.header) == ERROR_SUCCESS &&
-            deviceIdMatches(target.monitorDevicePath, hardwareId) && nameFromMonitor(target) &&
-            !isGenericMonitorName(target.monitorFriendlyDeviceName)) {
-            return target.monitorFriendlyDeviceName;
+    std::vector<ActiveDisplayTarget> targets;
+    (void)activeDisplayTargets(targets);
+    for (const ActiveDisplayTarget& target : targets) {
+        if (deviceIdMatches(target.name.monitorDevicePath, hardwareId) &&
+            nameFromMonitor(target.name) &&
+            !isGenericMonitorName(target.name.monitorFriendlyDeviceName)) {
+            return target.name.monitorFriendlyDeviceName;
         }
     }
     return {};

@@ -40,12 +40,10 @@ struct MonitorDevice {
 };
 
 // What QueryDisplayConfig knows of one active display target: its monitor
-// device's interface path, the name the display settings show (empty when
-// there is none), the EDID identifiers the system read (meaningful only
+// device's interface path, the EDID identifiers the system read (meaningful only
 // when edidIdsValid) and the refresh rate as a fraction.
 struct DisplayTarget {
     char devicePath[256] = {};
-    char friendlyName[256] = {};
     bool edidIdsValid = false;
     uint16_t edidManufacturer = 0;
     uint16_t edidProduct = 0;

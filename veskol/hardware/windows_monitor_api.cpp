@@ -2,6 +2,7 @@
 // system call, its arguments converted and nothing else decided here.
 #include "veskol/hardware/windows_monitor_api.h"
 
+#include "platform/display_targets.h"
 #include "platform/win32.h"
 
 // After windows.h, which it needs.
@@ -320,44 +321,23 @@ struct WindowsCalls {
     }
 
     static int displayTargets(void*, DisplayTarget* targets, int capacity) {
-        UINT32 pathCount = 0;
-        UINT32 modeCount = 0;
-        std::vector<DISPLAYCONFIG_PATH_INFO> paths;
-        std::vector<DISPLAYCONFIG_MODE_INFO> modes;
-        LONG status = ERROR_INSUFFICIENT_BUFFER;
-        // The topology can change between the two calls; then ask again.
-        for (int attempt = 0; attempt < 3 && status == ERROR_INSUFFICIENT_BUFFER; ++attempt) {
-            if (GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) !=
-                ERROR_SUCCESS) {
-                return -1;
-            }
-            paths.resize(pathCount);
-            modes.resize(modeCount);
-            status = QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths.data(), &modeCount,
-                                        modes.data(), nullptr);
-        }
-        if (status != ERROR_SUCCESS) {
+        std::vector<ActiveDisplayTarget> active;
+        if (!activeDisplayTargets(active)) {
             return -1;
         }
         int written = 0;
-        for (UINT32 i = 0; i < pathCount && written < capacity; ++i) {
-            DISPLAYCONFIG_TARGET_DEVICE_NAME name{};
-            name.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_TARGET_NAME;
-            name.header.size = sizeof name;
-            name.header.adapterId = paths[i].targetInfo.adapterId;
-            name.header.id = paths[i].targetInfo.id;
-            if (DisplayConfigGetDeviceInfo(&name.header) != ERROR_SUCCESS) {
-                continue;
+        for (const ActiveDisplayTarget& found : active) {
+            if (written == capacity) {
+                break;
             }
             DisplayTarget& target = targets[written++];
             target = DisplayTarget{};
-            copyText(toUtf8(name.monitorDevicePath), target.devicePath);
-            copyText(toUtf8(name.monitorFriendlyDeviceName), target.friendlyName);
-            target.edidIdsValid = name.flags.edidIdsValid != 0;
-            target.edidManufacturer = name.edidManufactureId;
-            target.edidProduct = name.edidProductCodeId;
-            target.refreshNumerator = paths[i].targetInfo.refreshRate.Numerator;
-            target.refreshDenominator = paths[i].targetInfo.refreshRate.Denominator;
+            copyText(toUtf8(found.name.monitorDevicePath), target.devicePath);
+            target.edidIdsValid = found.name.flags.edidIdsValid != 0;
+            target.edidManufacturer = found.name.edidManufactureId;
+            target.edidProduct = found.name.edidProductCodeId;
+            target.refreshNumerator = found.path.targetInfo.refreshRate.Numerator;
+            target.refreshDenominator = found.path.targetInfo.refreshRate.Denominator;
         }
         return written;
     }
